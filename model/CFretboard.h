@@ -1,0 +1,95 @@
+#pragma once
+
+#include "CFretString.h"
+#include "Notes.h"
+#include "PositionList.h"
+
+#include <array>
+#include <memory>
+
+// The whole neck: up to MAX_STRINGS strings (string 0 is the bottom line of the diagram), the
+// scale and overlay shared by all of them, the overlay mode, the pattern, the places where the
+// pattern fits and the placement on show.
+class CFretboard
+{
+public:
+    // Builds count strings (only when 0 < count < MAX_STRINGS) with tunings[i], note numbers 0..11.
+    CFretboard(int count, const int* tunings);
+    ~CFretboard();
+    CFretboard(const CFretboard&) = delete;
+    CFretboard& operator=(const CFretboard&) = delete;
+
+    // Adds a string of note number 0..11 on top with 13 frets; ignored at MAX_STRINGS strings.
+    void AddString(int tuning);
+    // Removes the top string, if any.
+    void RemoveLastString();
+    // Number of strings in use, 0..MAX_STRINGS.
+    int GetStringCount() const;
+    // String index 0..count-1 (0 = bottom line); null for an index out of range.
+    CFretString* GetString(int index);
+    // String index 0..count-1 (0 = bottom line); null for an index out of range.
+    const CFretString* GetString(int index) const;
+    // Lowest existing fret of string index; 0 for an index out of range.
+    int GetStartFret(int index) const;
+    // Number of fret positions of string index; 0 for an index out of range.
+    int GetFretCount(int index) const;
+    // Sets the lowest existing fret of string index; returns the previous one (0 if no string).
+    int SetStartFret(int index, int fret);
+    // Note number 0..11 the string sounds when played open (at its start fret).
+    int GetOpenNote(int index) const;
+    // Makes count strings (1..MAX_STRINGS) with tunings[i], all starting at fret 0; keeps roots.
+    void Restring(int count, const int* tunings);
+
+    // Sets the root note number 0..11 of LAYER_SCALE or LAYER_OVERLAY on every string.
+    void SetRoot(int note, int layer);
+    // Root note number 0..11 of the layer (from string 0); 12 for another layer.
+    int GetRoot(int layer) const;
+    // Moves the root of the layer by a signed number of semitones, wrapping within 0..11.
+    void ShiftRoot(int semitones, int layer);
+    // Flips degree 0..11 of LAYER_SCALE or LAYER_OVERLAY; other layers ignored.
+    void ToggleDegree(int degree, int layer);
+    // Clears all 12 degree flags of LAYER_SCALE or LAYER_OVERLAY.
+    void ClearDegrees(int layer);
+    // Sets OVERLAY_ALL (1) or OVERLAY_COMMON (0).
+    void SetOverlayMode(int mode);
+    // OVERLAY_ALL (1) or OVERLAY_COMMON (0).
+    int GetOverlayMode() const;
+    // Display classification of (string index, fret 0..12) under the overlay mode and placement.
+    int Classify(int string, int fret) const;
+
+    // Searches the board for every origin where the whole pattern fits; true when any was found.
+    bool FindMatches();
+    // Non-zero when the pattern elements depth..end fit at origin (stringOffset, fretOffset).
+    int MatchAt(int stringOffset, int fretOffset, int depth) const;
+    // True when the string exists and fret lies in its start fret..fretCount-1.
+    bool IsOnBoard(int string, int fret) const;
+    // Shows match index (kept when out of range); returns currentMatch, or 0 without a search.
+    int SelectMatch(int index);
+    // Shows the next match without wrapping; returns currentMatch, or 0 without a search.
+    int NextMatch();
+    // Shows the previous match without wrapping; returns currentMatch, or 0 without a search.
+    int PrevMatch();
+    // Places the current match moved by signed scale steps; false when there is no match to place.
+    bool BuildPlacement(int steps);
+    // Fret 1..12 reached from fret by signed scale steps along the string (ring of 13, skipping
+    // the open string); fret unchanged when too few scale frets or the string is not on the board.
+    int ModulateFret(int string, int fret, int steps) const;
+    // Forgets the search (matches null, searched false); the placement stays on show.
+    void ClearMatches();
+    // Forgets the search and the placement; the pattern itself stays.
+    void RemovePattern();
+
+    PositionList pattern;
+    std::array<std::unique_ptr<CFretString>, MAX_STRINGS> strings;
+    int numStrings = 0;
+    std::array<int, 12> scaleDegrees{};
+    std::array<int, 12> overlayDegrees{};
+    std::unique_ptr<PositionList> matches;
+    int currentMatch = 0;
+    std::unique_ptr<PositionList> placement;
+    int overlayMode = OVERLAY_ALL;
+    bool searched = false;
+
+private:
+    void AttachFlags();
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// Converts dialog-template units to pixels with fixed base units of 6 x 13 pixels,
+// so bars and dialogs keep their template layout whatever font the system finds.
+namespace DialogUnits {
+
+/// Horizontal dialog units to pixels (1 unit = 1.5 px, rounded).
+int X(int du);
+/// Vertical dialog units to pixels (1 unit = 1.625 px, rounded).
+int Y(int du);
+/// Rectangle of a template control at (x, y) of size cx x cy, all in dialog units.
+QRect Rect(int x, int y, int cx, int cy);
+/// Client size of a template of cx x cy dialog units.
+QSize Size(int cx, int cy);
+/// The templates' font: "MS Sans Serif" 8 pt, mapped to Liberation Sans.
+QFont Font();
+/// Gives a control its template rectangle and the templates' font.
+void Place(QWidget* widget, int x, int y, int cx, int cy);
+
+} // namespace DialogUnits
