@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PatternRecord.h"
+#include "StoreResult.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The patterns offered by the pattern setup dialog: the two built-ins, then the records of
+// "_pinto_p.dat", then those of "pinto_p.dat". List entry k + 1 shows records[k]; entry 0 is
+// empty. The library is not limited to 100 records: every record of the files is kept.
+class PatternLibrary
+{
+public:
+    // Record index 0..patternCount-1; null when out of range.
+    const PatternRecord* Record(int index) const;
+
+    std::vector<PatternRecord> records;
+    int patternCount = 0; // records in use, always records.size()
+    int presetCount = 0;  // leading records that cannot be forgotten (2 built-ins + "_pinto_p.dat")
+    // Text of "pinto_p.dat" from its first unreadable record on; kept at the end of the file.
+    std::string unreadUserText;
+};
+
+// Number of patterns built into the program (records 0 and 1).
+inline constexpr int BUILT_IN_PATTERN_COUNT = 2;
+
+// Rebuilds the library from the built-ins, "_pinto_p.dat" and "pinto_p.dat" in the working
+// folder; missing files add nothing.
+void LoadPatterns(PatternLibrary& library);
+
+// Appends name (cut at a line break, at most 99 characters) and cells[fret 0..12][row 0..5] (row 6
+// stored as 0) to "pinto_p.dat" and to the library. Ignored for an empty name, Failed when the file
+// cannot be written (library unchanged).
+StoreResult AppendPattern(PatternLibrary& library, const std::string& name,
+                          const std::array<std::array<int, 7>, 13>& cells);
+
+// Forgets the user pattern at list index listIndex (record listIndex - 1) and rewrites
+// "pinto_p.dat" whole. Refused for a preset, the empty entry or no selection (listIndex <=
+// presetCount), Failed when the file cannot be replaced (library unchanged), Ignored past the
+// last record.
+StoreResult ForgetPattern(PatternLibrary& library, int listIndex);

@@ -1,0 +1,100 @@
+#include "SettingsFile.h"
+
+#include "CFretString.h"
+#include "CFretboard.h"
+#include "InstrumentTunings.h"
+#include "TextReader.h"
+#include "TextWriter.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+
+const char* const SETTINGS_FILE = "pinto_c.dat";
+
+// A longer tuning list than any instrument has strings is never used, so it is not read.
+constexpr int MAX_TUNING_VALUES = 9;
+
+// The display flags in file order, as members of Settings.
+constexpr std::array<int Settings::*, 5> flagFields = {
+    &Settings::viewDots, &Settings::suppressColor, &Settings::viewDegrees, &Settings::viewNotes,
+    &Settings::dotMarkers};
+
+// Replaces every value the program cannot use by its default.
+void Validate(Settings& settings)
+{
+    const Settings defaults;
+    for (int Settings::*field : flagFields) {
+        if (settings.*field != 0 && settings.*field != 1) {
+            settings.*field = defaults.*field;
+        }
+    }
+    if (settings.instrument < 1 || settings.instrument > 4) {
+        settings.instrument = defaults.instrument;
+    }
+    if (!IsAllowedStringCount(settings.instrument, settings.stringCount)) {
+        settings.stringCount = DefaultStringCount(settings.instrument);
+    }
+}
+
+} // namespace
+
+void LoadSettings(Settings& settings, std::vector<int>& tunings)
+{
+    settings = Settings();
+    tunings.clear();
+    std::optional<std::string> text = TextReader::Load(SETTINGS_FILE);
+    if (!text) {
+        return;
+    }
+    TextReader reader(std::move(*text));
+    // Reading stops at the first value that is not a decimal integer; the rest keep defaults.
+    std::array<int Settings::*, 7> fields = {
+        flagFields[0], flagFields[1],         flagFields[2],         flagFields[3],
+        flagFields[4], &Settings::instrument, &Settings::stringCount};
+    bool readable = true;
+    for (int Settings::*field : fields) {
+        int value = 0;
+        readable = readable && reader.ReadInt(value);
+        if (readable) {
+            settings.*field = value;
+        }
+    }
+    Validate(settings);
+    int count = 0;
+    if (!readable || !reader.ReadInt(count) || count < 0 || count > MAX_TUNING_VALUES) {
+        return;
+    }
+    // A list cut short, or holding a value that is no note number 0..11, is dropped whole.
+    std::vector<int> list;
+    for (int i = 0; i < count; ++i) {
+        int note = 0;
+        if (!reader.ReadInt(note) || note < 0 || note > 11) {
+            return;
+        }
+        list.push_back(note);
+    }
+    tunings = std::move(list);
+}
+
+bool SaveSettings(const Settings& settings, const CFretboard& board)
+{
+    TextWriter writer;
+    writer.Number(settings.viewDots);
+    writer.Number(settings.suppressColor);
+    writer.Number(settings.viewDegrees);
+    writer.Number(settings.viewNotes);
+    writer.Number(settings.dotMarkers);
+    writer.Number(settings.instrument);
+    writer.Number(settings.stringCount);
+    // The count written is that of the strings the board really has (normally stringCount), so
+    // the list always matches its count; a list of another length is not used on reading.
+    const int strings = board.GetStringCount();
+    writer.Number(strings);
+    for (int i = 0; i < strings; ++i) {
+        const CFretString* string = board.GetString(i);
+        writer.Number(string ? string->GetTuning() : 0);
+    }
+    return writer.ReplaceFile(SETTINGS_FILE);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <vector>
+
+class CFretboard;
+
+// Reads "pinto_c.dat" from the working folder into settings and tunings (note numbers 0..11,
+// string 0 first; empty when the file holds no usable list). A missing file gives the defaults;
+// every value the program cannot use falls back to its default, so settings are always valid.
+void LoadSettings(Settings& settings, std::vector<int>& tunings);
+
+// Rewrites "pinto_c.dat" whole with settings and the tuning of every string of board, CR LF line
+// ends; false when the file could not be replaced (the old file stays whole).
+bool SaveSettings(const Settings& settings, const CFretboard& board);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "SoundSchemeTable.h"
+
+#include <string>
+#include <vector>
+
+// Most schemes a load offers (slots 1..9); further schemes of the list are ignored.
+inline constexpr int MAX_SOUND_SCHEMES = 9;
+
+// Reads "pinto_ss.dat" from the working folder and every scheme file it names into table from
+// slot 1 upward; returns the scheme names in slot order (name k goes to combo index k + 1). A
+// missing list gives no names and leaves table unchanged; an unreadable scheme file is skipped.
+std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);

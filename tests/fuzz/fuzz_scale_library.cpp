@@ -1,0 +1,23 @@
+#include "FuzzWorkingFolder.h"
+#include "ScaleLibrary.h"
+
+#include <cstdlib>
+
+// Reads the input as both scale library files and checks the library's invariants.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzWorkingFolder::Write("_pinto_s.dat", data, size);
+    FuzzWorkingFolder::Write("pinto_s.dat", data, size);
+    ScaleLibrary library;
+    LoadScaleLibrary(library);
+    if (library.scaleCount != static_cast<int>(library.records.size()) ||
+        library.presetCount - BUILT_IN_SCALE_COUNT != library.scaleCount - library.presetCount) {
+        std::abort();
+    }
+    for (const ScaleRecord& record : library.records) {
+        if (record.name.size() > 99) {
+            std::abort();
+        }
+    }
+    return 0;
+}

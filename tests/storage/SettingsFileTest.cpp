@@ -1,0 +1,200 @@
+#include "SettingsFile.h"
+#include "CFretString.h"
+#include "CFretboard.h"
+#include "InstrumentTunings.h"
+#include "StorageTestSupport.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Shows settings in failure messages as the seven values in file order.
+void PrintTo(const Settings& s, std::ostream* out)
+{
+    *out << s.viewDots << s.suppressColor << s.viewDegrees << s.viewNotes << s.dotMarkers << " i"
+         << s.instrument << " n" << s.stringCount;
+}
+
+namespace {
+
+Settings Make(int viewDots, int suppressColor, int viewDegrees, int viewNotes, int dotMarkers,
+              int instrument, int stringCount)
+{
+    return Settings{viewDots,   suppressColor, viewDegrees, viewNotes,
+                    dotMarkers, instrument,    stringCount};
+}
+
+const std::string defaultFile =
+    "1\r\n0\r\n1\r\n0\r\n1\r\n1\r\n6\r\n6\r\n7\r\n0\r\n5\r\n10\r\n2\r\n7\r\n";
+
+class SettingsFileTest : public StorageTest
+{
+};
+
+TEST_F(SettingsFileTest, FirstRunUsesDefaultsAndWritesTheFourteenLineFile)
+{
+    Settings settings = Make(0, 1, 0, 1, 0, 4, 5);
+    std::vector<int> tunings = {1, 2, 3};
+    LoadSettings(settings, tunings);
+    EXPECT_EQ(settings, Settings());
+    EXPECT_TRUE(tunings.empty());
+    const std::vector<int> tuning = ChooseTuning(settings, tunings);
+    EXPECT_EQ(tuning, (std::vector<int>{7, 0, 5, 10, 2, 7}));
+    CFretboard board(6, tuning.data());
+    ASSERT_TRUE(SaveSettings(settings, board));
+    EXPECT_EQ(ReadFile("pinto_c.dat"), defaultFile);
+    EXPECT_FALSE(std::filesystem::exists("pinto_c.dat.tmp"));
+}
+
+TEST_F(SettingsFileTest, ARetunedBanjoSurvivesSaveAndLoad)
+{
+    const Settings banjo = Make(0, 1, 0, 1, 0, 4, 5);
+    const std::vector<int> tuning = {11, 5, 10, 2, 5};
+    CFretboard board(5, tuning.data());
+    board.SetStartFret(0, 5);
+    ASSERT_TRUE(SaveSettings(banjo, board));
+    Settings settings;
+    std::vector<int> tunings;
+    LoadSettings(settings, tunings);
+    EXPECT_EQ(settings, banjo);
+    EXPECT_EQ(tunings, tuning);
+    EXPECT_EQ(ChooseTuning(settings, tunings), tuning);
+}
+
+TEST_F(SettingsFileTest, SaveThatCannotReplaceTheFileKeepsTheOldOne)
+{
+    WriteFile("pinto_c.dat", defaultFile);
+    std::filesystem::create_directory("pinto_c.dat.tmp");
+    const std::vector<int> tuning = {7, 0, 5, 10};
+    CFretboard board(4, tuning.data());
+    EXPECT_FALSE(SaveSettings(Make(1, 1, 1, 1, 1, 2, 4), board));
+    EXPECT_EQ(ReadFile("pinto_c.dat"), defaultFile);
+}
+
+struct LoadCase
+{
+    const char* name;
+    std::string file;
+    Settings expected;
+    std::vector<int> tunings;
+};
+
+class SettingsFileLoad : public StorageTest, public ::testing::WithParamInterface<LoadCase>
+{
+};
+
+TEST_P(SettingsFileLoad, GivesUsableSettings)
+{
+    WriteFile("pinto_c.dat", GetParam().file);
+    Settings settings;
+    std::vector<int> tunings = {9};
+    LoadSettings(settings, tunings);
+    EXPECT_EQ(settings, GetParam().expected);
+    EXPECT_EQ(tunings, GetParam().tunings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsFileLoad,
+    ::testing::Values(
+        LoadCase{"Default", defaultFile, Settings(), {7, 0, 5, 10, 2, 7}},
+        LoadCase{"LfAndNoLastLineEnd",
+                 "0\n1\n0\n1\n0\n3\n4\n4\n10\n5\n0\n7",
+                 Make(0, 1, 0, 1, 0, 3, 4),
+                 {10, 5, 0, 7}},
+        LoadCase{"StopsAfterTheSettings", "1\n1\n1\n1\n1\n2\n5\n", Make(1, 1, 1, 1, 1, 2, 5), {}},
+        LoadCase{"CountDiffersFromStringCount",
+                 "1\n0\n1\n0\n1\n1\n7\n6\n7\n0\n5\n10\n2\n7\n",
+                 Make(1, 0, 1, 0, 1, 1, 7),
+                 {7, 0, 5, 10, 2, 7}},
+        LoadCase{"EndsWithinTheSettings", "0\n1\n0\n", Make(0, 1, 0, 0, 1, 1, 6), {}},
+        LoadCase{"EmptyFile", "", Settings(), {}},
+        LoadCase{
+            "FlagsOtherThanZeroOrOne", "2\n-1\n7\n1\n9\n1\n6\n0\n", Make(1, 0, 1, 1, 1, 1, 6), {}},
+        LoadCase{"InstrumentOutOfRange", "1\n0\n1\n0\n1\n5\n6\n0\n", Settings(), {}},
+        LoadCase{"InstrumentZero", "1\n0\n1\n0\n1\n0\n4\n0\n", Settings(), {}},
+        LoadCase{"StringCountTheInstrumentLacks",
+                 "1\n0\n1\n0\n1\n3\n6\n0\n",
+                 Make(1, 0, 1, 0, 1, 3, 4),
+                 {}},
+        LoadCase{"StringCountOfBanjoTooLarge",
+                 "1\n0\n1\n0\n1\n4\n9\n0\n",
+                 Make(1, 0, 1, 0, 1, 4, 5),
+                 {}},
+        LoadCase{
+            "NotANumber", "1\n0\nyes\n0\n0\n2\n4\n4\n7\n0\n5\n10\n", Make(1, 0, 1, 0, 1, 1, 6), {}},
+        LoadCase{"TuningValueOutOfRange",
+                 "1\n0\n1\n0\n1\n2\n4\n4\n7\n0\n12\n10\n",
+                 Make(1, 0, 1, 0, 1, 2, 4),
+                 {}},
+        LoadCase{"NegativeTuningValue",
+                 "1\n0\n1\n0\n1\n2\n4\n4\n7\n-1\n5\n10\n",
+                 Make(1, 0, 1, 0, 1, 2, 4),
+                 {}},
+        LoadCase{
+            "TuningListCutShort", "1\n0\n1\n0\n1\n2\n4\n4\n7\n0\n", Make(1, 0, 1, 0, 1, 2, 4), {}},
+        LoadCase{"MoreThanNineTuningValues",
+                 "1\n0\n1\n0\n1\n1\n6\n12\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n",
+                 Settings(),
+                 {}},
+        LoadCase{"NegativeCount", "1\n0\n1\n0\n1\n1\n6\n-3\n", Settings(), {}},
+        LoadCase{"HugeNumber", "1\n0\n1\n0\n1\n1\n99999999999\n", Settings(), {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct TuningCase
+{
+    const char* name;
+    Settings settings;
+    std::vector<int> list;
+    std::vector<int> expected;
+};
+
+class ChooseTuningTest : public ::testing::TestWithParam<TuningCase>
+{
+};
+
+TEST_P(ChooseTuningTest, UsesTheListOnlyWhenItFitsTheStringCount)
+{
+    EXPECT_EQ(ChooseTuning(GetParam().settings, GetParam().list), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ChooseTuningTest,
+    ::testing::Values(
+        TuningCase{"Fits", Make(1, 0, 1, 0, 1, 1, 6), {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
+        TuningCase{"Empty", Make(1, 0, 1, 0, 1, 1, 6), {}, {7, 0, 5, 10, 2, 7}},
+        TuningCase{"SixValuesForSevenStrings",
+                   Make(1, 0, 1, 0, 1, 1, 7),
+                   {1, 2, 3, 4, 5, 6},
+                   {2, 7, 0, 5, 10, 2, 7}},
+        TuningCase{"FiveStringBassStartsInE", Make(1, 0, 1, 0, 1, 2, 5), {0}, {7, 0, 5, 10, 2}},
+        TuningCase{"SixStringBassStartsInE", Make(1, 0, 1, 0, 1, 2, 6), {}, {7, 0, 5, 10, 2, 7}},
+        TuningCase{"Mandolin", Make(1, 0, 1, 0, 1, 3, 4), {}, {10, 5, 0, 7}},
+        TuningCase{"FourStringBanjo", Make(1, 0, 1, 0, 1, 4, 4), {}, {10, 5, 10, 2}},
+        TuningCase{"FiveStringBanjo", Make(1, 0, 1, 0, 1, 4, 5), {}, {10, 5, 10, 2, 5}},
+        TuningCase{"ValueOutOfRange", Make(1, 0, 1, 0, 1, 2, 4), {7, 0, 5, 12}, {7, 0, 5, 10}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InstrumentTunings, StandardDiffersFromStartupOnlyForFiveAndSixStringBass)
+{
+    for (int instrument = 0; instrument <= 5; ++instrument) {
+        for (int strings = 0; strings <= 11; ++strings) {
+            const std::vector<int> startup = StartupTuning(instrument, strings);
+            const std::vector<int> standard = StandardTuning(instrument, strings);
+            EXPECT_EQ(IsAllowedStringCount(instrument, strings), !startup.empty());
+            EXPECT_EQ(startup.size(), standard.size());
+            EXPECT_TRUE(startup.empty() || static_cast<int>(startup.size()) == strings);
+            if (instrument == 2 && (strings == 5 || strings == 6)) {
+                EXPECT_NE(startup, standard);
+            } else {
+                EXPECT_EQ(startup, standard) << instrument << " " << strings;
+            }
+        }
+    }
+    EXPECT_EQ(StandardTuning(2, 5), (std::vector<int>{2, 7, 0, 5, 10}));
+    EXPECT_EQ(StandardTuning(2, 6), (std::vector<int>{2, 7, 0, 5, 10, 3}));
+    for (int instrument : {1, 2, 3, 4}) {
+        EXPECT_TRUE(IsAllowedStringCount(instrument, DefaultStringCount(instrument)));
+    }
+}
+
+} // namespace
