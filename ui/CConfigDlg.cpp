@@ -1,0 +1,225 @@
+#include "CConfigDlg.h"
+
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "DialogUnits.h"
+#include "InstrumentTunings.h"
+#include "PaintLayer.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdlib>
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    if (id != 0) {
+        label->setObjectName(IdName(id));
+    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DialogUnits::Place(label, x, y, cx, cy);
+    // Our font can be a pixel wider than the template's; never cut a label's last letter.
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed > label->width()) {
+        label->resize(needed, label->height());
+    }
+    return label;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+{
+    auto* group = new QGroupBox(QString::fromLatin1(text), parent);
+    if (id != 0) {
+        group->setObjectName(IdName(id));
+    }
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    DialogUnits::Place(group, x, y, cx, cy);
+    return group;
+}
+
+} // namespace
+
+CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Pinto - Configuration"));
+    setModal(true);
+    setFont(DialogUnits::Font());
+    setFixedSize(DialogUnits::Size(291, 132));
+
+    m_legendBox = MakeGroup(this, 1000, "Legend", 7, 7, 81, 100);
+    // The legend is drawn over its group box but under every later control.
+    m_layer = new PaintLayer(this, [this](QPainter& painter) { PaintLegend(painter); });
+    m_scaleLabel = MakeLabel(this, 1001, "Scale Note", 35, 22, 36, 8);
+    m_rootLabel = MakeLabel(this, 1002, "Root Note", 35, 38, 34, 8);
+    MakeLabel(this, 0, "Overlay Note", 35, 54, 42, 8);
+    MakeLabel(this, 0, "Pattern Match", 35, 70, 46, 8);
+    MakeLabel(this, 0, "Dot Marker", 35, 86, 36, 8);
+
+    MakeGroup(this, 0, "What to show", 95, 7, 91, 100);
+    struct CheckSpec
+    {
+        int id;
+        const char* text;
+        int y;
+        int cx;
+        int Settings::*setting;
+    };
+    static constexpr std::array<CheckSpec, 5> kChecks = {{
+        {1051, "View dots", 20, 47, &Settings::viewDots},
+        {1052, "Supress color", 36, 59, &Settings::suppressColor},
+        {1053, "View scale degrees", 52, 77, &Settings::viewDegrees},
+        {1055, "View notes", 68, 51, &Settings::viewNotes},
+        {1054, "Dot Markers", 84, 55, &Settings::dotMarkers},
+    }};
+    for (std::size_t i = 0; i < kChecks.size(); ++i) {
+        auto* check = new QCheckBox(QString::fromLatin1(kChecks[i].text), this);
+        check->setObjectName(IdName(kChecks[i].id));
+        DialogUnits::Place(check, 105, kChecks[i].y, kChecks[i].cx, 10);
+        m_checks[i] = check;
+        m_checkSettings[i] = kChecks[i].setting;
+        connect(check, &QCheckBox::clicked, this, [this, i] { OnCheckBox(static_cast<int>(i)); });
+    }
+
+    MakeGroup(this, 0, "Instrument", 193, 7, 91, 100);
+    struct RadioSpec
+    {
+        int id;
+        const char* text;
+        int y;
+        int cx;
+    };
+    static constexpr std::array<RadioSpec, 4> kRadios = {{
+        {1062, "Guitar", 19, 35},
+        {1063, "Bass", 35, 31},
+        {1064, "Mandolin", 51, 45},
+        {1065, "Banjo", 67, 34},
+    }};
+    for (std::size_t i = 0; i < kRadios.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromLatin1(kRadios[i].text), this);
+        radio->setObjectName(IdName(kRadios[i].id));
+        DialogUnits::Place(radio, 205, kRadios[i].y, kRadios[i].cx, 10);
+        m_instruments[i] = radio;
+        const int instrument = static_cast<int>(i) + 1;
+        connect(radio, &QRadioButton::clicked, this,
+                [this, instrument] { OnInstrument(instrument); });
+    }
+
+    auto* upDown = new CUpDown(this);
+    upDown->setObjectName(IdName(1028));
+    DialogUnits::Place(upDown, 204, 82, 11, 14);
+    connect(upDown, &CUpDown::stepped, this, &CConfigDlg::OnStepped);
+
+    m_countEdit = new QLineEdit(this);
+    m_countEdit->setObjectName(IdName(1034));
+    m_countEdit->setReadOnly(true);
+    DialogUnits::Place(m_countEdit, 214, 82, 15, 14);
+    MakeLabel(this, 0, "Strings", 231, 84, 22, 8);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(IdName(1));
+    ok->setDefault(true);
+    DialogUnits::Place(ok, 234, 111, 50, 14);
+    connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
+
+    SyncControls();
+}
+
+int CConfigDlg::StepStringCount(int instrument, int stringCount, int delta)
+{
+    const bool up = delta < 0;
+    for (int step = std::abs(delta); step > 0; --step) {
+        switch (instrument) {
+        case 1:
+            stringCount += up ? (stringCount < 7 ? 1 : 0) : (stringCount > 6 ? -1 : 0);
+            break;
+        case 2:
+            stringCount += up ? (stringCount < 6 ? 1 : 0) : (stringCount > 4 ? -1 : 0);
+            break;
+        case 3:
+            stringCount = 4;
+            break;
+        case 4:
+            if (up && stringCount == 4) {
+                stringCount = 5;
+            } else if (!up && stringCount == 5) {
+                stringCount = 4;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return stringCount;
+}
+
+QRect CConfigDlg::OuterRect(const QWidget* child) const
+{
+    // Measured from the window's outer corner, so the frame and caption shift every position.
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    return child->geometry().translated(frameOffset);
+}
+
+ConfigLegend CConfigDlg::Legend() const
+{
+    return ConfigLegend(OuterRect(m_legendBox), OuterRect(m_scaleLabel), OuterRect(m_rootLabel));
+}
+
+void CConfigDlg::SyncControls()
+{
+    for (std::size_t i = 0; i < m_checks.size(); ++i) {
+        m_checks[i]->setChecked(m_settings.*m_checkSettings[i] != 0);
+    }
+    // Radio buttons are exclusive only among checked ones; clear all before choosing one so an
+    // unknown instrument checks none.
+    for (QRadioButton* radio : m_instruments) {
+        radio->setAutoExclusive(false);
+        radio->setChecked(false);
+    }
+    if (m_settings.instrument >= 1 && m_settings.instrument <= 4) {
+        m_instruments[m_settings.instrument - 1]->setChecked(true);
+    }
+    for (QRadioButton* radio : m_instruments) {
+        radio->setAutoExclusive(true);
+    }
+    m_countEdit->setText(QString::number(m_settings.stringCount));
+}
+
+void CConfigDlg::OnCheckBox(int index)
+{
+    int& setting = m_settings.*m_checkSettings[index];
+    setting ^= 1;
+    m_checks[index]->setChecked(setting != 0);
+    m_layer->update(Legend().LegendRect());
+}
+
+void CConfigDlg::OnInstrument(int instrument)
+{
+    m_settings.instrument = instrument;
+    m_settings.stringCount = DefaultStringCount(instrument);
+    m_countEdit->setText(QString::number(m_settings.stringCount));
+}
+
+void CConfigDlg::OnStepped(int delta)
+{
+    m_settings.stringCount = StepStringCount(m_settings.instrument, m_settings.stringCount, delta);
+    m_countEdit->setText(QString::number(m_settings.stringCount));
+}
+
+void CConfigDlg::PaintLegend(QPainter& painter) const
+{
+    // Sample characters use the application's default font, not the dialog's.
+    painter.setFont(QGuiApplication::font());
+    Legend().Paint(painter, m_settings);
+}

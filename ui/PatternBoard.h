@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+#include <array>
+
+class QPainter;
+
+/// The pattern setup board's cells: grid[fret 0..12][row 0..6], fret 0 the open string, row 0 the
+/// top (highest-pitched) string; 1 marks a note. Rows 0..5 are shown, row 6 stays 0.
+using PatternGrid = std::array<std::array<int, 7>, 13>;
+
+// Geometry, hit-testing and painting of the pattern setup board: six string lines, the nut and
+// twelve fret lines, a dot for every marked cell. All values are client pixels.
+class PatternBoard
+{
+public:
+    /// Rows of the board that are shown and edited.
+    static constexpr int kRows = 6;
+    /// Fret positions 0 (open string) to 12.
+    static constexpr int kFrets = 13;
+
+    /// Board between the group box edges groupLeft and groupRight, in pixels from the window's
+    /// outer left edge.
+    PatternBoard(int groupLeft, int groupRight);
+
+    /// X of the board's left bound; a press counts only strictly right of it.
+    int Left() const { return m_left; }
+    /// X of the board's right bound; a press counts only strictly left of it.
+    int Right() const { return m_right; }
+    /// Distance in pixels between fret lines and between string lines.
+    int FretSpacing() const { return m_fretSpacing; }
+    /// Y of the top string line.
+    int Top() const { return kTop; }
+    /// X of the nut (fret line 0).
+    int NutX() const { return m_left + m_fretSpacing; }
+    /// Diameter of a note dot in pixels.
+    int DotDiameter() const { return m_fretSpacing / 2; }
+
+    /// Cell hit by a press at point, bounds strict; false when the press is outside the board.
+    bool CellAt(const QPoint& point, int& fret, int& row) const;
+    /// Centre of the dot of fret 0..12 and row 0..5.
+    QPoint DotCentre(int fret, int row) const;
+    /// The area to repaint after a cell changed.
+    QRect DirtyRect() const;
+    /// Draws the lines and a green dot for every cell of rows 0..5 that holds 1.
+    void Paint(QPainter& painter, const PatternGrid& grid) const;
+
+private:
+    static constexpr int kTop = 60;
+
+    int m_left;
+    int m_right;
+    int m_fretSpacing;
+};
