@@ -1,0 +1,7 @@
+#include "PlayerState.h"
+
+PlayerState& ProcessPlayerState()
+{
+    static PlayerState state;
+    return state;
+}

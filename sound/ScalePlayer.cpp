@@ -1,0 +1,180 @@
+#include "ScalePlayer.h"
+
+#include <SoundSchemeTable.h>
+
+namespace {
+constexpr int OCTAVE = 12;
+constexpr int MAX_SLOTS = 10;
+constexpr int ENTRIES = 24;
+} // namespace
+
+ScalePlayer::ScalePlayer(PlayerState& state, ISoundOutput& output, const SoundSchemeTable& schemes,
+                         std::function<int()> rootNote)
+    : m_state(state), m_output(output), m_schemes(schemes), m_rootNote(std::move(rootNote))
+{
+}
+
+ScalePlayer::~ScalePlayer()
+{
+    Halt();
+}
+
+int ScalePlayer::PeriodMs(int bpm)
+{
+    if (bpm < 1) {
+        return 0;
+    }
+    return static_cast<int>(60000.0 / bpm);
+}
+
+ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
+{
+    m_state.scheme = scheme;
+    m_state.bpm = bpm;
+    m_state.position = 0;
+    if (scheme <= 0) {
+        return StartResult::NoScheme;
+    }
+    // Whatever chain is still going ends here, so a restart leaves exactly one.
+    m_chain.fetch_add(1);
+    m_output.CancelBeats();
+
+    const int period = PeriodMs(bpm);
+    m_state.periodMs = period;
+    if (period < 1) {
+        m_state.stopped = true;
+        return StartResult::NoTempo;
+    }
+    if (scheme < MAX_SLOTS) {
+        for (const std::string& path : m_schemes.schemeSlots[static_cast<std::size_t>(scheme)]) {
+            if (!path.empty()) {
+                m_output.Preload(path);
+            }
+        }
+    }
+
+    std::lock_guard lock(m_runMutex);
+    switch (m_state.direction.load()) {
+    case PlayDirection::Up:
+        m_state.position = 0;
+        break;
+    case PlayDirection::Down:
+        m_state.position = OCTAVE;
+        break;
+    case PlayDirection::UpAndDown:
+        m_state.position = 0;
+        m_state.step = 1;
+        break;
+    case PlayDirection::None:
+        break;
+    }
+    m_state.stopped = false;
+    const std::uint32_t chain = m_chain.fetch_add(1) + 1;
+    ScheduleNext(chain, period);
+    return StartResult::Started;
+}
+
+void ScalePlayer::Stop()
+{
+    m_state.stopped = true;
+}
+
+void ScalePlayer::Halt()
+{
+    m_state.stopped = true;
+    m_chain.fetch_add(1);
+    m_output.CancelBeats();
+}
+
+void ScalePlayer::SetTempo(int bpm)
+{
+    m_state.bpm = bpm;
+    m_state.periodMs = PeriodMs(bpm);
+}
+
+bool ScalePlayer::InRun(int position) const
+{
+    return position >= OCTAVE ||
+           (position >= 0 && m_state.inRun[static_cast<std::size_t>(position)]);
+}
+
+bool ScalePlayer::Advance()
+{
+    int position = m_state.position;
+    bool ended = false;
+    switch (m_state.direction.load()) {
+    case PlayDirection::Up:
+        if (++position > OCTAVE) {
+            position = 0;
+            ended = true;
+        }
+        break;
+    case PlayDirection::Down:
+        if (--position < 0) {
+            position = OCTAVE;
+            ended = true;
+        }
+        break;
+    case PlayDirection::UpAndDown: {
+        int step = m_state.step;
+        position += step;
+        if (position > OCTAVE) {
+            position = OCTAVE - 1;
+            step = -1;
+        } else if (position < 0) {
+            position = 1;
+            step = 1;
+            ended = true;
+        }
+        m_state.step = step;
+        break;
+    }
+    case PlayDirection::None:
+        break;
+    }
+    m_state.position = position;
+    if (ended && !m_state.loop) {
+        m_state.stopped = true;
+        return true;
+    }
+    return false;
+}
+
+void ScalePlayer::OnBeat(std::uint32_t chain)
+{
+    std::lock_guard lock(m_runMutex);
+    if (chain != m_chain.load() || m_state.stopped) {
+        return;
+    }
+    // Any run reaches the octave or an end within two rounds; a run that cannot reach a note
+    // at all (no direction and the root not played) ends here without a sound.
+    int steps = 0;
+    while (!InRun(m_state.position)) {
+        if (Advance()) {
+            return;
+        }
+        if (++steps > 2 * (OCTAVE + 1)) {
+            m_state.stopped = true;
+            return;
+        }
+    }
+
+    const int scheme = m_state.scheme;
+    const int entry = m_rootNote() + m_state.position;
+    if (scheme >= 1 && scheme < MAX_SLOTS && entry >= 0 && entry < ENTRIES) {
+        m_output.PlaySampleOnce(m_schemes.schemeSlots[static_cast<std::size_t>(scheme)]
+                                                     [static_cast<std::size_t>(entry)]);
+    }
+    Advance();
+
+    const int period = PeriodMs(m_state.bpm);
+    m_state.periodMs = period;
+    if (period >= 1) {
+        ScheduleNext(chain, period);
+    }
+}
+
+void ScalePlayer::ScheduleNext(std::uint32_t chain, int periodMs)
+{
+    m_output.ScheduleBeat(periodMs, [this, chain] { OnBeat(chain); });
+}

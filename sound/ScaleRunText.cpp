@@ -1,0 +1,62 @@
+#include "ScaleRunText.h"
+
+#include <CFretboard.h>
+#include <Notes.h>
+
+std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
+                          const std::optional<std::string>& scaleName,
+                          const std::optional<std::string>& overlayName)
+{
+    for (int i = 0; i < 12; ++i) {
+        state.inRun[static_cast<std::size_t>(i)] = false;
+        state.noteListed[static_cast<std::size_t>(i)] = false;
+    }
+
+    const int root = board.GetRoot(LAYER_SCALE) % 12;
+    const bool allNotes = board.GetOverlayMode() == OVERLAY_ALL;
+    if (const CFretString* first = board.GetString(0)) {
+        for (int note = 0; note < 12; ++note) {
+            const int bits = first->ClassifyNote(note);
+            const bool inScale = (bits & SCALE_NOTE) != 0;
+            const bool inOverlay = (bits & OVERLAY_NOTE) != 0;
+            bool taken = inScale;
+            if (overlayName) {
+                taken = allNotes ? (inScale || inOverlay) : (inScale && inOverlay);
+            }
+            if (taken) {
+                state.noteListed[static_cast<std::size_t>(note)] = true;
+                state.inRun[static_cast<std::size_t>(first->DegreeOfNote(note))] = true;
+            }
+        }
+    }
+
+    std::string text;
+    if (scaleName) {
+        text += noteNames[static_cast<std::size_t>(root)];
+        text += ' ';
+        text += *scaleName;
+    }
+    if (overlayName) {
+        text += " and ";
+        text += noteNames[static_cast<std::size_t>(board.GetRoot(LAYER_OVERLAY) % 12)];
+        text += ' ';
+        text += *overlayName;
+        text += allNotes ? " playinging all notes" : " playing common notes";
+    }
+    text += "\r\nNotes:";
+    for (int i = 0; i < 12; ++i) {
+        const int note = (root + i) % 12;
+        if (state.noteListed[static_cast<std::size_t>(note)]) {
+            text += ' ';
+            text += noteNames[static_cast<std::size_t>(note)];
+        }
+    }
+    text += "\r\nDegrees:";
+    for (int degree = 0; degree < 12; ++degree) {
+        if (state.inRun[static_cast<std::size_t>(degree)]) {
+            text += ' ';
+            text += degreeNames[static_cast<std::size_t>(degree)];
+        }
+    }
+    return text;
+}

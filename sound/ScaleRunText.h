@@ -1,0 +1,16 @@
+#pragma once
+
+#include "PlayerState.h"
+
+#include <optional>
+#include <string>
+
+class CFretboard;
+
+/// Works out the notes the scale player plays (state.inRun, by degree above the root) and lists
+/// (state.noteListed, by note from A) from the board's scale, overlay and overlay mode, and
+/// returns the player's three text lines joined by CR LF. scaleName is empty-handed when no
+/// scale is chosen, overlayName when no overlay scale is chosen.
+std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
+                          const std::optional<std::string>& scaleName,
+                          const std::optional<std::string>& overlayName);

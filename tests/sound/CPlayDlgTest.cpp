@@ -1,0 +1,279 @@
+#include "CPlayDlg.h"
+#include "AppState.h"
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "FakeSoundOutput.h"
+#include "MessageCatcher.h"
+#include "PlayerState.h"
+#include "SchemeFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+class CPlayDlgTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A guitar with C major as the current scale "Major".
+    static std::unique_ptr<AppState> MakeState()
+    {
+        auto state = std::make_unique<AppState>();
+        const int tunings[] = {7, 0, 5, 10, 2, 7};
+        state->fretboard = std::make_unique<CFretboard>(6, tunings);
+        state->fretboard->SetRoot(3, LAYER_SCALE);
+        for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+            state->fretboard->ToggleDegree(degree, LAYER_SCALE);
+        }
+        ScaleRecord major;
+        major.name = "Major";
+        state->scaleLibrary.records.push_back(major);
+        state->scaleLibrary.scaleCount = 1;
+        state->currentScale = 0;
+        return state;
+    }
+
+    template <class T> static T* Find(QWidget* dialog, int id)
+    {
+        T* control = FindById<T>(dialog, id);
+        if (!control) {
+            qFatal("control %d missing", id);
+        }
+        return control;
+    }
+
+    static void Choose(QWidget* dialog, int index)
+    {
+        auto* combo = Find<QComboBox>(dialog, 1007);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    static void TypeBpm(QWidget* dialog, const QString& text)
+    {
+        auto* box = Find<QLineEdit>(dialog, 1011);
+        box->setText(text);
+        emit box->textEdited(text);
+    }
+
+private slots:
+    void opensWithTemplateAndScaleText()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+
+        QCOMPARE(dialog.objectName(), QStringLiteral("149"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Pinto - Play the scale"));
+        QCOMPARE(Find<QPushButton>(&dialog, 1)->text(), QStringLiteral("OK"));
+        QCOMPARE(Find<QPushButton>(&dialog, 1015)->text(), QStringLiteral("Play It"));
+        QCOMPARE(Find<QPushButton>(&dialog, 1016)->text(), QStringLiteral("Stop It"));
+        QCOMPARE(Find<QRadioButton>(&dialog, 1014)->text(), QStringLiteral("Up and Down"));
+        QCOMPARE(Find<QCheckBox>(&dialog, 1008)->text(), QStringLiteral("Loop"));
+        QVERIFY(FindById<CUpDown>(&dialog, 1010));
+        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), QStringLiteral("120"));
+
+        const QStringList lines = Find<QPlainTextEdit>(&dialog, 1009)->toPlainText().split('\n');
+        QCOMPARE(lines.value(0), QStringLiteral("C  Major"));
+        QCOMPARE(lines.value(1), QStringLiteral("Notes: C  D  E  F  G  A  B "));
+        QCOMPARE(lines.value(2), QStringLiteral("Degrees: 1  2  3  4  5  6  7 "));
+
+        auto* combo = Find<QComboBox>(&dialog, 1007);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(0), QString());
+        QCOMPARE(combo->itemText(1), QStringLiteral("Test Scheme"));
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+
+    void playsTheRunAndStopLetsItRing()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        Choose(&dialog, 1);
+        Find<QRadioButton>(&dialog, 1012)->click();
+        Find<QPushButton>(&dialog, 1015)->click();
+        output.Advance(1000);
+        QCOMPARE(output.events.size(), std::size_t(2));
+        QCOMPARE(output.events[0].path, std::string("t3.wav"));
+        QCOMPARE(output.events[1].path, std::string("t5.wav"));
+        Find<QPushButton>(&dialog, 1016)->click();
+        output.Advance(5000);
+        QCOMPARE(output.events.size(), std::size_t(2));
+        QCOMPARE(output.PendingBeats(), 0);
+    }
+
+    void noSchemeShowsTheGuard()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        MessageCatcher catcher;
+        Find<QPushButton>(&dialog, 1015)->click();
+        QCOMPARE(catcher.seen, QStringList{QStringLiteral("Oops!|Select Sound Scheme")});
+        output.Advance(5000);
+        QVERIFY(output.events.empty());
+    }
+
+    void spinSteps_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("up arrow raises") << 120 << -1 << 121;
+        QTest::newRow("down arrow lowers") << 11 << 1 << 10;
+        QTest::newRow("down arrow stops at 10") << 10 << 1 << 10;
+        QTest::newRow("held up arrow") << 120 << -20 << 140;
+        QTest::newRow("held down arrow may pass 10") << 12 << 20 << -8;
+    }
+
+    void spinSteps()
+    {
+        QFETCH(int, start);
+        QFETCH(int, delta);
+        QFETCH(int, expected);
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        player.bpm = start;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        emit Find<CUpDown>(&dialog, 1010)->stepped(delta);
+        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), QString::number(expected));
+        QCOMPARE(player.bpm.load(), expected);
+        QCOMPARE(player.periodMs.load(), expected > 0 ? 60000 / expected : 0);
+    }
+
+    void tempoBelowOneSchedulesNothing()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        player.bpm = 12;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        Choose(&dialog, 1);
+        emit Find<CUpDown>(&dialog, 1010)->stepped(20);
+        Find<QPushButton>(&dialog, 1015)->click();
+        QCOMPARE(output.PendingBeats(), 0);
+        TypeBpm(&dialog, QStringLiteral("0"));
+        Find<QPushButton>(&dialog, 1015)->click();
+        output.Advance(100000);
+        QVERIFY(output.events.empty());
+    }
+
+    void bpmTextMustBeAnInteger()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        MessageCatcher catcher;
+        TypeBpm(&dialog, QString());
+        QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
+        QCOMPARE(player.bpm.load(), 120);
+        TypeBpm(&dialog, QStringLiteral("9"));
+        QCOMPARE(player.bpm.load(), 9);
+        TypeBpm(&dialog, QStringLiteral(" +90 "));
+        QCOMPARE(player.bpm.load(), 90);
+        QCOMPARE(player.periodMs.load(), 666);
+        TypeBpm(&dialog, QStringLiteral("9x"));
+        QCOMPARE(player.bpm.load(), 90);
+        QCOMPARE(catcher.seen.size(), 2);
+    }
+
+    void okWithBadTempoEndsTheRunAndStaysOpen()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        player.direction = PlayDirection::None;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        dialog.show();
+        Choose(&dialog, 1);
+        Find<QPushButton>(&dialog, 1015)->click();
+        Find<QLineEdit>(&dialog, 1011)->setText(QStringLiteral("fast"));
+        MessageCatcher catcher;
+        Find<QPushButton>(&dialog, 1)->click();
+        QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(player.stopped.load());
+        output.Advance(5000);
+        QVERIFY(output.events.empty());
+    }
+
+    void closingAnyWayEndsTheRun_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("OK") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void closingAnyWayEndsTheRun()
+    {
+        QFETCH(int, how);
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        player.loop = true;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        dialog.show();
+        Choose(&dialog, 1);
+        Find<QPushButton>(&dialog, 1015)->click();
+        QCOMPARE(output.PendingBeats(), 1);
+        if (how == 0) {
+            Find<QPushButton>(&dialog, 1)->click();
+        } else if (how == 1) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        } else {
+            dialog.close();
+        }
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(output.PendingBeats(), 0);
+        QVERIFY(player.stopped.load());
+    }
+
+    void remembersChoicesForTheNextOpening()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        {
+            CPlayDlg dialog(*state, player, output);
+            Choose(&dialog, 2);
+            Find<QRadioButton>(&dialog, 1013)->click();
+            Find<QCheckBox>(&dialog, 1008)->click();
+            TypeBpm(&dialog, QStringLiteral("75"));
+            dialog.accept();
+        }
+        CPlayDlg again(*state, player, output);
+        QCOMPARE(Find<QComboBox>(&again, 1007)->currentIndex(), 2);
+        QCOMPARE(again.Scheme(), 2);
+        QVERIFY(Find<QRadioButton>(&again, 1013)->isChecked());
+        QVERIFY(!Find<QRadioButton>(&again, 1012)->isChecked());
+        QVERIFY(Find<QCheckBox>(&again, 1008)->isChecked());
+        QCOMPARE(Find<QLineEdit>(&again, 1011)->text(), QStringLiteral("75"));
+    }
+};
+
+QTEST_MAIN(CPlayDlgTest)
+#include "CPlayDlgTest.moc"

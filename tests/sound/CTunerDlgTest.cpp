@@ -1,0 +1,156 @@
+#include "CTunerDlg.h"
+#include "AppState.h"
+#include "ControlId.h"
+#include "FakeSoundOutput.h"
+#include "MessageCatcher.h"
+#include "SchemeFolder.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+class CTunerDlgTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static std::unique_ptr<AppState> MakeState(int instrument, const std::vector<int>& tunings)
+    {
+        auto state = std::make_unique<AppState>();
+        state->settings.instrument = instrument;
+        state->settings.stringCount = static_cast<int>(tunings.size());
+        state->fretboard =
+            std::make_unique<CFretboard>(static_cast<int>(tunings.size()), tunings.data());
+        return state;
+    }
+
+    static void Choose(QWidget* dialog, int index)
+    {
+        auto* combo = FindById<QComboBox>(dialog, 1027);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+private slots:
+    void showsSettings_data()
+    {
+        QTest::addColumn<int>("instrument");
+        QTest::addColumn<std::vector<int>>("tunings");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("6-string guitar")
+            << 1 << std::vector<int>{7, 0, 5, 10, 2, 7}
+            << QStringLiteral("Current settings:\nInstrument: 6 string Guitar\n"
+                              "Tuning (low to high): E  A  D  G  B  E  ");
+        QTest::newRow("4-string bass")
+            << 2 << std::vector<int>{7, 0, 5, 10}
+            << QStringLiteral("Current settings:\nInstrument: 4 string Bass\n"
+                              "Tuning (low to high): E  A  D  G  ");
+    }
+
+    void showsSettings()
+    {
+        QFETCH(int, instrument);
+        QFETCH(std::vector<int>, tunings);
+        QFETCH(QString, text);
+        SchemeFolder folder;
+        auto state = MakeState(instrument, tunings);
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        QCOMPARE(dialog.objectName(), QStringLiteral("145"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Pinto - Tuner"));
+        QCOMPARE(FindById<QPlainTextEdit>(&dialog, 1003)->toPlainText(), text);
+        QVERIFY(!FindById<QRadioButton>(&dialog, 1012)->isEnabled());
+        QVERIFY(!FindById<QRadioButton>(&dialog, 1013)->isEnabled());
+        auto* combo = FindById<QComboBox>(&dialog, 1027);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentIndex(), -1);
+    }
+
+    void noteButtonsLoopTheirEntry()
+    {
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        Choose(&dialog, 1);
+        const char* captions[] = {"A", "A#", "B", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#"};
+        for (int note = 0; note < 12; ++note) {
+            auto* button = FindById<QRadioButton>(&dialog, CTunerDlg::NoteButtonId(note));
+            QVERIFY(button);
+            QCOMPARE(button->text(), QString::fromLatin1(captions[note]));
+            button->click();
+            QVERIFY(button->isChecked());
+        }
+        QCOMPARE(output.events.size(), std::size_t(12));
+        for (int note = 0; note < 12; ++note) {
+            QCOMPARE(output.events[note].kind, FakeSoundOutput::Kind::Looped);
+            QCOMPARE(output.events[note].path, "t" + std::to_string(note) + ".wav");
+        }
+        Choose(&dialog, 2);
+        FindById<QRadioButton>(&dialog, 1026)->click();
+        QCOMPARE(output.events.back().path, std::string("o11.wav"));
+    }
+
+    void noSchemeShowsTheGuard()
+    {
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        MessageCatcher catcher;
+        FindById<QRadioButton>(&dialog, 1014)->click();
+        Choose(&dialog, 0);
+        FindById<QRadioButton>(&dialog, 1014)->click();
+        QCOMPARE(catcher.seen, (QStringList{QStringLiteral("Oops!|Select Sound Scheme"),
+                                            QStringLiteral("Oops!|Select Sound Scheme")}));
+        QVERIFY(output.events.empty());
+    }
+
+    void stopAndClosingSilence_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Stop It") << 0 << false;
+        QTest::newRow("OK") << 1 << true;
+        QTest::newRow("Escape") << 2 << true;
+        QTest::newRow("close box") << 3 << true;
+    }
+
+    void stopAndClosingSilence()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, closes);
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        dialog.show();
+        Choose(&dialog, 1);
+        FindById<QRadioButton>(&dialog, 1022)->click();
+        switch (how) {
+        case 0:
+            FindById<QPushButton>(&dialog, 1017)->click();
+            break;
+        case 1:
+            FindById<QPushButton>(&dialog, 1)->click();
+            break;
+        case 2:
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            break;
+        default:
+            dialog.close();
+        }
+        QCOMPARE(output.events.size(), std::size_t(2));
+        QCOMPARE(output.events[0].path, std::string("t7.wav"));
+        QCOMPARE(output.events[1].kind, FakeSoundOutput::Kind::Stop);
+        QCOMPARE(dialog.isVisible(), !closes);
+    }
+};
+
+QTEST_MAIN(CTunerDlgTest)
+#include "CTunerDlgTest.moc"

@@ -1,0 +1,215 @@
+#include "SdlSoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteWav(const fs::path& path, const std::vector<std::int16_t>& samples)
+{
+    std::ofstream out(path, std::ios::binary);
+    auto put = [&out](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    out.write("RIFF", 4);
+    put(36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(44100, 4);
+    put(88200, 4);
+    put(2, 2);
+    put(16, 2);
+    out.write("data", 4);
+    put(dataBytes, 4);
+    for (std::int16_t s : samples) {
+        put(static_cast<std::uint16_t>(s), 2);
+    }
+}
+
+std::vector<std::int16_t> ReadTap(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::int16_t> samples;
+    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
+        samples.push_back(static_cast<std::int16_t>(
+            static_cast<std::uint8_t>(bytes[i]) | (static_cast<std::uint8_t>(bytes[i + 1]) << 8)));
+    }
+    return samples;
+}
+
+// Polls a condition; the bound only keeps a broken build from hanging.
+bool WaitFor(const std::function<bool()>& condition)
+{
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > limit) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+class SdlSoundOutputTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("pinto-sound-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        // Constant levels tell the samples apart in the output.
+        WriteWav(dir / "high.wav", std::vector<std::int16_t>(44100, 8000));
+        WriteWav(dir / "low.wav", std::vector<std::int16_t>(44100, -16000));
+        WriteWav(dir / "short.wav", std::vector<std::int16_t>(300, 4000));
+        std::ofstream(dir / "bad.wav") << "not a wave file";
+        options.tapPath = (dir / "tap.wav").string();
+        options.tapSeconds = 30;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Lets the callback produce the given number of further buffers.
+    void Wait(SdlSoundOutput& output, int buffers)
+    {
+        const std::int64_t until = output.FramesRendered() + buffers * options.bufferFrames;
+        ASSERT_TRUE(WaitFor([&] { return output.FramesRendered() >= until; }));
+    }
+
+    std::string Path(const char* name) const { return (dir / name).string(); }
+
+    fs::path dir;
+    SdlSoundOutput::Options options;
+};
+
+int Count(const std::vector<std::int16_t>& tap, std::int16_t level)
+{
+    return static_cast<int>(std::count(tap.begin(), tap.end(), level));
+}
+
+TEST_F(SdlSoundOutputTest, NewSoundReplacesTheOnePlaying)
+{
+    {
+        SdlSoundOutput output(options);
+        ASSERT_TRUE(output.HasDevice());
+        output.PlaySampleOnce(Path("high.wav"));
+        Wait(output, 6);
+        output.PlaySampleOnce(Path("low.wav"));
+        Wait(output, 6);
+    }
+    const auto tap = ReadTap(options.tapPath);
+    const auto firstLow = std::find(tap.begin(), tap.end(), -16000);
+    ASSERT_NE(firstLow, tap.end());
+    EXPECT_GT(Count(tap, 8000), options.bufferFrames);
+    EXPECT_EQ(std::count(firstLow, tap.end(), 8000), 0) << "the first sample stopped";
+    EXPECT_EQ(std::count(firstLow, tap.end(), 0), 0) << "the second one still plays";
+}
+
+TEST_F(SdlSoundOutputTest, LoopRepeatsUntilStopped)
+{
+    {
+        SdlSoundOutput output(options);
+        output.PlaySampleLooped(Path("short.wav"));
+        Wait(output, 8);
+        output.StopSound();
+        Wait(output, 6);
+        output.StopSound(); // with nothing playing
+        Wait(output, 2);
+    }
+    const auto tap = ReadTap(options.tapPath);
+    EXPECT_GE(Count(tap, 4000), 6 * options.bufferFrames) << "many more than its 300 frames";
+    ASSERT_GE(tap.size(), std::size_t(4 * options.bufferFrames));
+    EXPECT_TRUE(std::all_of(tap.end() - 4 * options.bufferFrames, tap.end(),
+                            [](std::int16_t s) { return s == 0; }));
+}
+
+TEST_F(SdlSoundOutputTest, OnceStopsAtTheEndOfTheSample)
+{
+    {
+        SdlSoundOutput output(options);
+        output.PlaySampleOnce(Path("short.wav"));
+        Wait(output, 8);
+    }
+    EXPECT_EQ(Count(ReadTap(options.tapPath), 4000), 300);
+}
+
+TEST_F(SdlSoundOutputTest, UnplayablePathSoundsTheAlertOnce)
+{
+    for (const char* name : {"missing.wav", "bad.wav"}) {
+        {
+            SdlSoundOutput output(options);
+            output.PlaySampleLooped(Path(name));
+            Wait(output, 40);
+        }
+        const auto tap = ReadTap(options.tapPath);
+        const auto loud = std::count_if(tap.begin(), tap.end(),
+                                        [](std::int16_t s) { return std::abs(s) > 1000; });
+        EXPECT_GT(loud, 44100 / 20) << name;
+        EXPECT_LT(loud, 44100 / 5) << name << ": the alert does not loop";
+    }
+}
+
+TEST_F(SdlSoundOutputTest, BeatRunsOnceOnAnotherThread)
+{
+    SdlSoundOutput output(options);
+    std::atomic<int> calls{0};
+    std::promise<std::thread::id> ran;
+    EXPECT_FALSE(output.ScheduleBeat(0, [] {}));
+    EXPECT_FALSE(output.ScheduleBeat(-5, [] {}));
+    ASSERT_TRUE(output.ScheduleBeat(5, [&] {
+        if (calls++ == 0) {
+            ran.set_value(std::this_thread::get_id());
+        }
+    }));
+    auto done = ran.get_future();
+    ASSERT_EQ(done.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_NE(done.get(), std::this_thread::get_id());
+    Wait(output, 4);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(SdlSoundOutputTest, CancelDropsPendingBeats)
+{
+    SdlSoundOutput output(options);
+    std::atomic<int> calls{0};
+    output.ScheduleBeat(50, [&] { ++calls; });
+    output.CancelBeats();
+    Wait(output, 10);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(SdlSoundOutputTest, WithoutADeviceEverythingReturnsAtOnce)
+{
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        SdlSoundOutput output(options);
+        EXPECT_FALSE(output.HasDevice());
+        output.PlaySampleOnce(Path("high.wav"));
+        output.PlaySampleLooped(Path("high.wav"));
+        output.StopSound();
+        std::promise<void> ran;
+        ASSERT_TRUE(output.ScheduleBeat(1, [&] { ran.set_value(); }));
+        EXPECT_EQ(ran.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    }
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_FALSE(fs::exists(options.tapPath));
+}
+
+} // namespace

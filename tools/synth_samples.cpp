@@ -1,0 +1,155 @@
+// Writes the built-in sound scheme: 24 plucked-string notes from A2 (110 Hz) up to G#4,
+// 44.1 kHz 16-bit mono WAV files made with the Karplus-Strong method, and the scheme file that
+// names them.
+//
+// Usage: pinto_synth SAMPLE_DIR SCHEME_FILE
+// The scheme file lists each sample as SAMPLE_DIR/<file> exactly as SAMPLE_DIR was given, so
+// run it from the folder the program will run in with a relative SAMPLE_DIR.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int RATE = 44100;
+constexpr double SECONDS = 2.0;
+constexpr double LOW_A_HZ = 110.0;
+constexpr const char* SCHEME_NAME = "Plucked String";
+constexpr std::array<const char*, 12> NOTE_FILE_NAMES = {"A",  "As", "B", "C",  "Cs", "D",
+                                                         "Ds", "E",  "F", "Fs", "G",  "Gs"};
+
+// A small deterministic generator, so every build writes the same files.
+class Noise
+{
+public:
+    explicit Noise(std::uint32_t seed) : m_state(seed * 2654435761u + 1u) {}
+    double Next()
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return double(m_state) / 2147483648.0 - 1.0;
+    }
+
+private:
+    std::uint32_t m_state;
+};
+
+// One plucked note: a noise burst circulating through a delay line with a two-point average
+// (the string's loss) and a first-order all-pass that tunes the loop to the exact frequency.
+std::vector<double> Pluck(double hz, std::uint32_t seed)
+{
+    const double loop = double(RATE) / hz;                // whole loop delay in samples
+    const int length = int(std::floor(loop - 0.5 - 0.1)); // the average adds half a sample
+    const double fraction = loop - 0.5 - length;          // 0.1 .. 1.1, left to the all-pass
+    const double allpass = (1.0 - fraction) / (1.0 + fraction);
+    // Lower notes ring longer, as on a real string.
+    const double loss = 0.996 + 0.0035 * std::clamp((440.0 - hz) / 330.0, 0.0, 1.0);
+
+    Noise noise(seed);
+    std::vector<double> line(static_cast<std::size_t>(length));
+    double smoothed = 0.0;
+    for (double& value : line) {
+        smoothed = 0.5 * smoothed + 0.5 * noise.Next(); // a softer, rounder pick
+        value = smoothed;
+    }
+
+    const int total = int(RATE * SECONDS);
+    std::vector<double> out(static_cast<std::size_t>(total));
+    std::size_t index = 0;
+    double previous = 0.0;
+    double allpassIn = 0.0;
+    double allpassOut = 0.0;
+    for (int i = 0; i < total; ++i) {
+        const double current = line[index];
+        const double averaged = loss * 0.5 * (current + previous);
+        previous = current;
+        const double tuned = allpass * averaged + allpassIn - allpass * allpassOut;
+        allpassIn = averaged;
+        allpassOut = tuned;
+        line[index] = tuned;
+        index = (index + 1) % line.size();
+        out[static_cast<std::size_t>(i)] = current;
+    }
+
+    double peak = 1e-9;
+    for (double v : out) {
+        peak = std::max(peak, std::abs(v));
+    }
+    const int fade = RATE / 20;
+    for (int i = 0; i < total; ++i) {
+        const double edge = std::min(1.0, double(total - 1 - i) / fade);
+        out[static_cast<std::size_t>(i)] *= 0.7 / peak * edge;
+    }
+    return out;
+}
+
+void Put(std::ofstream& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+bool WriteWav(const std::filesystem::path& path, const std::vector<double>& samples)
+{
+    std::ofstream out(path, std::ios::binary);
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    out.write("RIFF", 4);
+    Put(out, 36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    Put(out, 16, 4);
+    Put(out, 1, 2); // PCM
+    Put(out, 1, 2); // mono
+    Put(out, RATE, 4);
+    Put(out, RATE * 2, 4);
+    Put(out, 2, 2);
+    Put(out, 16, 2);
+    out.write("data", 4);
+    Put(out, dataBytes, 4);
+    for (double v : samples) {
+        const auto s = static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
+        Put(out, static_cast<std::uint16_t>(s), 2);
+    }
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s SAMPLE_DIR SCHEME_FILE\n", argv[0]);
+        return 2;
+    }
+    const std::string sampleDir = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(sampleDir, error);
+
+    std::ofstream scheme(argv[2], std::ios::binary);
+    scheme << SCHEME_NAME << "\r\n";
+    for (int entry = 0; entry < 24; ++entry) {
+        const int octave = 2 + (entry + 9) / 12; // octave numbers change at C
+        char name[64];
+        std::snprintf(name, sizeof name, "pluck-%02d-%s%d.wav", entry, NOTE_FILE_NAMES[entry % 12],
+                      octave);
+        const double hz = LOW_A_HZ * std::pow(2.0, entry / 12.0);
+        if (!WriteWav(std::filesystem::path(sampleDir) / name, Pluck(hz, std::uint32_t(entry)))) {
+            std::fprintf(stderr, "%s: cannot write %s/%s\n", argv[0], sampleDir.c_str(), name);
+            return 1;
+        }
+        scheme << sampleDir << '/' << name << "\r\n";
+    }
+    if (!scheme) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,245 @@
+#include "CPlayDlg.h"
+
+#include "AppState.h"
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "DialogUnits.h"
+#include "InfoBox.h"
+#include "ScaleRunText.h"
+
+#include <SoundSchemes.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+constexpr int ID_OK = 1;
+constexpr int ID_SCHEME = 1007;
+constexpr int ID_LOOP = 1008;
+constexpr int ID_TEXT = 1009;
+constexpr int ID_SPIN = 1010;
+constexpr int ID_BPM = 1011;
+constexpr int ID_UP = 1012;
+constexpr int ID_DOWN = 1013;
+constexpr int ID_UP_AND_DOWN = 1014;
+constexpr int ID_PLAY = 1015;
+constexpr int ID_STOP = 1016;
+
+template <class T> T* Control(QWidget* parent, int id, int x, int y, int cx, int cy)
+{
+    auto* control = new T(parent);
+    control->setObjectName(IdName(id));
+    DialogUnits::Place(control, x, y, cx, cy);
+    return control;
+}
+
+QLabel* Label(QWidget* parent, const char* text, int x, int y, int cx, int cy)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    DialogUnits::Place(label, x, y, cx, cy);
+    return label;
+}
+
+std::optional<std::string> ScaleName(const AppState& state, int index)
+{
+    if (index < 0) {
+        return std::nullopt;
+    }
+    const ScaleRecord* record = state.scaleLibrary.Record(index);
+    return record ? record->name : std::string();
+}
+
+} // namespace
+
+QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, int id, int x, int y)
+{
+    auto* combo = Control<QComboBox>(parent, id, x, y, 108, 16);
+    combo->addItem(QString());
+    combo->view()->setMinimumHeight(100);
+    combo->setMaxVisibleItems(10);
+    return combo;
+}
+
+CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_state(state), m_player(player), m_output(output),
+      m_run(player, output, state.soundSchemes,
+            [board = state.fretboard.get()] { return board ? board->GetRoot(LAYER_SCALE) : 0; })
+{
+    setObjectName(IdName(149));
+    setWindowTitle(QStringLiteral("Pinto - Play the scale"));
+    setModal(true);
+    setFont(DialogUnits::Font());
+    setFixedSize(DialogUnits::Size(196, 137));
+
+    auto* ok = Control<QPushButton>(this, ID_OK, 139, 116, 50, 14);
+    ok->setText(QStringLiteral("OK"));
+    ok->setDefault(true);
+    m_schemeBox = MakeSchemeCombo(this, ID_SCHEME, 75, 48);
+    Label(this, "Sound Scheme", 21, 50, 47, 8);
+    m_up = Control<QRadioButton>(this, ID_UP, 21, 68, 25, 10);
+    m_up->setText(QStringLiteral("Up"));
+    m_down = Control<QRadioButton>(this, ID_DOWN, 21, 80, 33, 10);
+    m_down->setText(QStringLiteral("Down"));
+    m_upAndDown = Control<QRadioButton>(this, ID_UP_AND_DOWN, 21, 92, 57, 10);
+    m_upAndDown->setText(QStringLiteral("Up and Down"));
+    m_loop = Control<QCheckBox>(this, ID_LOOP, 87, 68, 32, 10);
+    m_loop->setText(QStringLiteral("Loop"));
+    m_text = Control<QPlainTextEdit>(this, ID_TEXT, 7, 7, 182, 28);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* options = new QGroupBox(QStringLiteral("Options"), this);
+    DialogUnits::Place(options, 7, 39, 182, 73);
+    options->lower(); // a frame behind the controls it surrounds
+    m_bpmBox = Control<QLineEdit>(this, ID_BPM, 98, 83, 40, 14);
+    auto* spin = Control<CUpDown>(this, ID_SPIN, 87, 83, 8, 14);
+    Label(this, "BPM", 142, 86, 16, 8);
+    auto* play = Control<QPushButton>(this, ID_PLAY, 7, 116, 50, 14);
+    play->setText(QStringLiteral("Play It"));
+    auto* stop = Control<QPushButton>(this, ID_STOP, 61, 116, 50, 14);
+    stop->setText(QStringLiteral("Stop It"));
+
+    // Opening: the remembered direction, loop and tempo, the run and its text, the schemes.
+    WriteMembers();
+    switch (m_player.direction.load()) {
+    case PlayDirection::Up:
+        m_up->setChecked(true);
+        break;
+    case PlayDirection::Down:
+        m_down->setChecked(true);
+        break;
+    case PlayDirection::UpAndDown:
+        m_upAndDown->setChecked(true);
+        break;
+    case PlayDirection::None:
+        break;
+    }
+    m_loop->setChecked(m_player.loop);
+    m_bpm = m_player.bpm;
+    WriteMembers();
+    if (m_state.fretboard) {
+        const std::string text =
+            BuildScaleRun(m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
+                          ScaleName(m_state, m_state.overlayScale));
+        m_text->setPlainText(
+            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+    for (const std::string& name : LoadSoundSchemes(m_state.soundSchemes)) {
+        m_schemeBox->addItem(QString::fromStdString(name));
+    }
+    m_schemeBox->setCurrentIndex(m_player.scheme < m_schemeBox->count() ? m_player.scheme.load()
+                                                                        : -1);
+    m_scheme = m_schemeBox->currentIndex();
+
+    connect(ok, &QPushButton::clicked, this, &CPlayDlg::accept);
+    connect(play, &QPushButton::clicked, this, &CPlayDlg::OnPlay);
+    connect(stop, &QPushButton::clicked, this, &CPlayDlg::OnStop);
+    connect(m_loop, &QCheckBox::clicked, this, &CPlayDlg::OnLoop);
+    connect(m_up, &QRadioButton::clicked, this, [this] { OnDirection(PlayDirection::Up); });
+    connect(m_down, &QRadioButton::clicked, this, [this] { OnDirection(PlayDirection::Down); });
+    connect(m_upAndDown, &QRadioButton::clicked, this,
+            [this] { OnDirection(PlayDirection::UpAndDown); });
+    connect(m_bpmBox, &QLineEdit::textEdited, this, &CPlayDlg::OnBpmEdited);
+    connect(spin, &CUpDown::stepped, this, &CPlayDlg::OnSpin);
+    connect(m_schemeBox, &QComboBox::activated, this, &CPlayDlg::OnSchemeChosen);
+}
+
+CPlayDlg::~CPlayDlg() = default;
+
+void CPlayDlg::WriteMembers()
+{
+    m_bpmBox->setText(QString::number(m_bpm));
+    m_schemeBox->setCurrentIndex(m_scheme);
+}
+
+bool CPlayDlg::Exchange()
+{
+    static const QRegularExpression integer(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
+    bool ok = integer.match(m_bpmBox->text()).hasMatch();
+    const int bpm = ok ? m_bpmBox->text().trimmed().toInt(&ok) : 0;
+    if (!ok) {
+        // The framework's standard warning for a number field: the application title, a warning
+        // icon.
+        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Pinto2"),
+                            QStringLiteral("Please enter an integer."), QMessageBox::Ok, this);
+        warning.exec();
+        m_bpmBox->setFocus();
+        m_bpmBox->selectAll();
+        return false;
+    }
+    m_bpm = bpm;
+    m_scheme = m_schemeBox->currentIndex();
+    return true;
+}
+
+void CPlayDlg::OnPlay()
+{
+    if (m_run.Start(m_scheme, m_bpm) == ScalePlayer::StartResult::NoScheme) {
+        ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
+    }
+}
+
+void CPlayDlg::OnStop()
+{
+    m_run.Stop();
+}
+
+void CPlayDlg::accept()
+{
+    m_run.Stop();
+    if (Exchange()) {
+        m_run.Halt();
+        QDialog::accept();
+    }
+}
+
+void CPlayDlg::reject()
+{
+    m_run.Halt();
+    QDialog::reject();
+}
+
+void CPlayDlg::OnDirection(PlayDirection direction)
+{
+    Exchange();
+    m_player.direction = direction;
+}
+
+void CPlayDlg::OnLoop()
+{
+    Exchange();
+    m_player.loop = !m_player.loop;
+}
+
+void CPlayDlg::OnBpmEdited()
+{
+    Exchange();
+    m_run.SetTempo(m_bpm);
+}
+
+void CPlayDlg::OnSpin(int delta)
+{
+    if (delta < 0 || (delta > 0 && m_bpm > 10)) {
+        m_bpm -= delta;
+    }
+    WriteMembers();
+    m_run.SetTempo(m_bpm);
+}
+
+void CPlayDlg::OnSchemeChosen(int index)
+{
+    m_scheme = index;
+    m_player.scheme = index;
+}

@@ -1,0 +1,138 @@
+#include "CTunerDlg.h"
+
+#include "AppState.h"
+#include "CPlayDlg.h"
+#include "ControlId.h"
+#include "DialogUnits.h"
+#include "ISoundOutput.h"
+#include "InfoBox.h"
+#include "TunerText.h"
+
+#include <SoundSchemes.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+struct NoteButton
+{
+    int id;
+    const char* caption;
+    int x, y, cx;
+};
+
+// Note 0 (A) to 11 (G#); 1017 is "Stop It", so the ids skip it.
+constexpr std::array<NoteButton, 12> noteButtons = {{
+    {1014, "A", 36, 82, 21},
+    {1015, "A#", 70, 82, 25},
+    {1016, "B", 100, 82, 21},
+    {1018, "C", 129, 82, 21},
+    {1019, "C#", 162, 82, 25},
+    {1020, "D", 192, 82, 21},
+    {1021, "D#", 36, 98, 25},
+    {1022, "E", 70, 98, 21},
+    {1023, "F", 100, 98, 20},
+    {1024, "F#", 129, 98, 24},
+    {1025, "G", 162, 98, 21},
+    {1026, "G#", 192, 98, 25},
+}};
+
+template <class T>
+T* Control(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+{
+    auto* control = new T(parent);
+    control->setObjectName(IdName(id));
+    control->setText(QString::fromLatin1(text));
+    DialogUnits::Place(control, x, y, cx, cy);
+    return control;
+}
+
+} // namespace
+
+int CTunerDlg::NoteButtonId(int note)
+{
+    return noteButtons.at(static_cast<std::size_t>(note)).id;
+}
+
+CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_state(state), m_output(output)
+{
+    setObjectName(IdName(145));
+    setWindowTitle(QStringLiteral("Pinto - Tuner"));
+    setModal(true);
+    setFont(DialogUnits::Font());
+    setFixedSize(DialogUnits::Size(251, 155));
+
+    auto* ok = Control<QPushButton>(this, 1, "OK", 194, 134, 50, 14);
+    ok->setDefault(true);
+    Control<QRadioButton>(this, 1012, "Tune to me", 7, 7, 50, 10)->setEnabled(false);
+    Control<QRadioButton>(this, 1013, "Chromatic", 7, 18, 46, 10)->setEnabled(false);
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(IdName(1003));
+    DialogUnits::Place(text, 75, 7, 169, 36);
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(IdName(1004));
+    DialogUnits::Place(frame, 7, 47, 237, 79);
+    frame->lower(); // a frame behind the buttons it surrounds
+    auto* stop = Control<QPushButton>(this, 1017, "Stop It", 7, 134, 50, 14);
+    for (int note = 0; note < 12; ++note) {
+        const NoteButton& b = noteButtons[static_cast<std::size_t>(note)];
+        auto* button = Control<QRadioButton>(this, b.id, b.caption, b.x, b.y, b.cx, 10);
+        connect(button, &QRadioButton::clicked, this, [this, note] { OnNote(note); });
+    }
+    m_schemeBox = CPlayDlg::MakeSchemeCombo(this, 1027, 75, 57);
+    auto* label = new QLabel(QStringLiteral("Sound Scheme"), this);
+    DialogUnits::Place(label, 21, 59, 47, 8);
+
+    // Opening: no scheme selected, the settings text, the schemes.
+    m_schemeBox->setCurrentIndex(m_scheme);
+    std::vector<int> openNotes;
+    if (const CFretboard* board = m_state.fretboard.get()) {
+        for (int i = 0; i < board->GetStringCount(); ++i) {
+            openNotes.push_back(board->GetOpenNote(i));
+        }
+    }
+    text->setPlainText(
+        QString::fromStdString(
+            TunerSettingsText(m_state.settings.instrument, m_state.settings.stringCount, openNotes))
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    for (const std::string& name : LoadSoundSchemes(m_state.soundSchemes)) {
+        m_schemeBox->addItem(QString::fromStdString(name));
+    }
+    m_schemeBox->setCurrentIndex(m_scheme);
+
+    connect(ok, &QPushButton::clicked, this, &CTunerDlg::accept);
+    connect(stop, &QPushButton::clicked, this, [this] { m_output.StopSound(); });
+    connect(m_schemeBox, &QComboBox::activated, this, [this](int index) { m_scheme = index; });
+}
+
+void CTunerDlg::OnNote(int note)
+{
+    if (m_scheme <= 0) {
+        ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
+        return;
+    }
+    m_output.PlaySampleLooped(m_state.soundSchemes.Path(m_scheme, note));
+}
+
+void CTunerDlg::accept()
+{
+    m_output.StopSound();
+    QDialog::accept();
+}
+
+void CTunerDlg::reject()
+{
+    m_output.StopSound();
+    QDialog::reject();
+}
