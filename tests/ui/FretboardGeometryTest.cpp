@@ -1,0 +1,103 @@
+#include "FretboardGeometry.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(ViewLayout)
+
+class FretboardGeometryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layouts_data();
+    void layouts();
+    void dotAndMarkerBoxes();
+    void clicks_data();
+    void clicks();
+};
+
+void FretboardGeometryTest::layouts_data()
+{
+    QTest::addColumn<ViewLayout>("layout");
+    QTest::addColumn<QList<int>>("expected"); // topY leftX rightX fret string nut dot marker
+
+    QTest::newRow("screen 640x480, 6 strings") << FretboardGeometry::ScreenLayout(640, 480, 6)
+                                               << QList<int>{140, 40, 600, 40, 40, 80, 20, 6};
+    // The strings are centred with width/16 as the spacing estimate, not the real spacing.
+    QTest::newRow("screen 700x400, 7 strings")
+        << FretboardGeometry::ScreenLayout(700, 400, 7)
+        << QList<int>{200 - (6 * 43) / 2, 43, 657, 43, 43, 86, 21, 7};
+    QTest::newRow("screen 100x50, 4 strings: integer division truncates")
+        << FretboardGeometry::ScreenLayout(100, 50, 4) << QList<int>{16, 6, 94, 6, 6, 12, 3, 1};
+    QTest::newRow("printer 600 dpi, 4800 px")
+        << FretboardGeometry::PrinterLayout(600, 600, 4800)
+        << QList<int>{1200, 600, 4200, 257, 257, 857, 128, 42};
+    QTest::newRow("printer 300x600 dpi") << FretboardGeometry::PrinterLayout(300, 600, 2400)
+                                         << QList<int>{1200, 300, 2100, 128, 128, 428, 64, 21};
+}
+
+void FretboardGeometryTest::layouts()
+{
+    QFETCH(ViewLayout, layout);
+    QFETCH(QList<int>, expected);
+    const QList<int> actual{layout.topY,        layout.leftX,         layout.rightX,
+                            layout.fretSpacing, layout.stringSpacing, layout.nutX,
+                            layout.dotDiameter, layout.markerDiameter};
+    QCOMPARE(actual, expected);
+}
+
+void FretboardGeometryTest::dotAndMarkerBoxes()
+{
+    const ViewLayout layout = FretboardGeometry::ScreenLayout(640, 480, 6);
+    // The dot of the open top string is the box (50, 130)-(70, 150), right and bottom exclusive.
+    QCOMPARE(FretboardGeometry::DotBox(layout, 0, 0), QRect(50, 130, 20, 20));
+    QCOMPARE(FretboardGeometry::DotCenterX(layout, 13), 80 - 20 + 13 * 40);
+    QCOMPARE(FretboardGeometry::FretLineX(layout, 12), 80 + 12 * 40);
+    QCOMPARE(FretboardGeometry::RowY(layout, 5), 340);
+    // Row 2.5 lies between two strings: y = 240, bounds truncated from 237.0 and 243.0.
+    QCOMPARE(FretboardGeometry::MarkerBox(layout, 3, 2.5), QRect(177, 237, 6, 6));
+    // Fractional bounds are truncated: y = 140 + 41 * 1.5 = 201.5, so 198.5 and 204.5.
+    ViewLayout odd = layout;
+    odd.stringSpacing = 41;
+    QCOMPARE(FretboardGeometry::MarkerBox(odd, 12, 1.5), QRect(537, 198, 6, 6));
+}
+
+void FretboardGeometryTest::clicks_data()
+{
+    QTest::addColumn<int>("strings");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<int>("row"); // -1: ignored
+    QTest::addColumn<int>("fret");
+
+    QTest::newRow("example click") << 6 << QPoint(95, 178) << 1 << 1;
+    QTest::newRow("open string cell") << 6 << QPoint(41, 140) << 0 << 0;
+    QTest::newRow("on the left edge") << 6 << QPoint(40, 140) << -1 << 0;
+    QTest::newRow("fret 12 accepted") << 6 << QPoint(559, 300) << 4 << 12;
+    QTest::newRow("fret 13 ignored") << 6 << QPoint(560, 300) << -1 << 0;
+    QTest::newRow("right edge") << 6 << QPoint(600, 300) << -1 << 0;
+    QTest::newRow("just above the top dot") << 6 << QPoint(200, 131) << 0 << 4;
+    QTest::newRow("above the band") << 6 << QPoint(200, 130) << -1 << 0;
+    QTest::newRow("nearest row rounds up") << 6 << QPoint(200, 160) << 1 << 4;
+    QTest::newRow("below the bottom row, inside the band") << 6 << QPoint(200, 365) << -1 << 0;
+    QTest::newRow("7 strings: lower half of the bottom dot") << 7 << QPoint(200, 389) << 6 << 4;
+    QTest::newRow("7 strings: below the band") << 7 << QPoint(200, 430) << -1 << 0;
+}
+
+void FretboardGeometryTest::clicks()
+{
+    QFETCH(int, strings);
+    QFETCH(QPoint, point);
+    QFETCH(int, row);
+    QFETCH(int, fret);
+    ViewLayout layout = FretboardGeometry::ScreenLayout(640, 480, 6); // the same band for 7
+    const auto cell = FretboardGeometry::CellAt(layout, strings, point.x(), point.y());
+    if (row < 0) {
+        QVERIFY(!cell.has_value());
+    } else {
+        QVERIFY(cell.has_value());
+        QCOMPARE(*cell, (FretCell{row, fret}));
+    }
+}
+
+QTEST_GUILESS_MAIN(FretboardGeometryTest)
+#include "FretboardGeometryTest.moc"

@@ -1,0 +1,242 @@
+#include "FretboardPainter.h"
+#include "AppState.h"
+#include "CMainFrame.h"
+#include "CPinto2View.h"
+#include "ControlId.h"
+#include "FretboardGeometry.h"
+#include "UiTestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+// Renders the frame's view as the screen shows it.
+QImage RenderView(CMainFrame& frame)
+{
+    CPinto2View* view = frame.View();
+    QImage image(view->size(), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    view->render(&image);
+    return image;
+}
+
+// The fill of the dot at (row, fret), sampled above the string line and clear of its label.
+QRgb DotColour(const QImage& image, const ViewLayout& layout, int row, int fret)
+{
+    return image.pixel(FretboardGeometry::DotCenterX(layout, fret),
+                       FretboardGeometry::RowY(layout, row) - layout.dotDiameter / 4);
+}
+
+// The pixel at the centre of (row, fret), where string line, dot and outline would meet.
+QRgb CentreColour(const QImage& image, const ViewLayout& layout, int row, int fret)
+{
+    return image.pixel(FretboardGeometry::DotCenterX(layout, fret),
+                       FretboardGeometry::RowY(layout, row));
+}
+
+} // namespace
+
+class FretboardPainterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dotColours_data();
+    void dotColours();
+    void banjoShortString();
+    void viewClickInExampleWindow();
+    void printerLayoutAndCaption();
+    void printToPdf();
+};
+
+void FretboardPainterTest::dotColours_data()
+{
+    QTest::addColumn<int>("suppressColor");
+    QTest::addColumn<QList<QRgb>>("expected"); // root, scale, overlay, pattern, empty
+
+    QTest::newRow("colours") << 0 << QList<QRgb>{kBlue, kWhite, kRed, kGreen, kWhite};
+    QTest::newRow("Supress color") << 1 << QList<QRgb>{kWhite, kWhite, kWhite, kWhite, kWhite};
+}
+
+void FretboardPainterTest::dotColours()
+{
+    QFETCH(int, suppressColor);
+    QFETCH(QList<QRgb>, expected);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    // Top row is the high E string (string 5): fret 5 = A (root), 7 = B (scale), 8 = C (overlay
+    // only), 10 = D placed as a pattern note, 9 = C# in neither scale.
+    state.settings.viewDegrees = 0;
+    state.settings.viewNotes = 0;
+    state.settings.suppressColor = suppressColor;
+    CFretboard& board = *state.fretboard;
+    board.ToggleDegree(0, LAYER_SCALE);
+    board.ToggleDegree(2, LAYER_SCALE);
+    board.ToggleDegree(5, LAYER_SCALE);
+    board.ToggleDegree(3, LAYER_OVERLAY);
+    board.placement = std::make_unique<PositionList>();
+    board.placement->Add(5, 10);
+
+    const QImage image = RenderView(frame);
+    const ViewLayout& layout = state.layout;
+    const QList<QRgb> actual{DotColour(image, layout, 0, 5), DotColour(image, layout, 0, 7),
+                             DotColour(image, layout, 0, 8), DotColour(image, layout, 0, 10),
+                             DotColour(image, layout, 0, 9)};
+    QCOMPARE(actual, expected);
+    // The outline of a dot is black: the left edge pixel of the root's box on its row.
+    const QRect box = FretboardGeometry::DotBox(layout, 0, 5);
+    QCOMPARE(qGray(image.pixel(box.left(), FretboardGeometry::RowY(layout, 0))) < 100, true);
+}
+
+void FretboardPainterTest::banjoShortString()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    state.settings.instrument = 4;
+    state.settings.stringCount = 5;
+    state.settings.viewDegrees = 0;
+    state.settings.dotMarkers = 0;
+    frame.ApplyConfiguration();
+    QCOMPARE(state.fretboard->GetStartFret(0), 5);
+    for (int degree = 0; degree < 12; ++degree) {
+        state.fretboard->ToggleDegree(degree, LAYER_SCALE);
+    }
+    state.fretboard->SetRoot(10, LAYER_SCALE); // G: the short string's first fret is a root
+
+    const QImage image = RenderView(frame);
+    const ViewLayout& layout = state.layout;
+    const int bottomY = FretboardGeometry::RowY(layout, 4);
+    // No dots left of fret 5 on the bottom line, which starts at fret line 4.
+    for (int fret = 0; fret < 5; ++fret) {
+        QCOMPARE(CentreColour(image, layout, 4, fret), kWhite);
+    }
+    QCOMPARE(image.pixel(layout.leftX + 2, bottomY), kWhite);
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, 4) + 2, bottomY), kBlack);
+    // Fret lines 0..4 stop one row above; line 5 runs down to the bottom line.
+    const int between = (FretboardGeometry::RowY(layout, 3) + bottomY) / 2;
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, 2), between), kWhite);
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, 6), between), kBlack);
+    // The short string's own nut, two pixels left of fret line 5.
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, 5) - 2, between), kBlack);
+    QCOMPARE(DotColour(image, layout, 4, 5), kBlue);
+}
+
+void FretboardPainterTest::viewClickInExampleWindow()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    state.fretboard = std::make_unique<CFretboard>(6, std::array{7, 0, 5, 10, 2, 7}.data());
+    CPinto2View view(state);
+    view.resize(640, 480);
+    QImage image(640, 480, QImage::Format_RGB32);
+    view.render(&image);
+    QCOMPARE(state.layout.topY, 140);
+    QCOMPARE(state.layout.nutX, 80);
+
+    QSignalSpy spy(&view, &CPinto2View::cellClicked);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(95, 178));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(570, 178)); // fret 13: ignored
+    QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(95, 178));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 1);
+    QCOMPARE(spy.at(0).at(1).toInt(), 1);
+}
+
+void FretboardPainterTest::printerLayoutAndCaption()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    state.fretboard = std::make_unique<CFretboard>(6, std::array{7, 0, 5, 10, 2, 7}.data());
+    LoadScaleLibrary(state.scaleLibrary);
+    state.currentScale = 0;
+
+    // A 600 dpi page 4800 pixels wide, cut to the part above the neck.
+    QImage page(4800, 1400, QImage::Format_Grayscale8);
+    const int dotsPerMeter = qRound(600 / 0.0254);
+    page.setDotsPerMeterX(dotsPerMeter);
+    page.setDotsPerMeterY(dotsPerMeter);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    const ViewLayout layout =
+        FretboardPainter::Paint(painter, state, PaintTarget::Printer(600, 600, 4800, 1400));
+    const int textHeight = painter.fontMetrics().height();
+    painter.end();
+    QCOMPARE(layout.leftX, 600);
+    QCOMPARE(layout.topY, 1200);
+    QCOMPARE(layout.rightX, 4200);
+    QCOMPARE(layout.fretSpacing, 257);
+    QCOMPARE(layout.nutX, 857);
+    QCOMPARE(layout.dotDiameter, 128);
+    QCOMPARE(layout.markerDiameter, 42);
+
+    // The caption's ink starts just right of (600, 600) and no further up than 600.
+    auto inkIn = [&page](const QRect& rect) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (qGray(page.pixel(x, y)) < 128) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    QVERIFY(inkIn(QRect(600, 600, 200, textHeight)));
+    QVERIFY(!inkIn(QRect(400, 0, 4000, 600)));
+    QVERIFY(!inkIn(QRect(400, 600, 199, textHeight)));
+    // No overlay chosen: nothing on the caption's second line.
+    QVERIFY(!inkIn(QRect(600, 600 + textHeight * 3 / 2 + 2, 2000, textHeight - 4)));
+    // String names stand two text heights left of the strings: "E " of the top string.
+    QVERIFY(inkIn(QRect(600 - 2 * textHeight, 1200 - textHeight / 2, textHeight, textHeight)));
+}
+
+void FretboardPainterTest::printToPdf()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    frame.ApplyScaleSelection(1);
+    frame.ApplyOverlaySelection(2);
+    const QString scaleName = frame.ScaleList()->itemText(1);
+    const QString overlayName = frame.OverlayList()->itemText(2);
+
+    const QString pdf = dir.FilePath(QStringLiteral("page.pdf"));
+    QPrinter& printer = frame.Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    FindById<QAction>(&frame, 57608)->trigger();
+    QCOMPARE(state.printing, false);
+    QCOMPARE(state.layout.leftX, printer.logicalDpiX());
+    QCOMPARE(state.layout.rightX, printer.width() - printer.logicalDpiX());
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Scale Name: A ") + scaleName), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Overlay: A ") + overlayName +
+                           QStringLiteral(" showing all notes")),
+             qPrintable(text));
+    QCOMPARE(text.count(QStringLiteral("Scale Name:")), 1);
+}
+
+QTEST_MAIN(FretboardPainterTest)
+#include "FretboardPainterTest.moc"

@@ -1,0 +1,58 @@
+#include "BarControls.h"
+
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "DialogUnits.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace {
+
+// Total height of box and dropped list, so that the library can be scrolled through.
+constexpr int kDroppedHeight = 100;
+
+} // namespace
+
+QGroupBox* BarControls::Group(QWidget* bar, const QString& caption, int x, int y, int cx, int cy)
+{
+    auto* group = new QGroupBox(caption, bar);
+    DialogUnits::Place(group, x, y, cx, cy);
+    return group;
+}
+
+CUpDown* BarControls::Spin(QWidget* bar, int id, int x, int y, int cx, int cy)
+{
+    auto* spin = new CUpDown(bar);
+    spin->setObjectName(IdName(id));
+    DialogUnits::Place(spin, x, y, cx, cy);
+    return spin;
+}
+
+QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy)
+{
+    auto* label = new QLineEdit(bar);
+    label->setObjectName(IdName(id));
+    label->setReadOnly(true);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setTextMargins(0, 0, 0, 0);
+    DialogUnits::Place(label, x, y, cx, cy);
+    return label;
+}
+
+QComboBox* BarControls::List(QWidget* bar, int id, int x, int y, int cx, int cy)
+{
+    auto* list = new QComboBox(bar);
+    list->setObjectName(IdName(id));
+    DialogUnits::Place(list, x, y, cx, cy);
+    // The template height is that of box and list together; the box keeps its natural height.
+    const QRect rect = list->geometry();
+    const int boxHeight = qMin(rect.height(), list->sizeHint().height());
+    list->setGeometry(rect.x(), rect.y(), rect.width(), boxHeight);
+    list->view()->setMinimumHeight(kDroppedHeight - boxHeight);
+    list->setMaxVisibleItems(20);
+    list->addItem(QString());
+    return list;
+}

@@ -1,0 +1,36 @@
+#include "CAboutDlg.h"
+
+#include "ControlId.h"
+#include "DialogUnits.h"
+#include "SvgIcon.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(IdName(100));
+    setWindowTitle(QStringLiteral("About Pinto"));
+    setFont(DialogUnits::Font());
+    setFixedSize(DialogUnits::Size(235, 62));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(
+        SvgIcon::Load(QStringLiteral(":/icons/pinto.svg"), QSize(32, 32)).pixmap(32, 32));
+    icon->setGeometry(DialogUnits::Rect(11, 17, 20, 20));
+
+    auto* name = new QLabel(QStringLiteral("Pinto ver 2.2a"), this);
+    DialogUnits::Place(name, 40, 10, 119, 8);
+    auto* purpose =
+        new QLabel(QStringLiteral("Shows scales, overlays and patterns on the neck of a fretted "
+                                  "instrument."),
+                   this);
+    purpose->setWordWrap(true);
+    DialogUnits::Place(purpose, 40, 25, 140, 26);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(IdName(1));
+    ok->setDefault(true);
+    DialogUnits::Place(ok, 186, 7, 42, 14);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

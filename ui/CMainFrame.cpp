@@ -1,0 +1,655 @@
+#include "CMainFrame.h"
+
+#include "AppState.h"
+#include "CAboutDlg.h"
+#include "COverlayScaleNameBar.h"
+#include "CPinto2View.h"
+#include "CScaleKeyBar.h"
+#include "CUpDown.h"
+#include "CommandTable.h"
+#include "ControlId.h"
+#include "FretboardPainter.h"
+#include "InfoBox.h"
+#include "InstrumentTunings.h"
+#include "ScaleLibrary.h"
+#include "SettingsFile.h"
+#include "SvgIcon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QToolBar>
+
+#include <map>
+#include <span>
+
+namespace {
+
+constexpr int kStandardToolBarId = 59392;
+const QString kTitle = QStringLiteral("Pinto ver 2.2a");
+
+QString NoteLabel(int note)
+{
+    return QString::fromLatin1(noteNames[(note % 12 + 12) % 12], 2);
+}
+
+// The semitones a spin step moves a note by: the upper arrow (-1) raises, the lower (+1) lowers;
+// the larger steps of a held arrow change nothing.
+int SemitonesOfStep(int delta)
+{
+    if (delta == -1) {
+        return 1;
+    }
+    if (delta == 1) {
+        return -1;
+    }
+    return 0;
+}
+
+// A dock that holds a bar in place: no title, cannot float, close or move.
+QDockWidget* FixedDock(QWidget* bar, int barId, Qt::DockWidgetArea area, QWidget* parent)
+{
+    auto* dock = new QDockWidget(parent);
+    dock->setObjectName(IdName(barId));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setAllowedAreas(area);
+    dock->setTitleBarWidget(new QWidget(dock));
+    dock->setWidget(bar);
+    return dock;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
+{
+    setObjectName(IdName(128));
+    setWindowTitle(QStringLiteral("Pinto2"));
+    setWindowIcon(SvgIcon::Load(QStringLiteral(":/icons/pinto.svg"), QSize(32, 32)));
+    resize(710, 475);
+    m_state.currentScale = -1;
+    m_state.overlayScale = -1;
+
+    m_view = new CPinto2View(m_state, this);
+    setCentralWidget(m_view);
+    connect(m_view, &CPinto2View::cellClicked, this, &CMainFrame::ToggleDegreeAt);
+    connect(m_view, &CPinto2View::painted, this, &CMainFrame::OnViewPainted);
+
+    CreateToolBarAndMenu();
+    CreateBars();
+
+    std::vector<int> tunings;
+    LoadSettings(m_state.settings, tunings);
+    CreateFretboard(tunings);
+    ShowTuningLabels();
+    SetRootLabels();
+
+    LoadScaleLibrary(m_state.scaleLibrary);
+    for (const ScaleRecord& record : m_state.scaleLibrary.records) {
+        const QString name = QString::fromStdString(record.name);
+        ScaleList()->addItem(name);
+        OverlayList()->addItem(name);
+    }
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (m_state.fretboard != nullptr) {
+        SaveSettings(m_state.settings, *m_state.fretboard);
+    }
+    m_state.fretboard.reset();
+}
+
+AppState& CMainFrame::State()
+{
+    return m_state;
+}
+
+CPinto2View* CMainFrame::View()
+{
+    return m_view;
+}
+
+QComboBox* CMainFrame::ScaleList()
+{
+    return m_scaleKeyBar->ScaleList();
+}
+
+QComboBox* CMainFrame::OverlayList()
+{
+    return m_overlayBar->OverlayList();
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(IdName(id));
+    if (const CommandInfo* info = CommandTable::Find(id)) {
+        action->setStatusTip(QString::fromUtf8(info->prompt));
+        action->setToolTip(QString::fromUtf8(info->tip));
+        if (info->icon != nullptr) {
+            action->setIcon(SvgIcon::Load(QString::fromLatin1(info->icon), QSize(16, 15)));
+        }
+    }
+    addAction(action);
+    return action;
+}
+
+void CMainFrame::CreateToolBarAndMenu()
+{
+    struct Item
+    {
+        int id; // 0: separator
+        const char* text;
+        void (CMainFrame::*handler)();
+    };
+    const Item scaleMenu[] = {{32772, "&New\tCtrl+N", &CMainFrame::OnNewScale},
+                              {32773, "&Save\tCtrl+S", &CMainFrame::OnSaveScale},
+                              {32779, "Forget ", &CMainFrame::OnForgetScale},
+                              {0, nullptr, nullptr},
+                              {57607, "&Print...\tCtrl+P", &CMainFrame::OnPrint},
+                              {57609, "Print Pre&view", &CMainFrame::OnPrintPreview},
+                              {57606, "P&rint Setup...", &CMainFrame::OnPrintSetup},
+                              {0, nullptr, nullptr},
+                              {57665, "E&xit", nullptr}};
+    const Item patternMenu[] = {{32783, "&Set Pattern", &CMainFrame::OnSetPattern},
+                                {32784, "&Find Pattern", &CMainFrame::OnFindPattern},
+                                {0, nullptr, nullptr},
+                                {32785, "&Previous Pattern", &CMainFrame::OnPrevPattern},
+                                {32786, "&Next Pattern", &CMainFrame::OnNextPattern},
+                                {32803, "Modulate Pattern Down", &CMainFrame::OnModulateDown},
+                                {32802, "Modulate Pattern Up", &CMainFrame::OnModulateUp},
+                                {0, nullptr, nullptr},
+                                {32787, "&Remove Pattern", &CMainFrame::OnRemovePattern}};
+    const Item soundMenu[] = {{32799, "&Play it", &CMainFrame::OnPlayIt},
+                              {32797, "&Tune up", &CMainFrame::OnTuneUp}};
+    const Item helpMenu[] = {{137, "&Configure Pinto", &CMainFrame::OnConfigure},
+                             {57664, "&About Pinto...", &CMainFrame::OnAbout}};
+
+    std::map<int, QAction*> actions;
+    auto fill = [&](const char* title, std::span<const Item> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        for (const Item& item : items) {
+            if (item.id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = MakeAction(item.id, QString::fromLatin1(item.text));
+            if (item.handler != nullptr) {
+                connect(action, &QAction::triggered, this, item.handler);
+            }
+            menu->addAction(action);
+            actions[item.id] = action;
+        }
+    };
+    menuBar()->setObjectName(IdName(128));
+    fill("&Scale", scaleMenu);
+    fill("&Pattern Find", patternMenu);
+    fill("&Sound", soundMenu);
+    fill("&Help", helpMenu);
+    connect(actions[57665], &QAction::triggered, this, &QWidget::close);
+
+    QAction* direct = MakeAction(57608, QStringLiteral("Print Direct"));
+    connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
+
+    // Accelerator table: the program's keys, then the document and editing keys, which the
+    // empty document and the read-only window have no use for.
+    actions[32772]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actions[32773]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions[57607]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    const struct
+    {
+        int id;
+        QList<QKeySequence> keys;
+    } idleKeys[] = {
+        {57601, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {57634, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {57635, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {57637, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {57643, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {57680, {QKeySequence(Qt::Key_F6)}},
+        {57681, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+    };
+    for (const auto& key : idleKeys) {
+        MakeAction(key.id, QString())->setShortcuts(key.keys);
+    }
+
+    m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_toolBar->setObjectName(IdName(kStandardToolBarId));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->toggleViewAction()->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    m_toolBar->toggleViewAction()->setToolTip(QStringLiteral("Toggle ToolBar"));
+    for (int id : CommandTable::ToolBar()) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+        } else {
+            m_toolBar->addAction(actions.at(id));
+        }
+    }
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateBars()
+{
+    m_scaleKeyBar = new CScaleKeyBar;
+    m_scaleKeyDock = FixedDock(m_scaleKeyBar, 106, Qt::LeftDockWidgetArea, this);
+    m_overlayBar = new COverlayScaleNameBar;
+    m_overlayDock = FixedDock(m_overlayBar, 110, Qt::TopDockWidgetArea, this);
+    // The left bar runs the full height below the toolbar; the top bar sits right of it.
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    addDockWidget(Qt::LeftDockWidgetArea, m_scaleKeyDock);
+    addDockWidget(Qt::TopDockWidgetArea, m_overlayDock);
+
+    connect(m_scaleKeyBar->RootSpin(), &CUpDown::stepped, this, &CMainFrame::OnRootSpin);
+    connect(m_overlayBar->RootSpin(), &CUpDown::stepped, this, &CMainFrame::OnOverlayRootSpin);
+    for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
+        connect(m_scaleKeyBar->TuningSpin(row), &CUpDown::stepped, this,
+                [this, row](int delta) { OnTuningSpin(row, delta); });
+    }
+    for (int degree = 0; degree < 12; ++degree) {
+        connect(m_scaleKeyBar->DegreeCheck(degree), &QCheckBox::clicked, this,
+                [this, degree] { ToggleScaleDegree(degree); });
+    }
+    // Only the user's choice is a selection change; the program's own selections are not.
+    connect(ScaleList(), &QComboBox::activated, this, &CMainFrame::ApplyScaleSelection);
+    connect(OverlayList(), &QComboBox::activated, this, &CMainFrame::ApplyOverlaySelection);
+    connect(m_overlayBar->AllNotes(), &QRadioButton::clicked, this, &CMainFrame::OnOverlayAll);
+    connect(m_overlayBar->CommonNotes(), &QRadioButton::clicked, this,
+            &CMainFrame::OnOverlayCommon);
+}
+
+void CMainFrame::CreateFretboard(const std::vector<int>& tunings)
+{
+    Settings& settings = m_state.settings;
+    std::vector<int> tuning = ChooseTuning(settings, tunings);
+    if (tuning.empty()) {
+        // A hand-edited file may name a pair without a tuning; fall back to the default guitar.
+        settings.instrument = Settings{}.instrument;
+        settings.stringCount = Settings{}.stringCount;
+        tuning = StartupTuning(settings.instrument, settings.stringCount);
+    }
+    m_state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
+    if (settings.instrument == 4 && settings.stringCount == 5) {
+        m_state.fretboard->SetStartFret(0, 5);
+    }
+    NewScale();
+}
+
+void CMainFrame::Redraw()
+{
+    if (m_view != nullptr) {
+        m_view->update();
+    }
+}
+
+void CMainFrame::ApplyConfiguration()
+{
+    const Settings& settings = m_state.settings;
+    const std::vector<int> tuning = StandardTuning(settings.instrument, settings.stringCount);
+    if (!tuning.empty()) {
+        m_state.fretboard->Restring(settings.stringCount, tuning.data());
+        if (settings.instrument == 4 && settings.stringCount == 5) {
+            m_state.fretboard->SetStartFret(0, 5);
+        }
+    }
+    ShowTuningLabels();
+    Redraw();
+}
+
+void CMainFrame::ShowTuningLabels()
+{
+    const CFretboard& board = *m_state.fretboard;
+    for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
+        const int string = board.numStrings - 1 - row;
+        const bool shown = row < m_state.settings.stringCount && board.GetString(string) != nullptr;
+        m_scaleKeyBar->TuningLabel(row)->setText(shown ? NoteLabel(board.GetOpenNote(string))
+                                                       : QStringLiteral("  "));
+    }
+}
+
+void CMainFrame::SetRootLabels()
+{
+    m_scaleKeyBar->RootLabel()->setText(NoteLabel(m_state.fretboard->GetRoot(LAYER_SCALE)));
+    m_overlayBar->RootLabel()->setText(NoteLabel(m_state.fretboard->GetRoot(LAYER_OVERLAY)));
+}
+
+void CMainFrame::NewScale()
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ClearDegrees(LAYER_SCALE);
+    board.ClearDegrees(LAYER_OVERLAY);
+    SetRootLabels();
+    for (int degree = 0; degree < 12; ++degree) {
+        m_scaleKeyBar->DegreeCheck(degree)->setChecked(false);
+    }
+    Redraw();
+    m_overlayBar->CommonNotes()->setChecked(false);
+    m_overlayBar->AllNotes()->setChecked(true);
+    board.SetOverlayMode(OVERLAY_ALL);
+    m_state.modulationSteps = 0;
+    ScaleList()->setCurrentIndex(0);
+    m_scaleKeyBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_SCALE)));
+}
+
+void CMainFrame::SetDegreeChecksFromBoard()
+{
+    const CFretString* bottom = m_state.fretboard->GetString(0);
+    for (int degree = 0; degree < 12; ++degree) {
+        const bool ticked = bottom != nullptr && bottom->ClassifyDegree(degree) != 0;
+        m_scaleKeyBar->DegreeCheck(degree)->setChecked(ticked);
+    }
+}
+
+void CMainFrame::ApplyScaleSelection(int listIndex)
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ClearMatches();
+    board.RemovePattern();
+    m_state.modulationSteps = 0;
+    if (ScaleList()->currentIndex() != listIndex) {
+        ScaleList()->setCurrentIndex(listIndex);
+    }
+    const ScaleRecord* record = m_state.scaleLibrary.Record(listIndex - 1);
+    m_state.currentScale = record != nullptr ? listIndex - 1 : -1;
+    board.ClearDegrees(LAYER_SCALE);
+    if (record != nullptr) {
+        for (int degree = 0; degree < 12; ++degree) {
+            if (record->degrees[degree] != 0) {
+                board.ToggleDegree(degree, LAYER_SCALE);
+            }
+        }
+    } else {
+        SetRootLabels();
+    }
+    SetDegreeChecksFromBoard();
+    Redraw();
+}
+
+void CMainFrame::ApplyOverlaySelection(int listIndex)
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ClearMatches();
+    board.RemovePattern();
+    m_state.modulationSteps = 0;
+    if (OverlayList()->currentIndex() != listIndex) {
+        OverlayList()->setCurrentIndex(listIndex);
+    }
+    const ScaleRecord* record = m_state.scaleLibrary.Record(listIndex - 1);
+    m_state.overlayScale = record != nullptr ? listIndex - 1 : -1;
+    board.ClearDegrees(LAYER_OVERLAY);
+    if (record != nullptr) {
+        for (int degree = 0; degree < 12; ++degree) {
+            if (record->degrees[degree] != 0) {
+                board.ToggleDegree(degree, LAYER_OVERLAY);
+            }
+        }
+    } else {
+        m_overlayBar->CommonNotes()->setChecked(false);
+        m_overlayBar->AllNotes()->setChecked(true);
+        board.SetOverlayMode(OVERLAY_ALL);
+    }
+    m_overlayBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_OVERLAY)));
+    Redraw();
+}
+
+void CMainFrame::ToggleScaleDegree(int degree)
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ToggleDegree(degree, LAYER_SCALE);
+    board.ClearMatches();
+    board.RemovePattern();
+    m_state.modulationSteps = 0;
+    Redraw();
+    ScaleList()->setCurrentIndex(0);
+}
+
+void CMainFrame::ToggleDegreeAt(int row, int fret)
+{
+    const CFretString* string =
+        m_state.fretboard->GetString(m_state.fretboard->numStrings - 1 - row);
+    if (string == nullptr || fret < 0 || fret > 12) {
+        return;
+    }
+    const int degree = string->DegreeAt(fret);
+    ToggleScaleDegree(degree);
+    const CFretString* bottom = m_state.fretboard->GetString(0);
+    m_scaleKeyBar->DegreeCheck(degree)->setChecked(bottom->ClassifyDegree(degree) != 0);
+    ScaleList()->setCurrentIndex(0);
+    m_state.currentScale = -1;
+}
+
+void CMainFrame::OnRootSpin(int delta)
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ShiftRoot(SemitonesOfStep(delta), LAYER_SCALE);
+    m_scaleKeyBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_SCALE)));
+    board.ClearMatches();
+    m_state.modulationSteps = 0;
+    Redraw();
+}
+
+void CMainFrame::OnOverlayRootSpin(int delta)
+{
+    CFretboard& board = *m_state.fretboard;
+    board.ShiftRoot(SemitonesOfStep(delta), LAYER_OVERLAY);
+    m_overlayBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_OVERLAY)));
+    board.ClearMatches();
+    m_state.modulationSteps = 0;
+    Redraw();
+}
+
+void CMainFrame::OnTuningSpin(int row, int delta)
+{
+    if (row >= 4 && m_state.settings.stringCount <= row) {
+        m_scaleKeyBar->TuningLabel(row)->setText(QStringLiteral("  "));
+        return;
+    }
+    CFretboard& board = *m_state.fretboard;
+    const int index = board.numStrings - 1 - row;
+    CFretString* string = board.GetString(index);
+    if (string == nullptr) {
+        return;
+    }
+    const int tuning = (board.GetOpenNote(index) + SemitonesOfStep(delta) + 12) % 12;
+    string->SetTuning(tuning);
+    m_scaleKeyBar->TuningLabel(row)->setText(NoteLabel(board.GetOpenNote(index)));
+    board.RemovePattern();
+    m_state.modulationSteps = 0;
+    Redraw();
+}
+
+void CMainFrame::OnOverlayAll()
+{
+    m_state.fretboard->SetOverlayMode(OVERLAY_ALL);
+    m_state.modulationSteps = 0;
+    Redraw();
+}
+
+void CMainFrame::OnOverlayCommon()
+{
+    m_state.fretboard->SetOverlayMode(OVERLAY_COMMON);
+    m_state.modulationSteps = 0;
+    Redraw();
+}
+
+void CMainFrame::OnNewScale()
+{
+    NewScale();
+}
+
+void CMainFrame::OnForgetScale()
+{
+    const int listIndex = ScaleList()->currentIndex();
+    switch (ForgetScale(m_state.scaleLibrary, listIndex)) {
+    case StoreResult::Refused:
+        ShowInfo(this, QStringLiteral("Sorry"),
+                 QStringLiteral("You can not delete one of the preset scales."));
+        return;
+    case StoreResult::Failed:
+        ShowInfo(this, QStringLiteral("Forget scale"),
+                 QStringLiteral("The scale was kept because pinto_s.dat could not be written."));
+        return;
+    case StoreResult::Ignored:
+        return;
+    case StoreResult::Stored:
+        break;
+    }
+    const int removed = listIndex - 1;
+    ScaleList()->removeItem(listIndex);
+    OverlayList()->removeItem(listIndex);
+    // The overlay stays on show; keep its caption on the same record, or drop the name of a
+    // record that is gone.
+    if (m_state.overlayScale == removed) {
+        m_state.overlayScale = -1;
+    } else if (m_state.overlayScale > removed) {
+        --m_state.overlayScale;
+    }
+    OverlayList()->setCurrentIndex(0);
+    ApplyScaleSelection(0);
+}
+
+void CMainFrame::OnFindPattern()
+{
+    CFretboard& board = *m_state.fretboard;
+    const bool found = board.FindMatches();
+    ShowInfo(this, QStringLiteral("Pattern Match Done"),
+             found ? QStringLiteral("Pattern matches found\nPress next pattern or prev. pattern "
+                                    "to view matches")
+                   : QStringLiteral("No pattern matches found\n"));
+    m_state.modulationSteps = 0;
+    if (found) {
+        board.SelectMatch(0);
+    } else {
+        board.RemovePattern();
+    }
+    Redraw();
+}
+
+void CMainFrame::OnPrevPattern()
+{
+    m_state.modulationSteps = 0;
+    m_state.fretboard->PrevMatch();
+    Redraw();
+}
+
+void CMainFrame::OnNextPattern()
+{
+    m_state.modulationSteps = 0;
+    m_state.fretboard->NextMatch();
+    Redraw();
+}
+
+void CMainFrame::OnModulateUp()
+{
+    ++m_state.modulationSteps;
+    m_state.fretboard->BuildPlacement(m_state.modulationSteps);
+    Redraw();
+}
+
+void CMainFrame::OnModulateDown()
+{
+    --m_state.modulationSteps;
+    m_state.fretboard->BuildPlacement(m_state.modulationSteps);
+    Redraw();
+}
+
+void CMainFrame::OnRemovePattern()
+{
+    m_state.modulationSteps = 0;
+    m_state.fretboard->RemovePattern();
+    Redraw();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+QPrinter& CMainFrame::Printer()
+{
+    if (m_printer == nullptr) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setFromTo(1, 1);
+    }
+    return *m_printer;
+}
+
+void CMainFrame::PaintPage(QPrinter& printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    PaintTarget target = PaintTarget::Printer(printer.logicalDpiX(), printer.logicalDpiY(),
+                                              printer.width(), printer.height());
+    target.fillBackground = false;
+    m_state.layout = FretboardPainter::Paint(painter, m_state, target);
+    painter.end();
+}
+
+void CMainFrame::PrintTo(QPrinter& printer)
+{
+    m_state.printing = true;
+    PaintPage(printer);
+    m_state.printing = false;
+    Redraw();
+}
+
+void CMainFrame::OnPrint()
+{
+    QPrintDialog dialog(&Printer(), this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintTo(Printer());
+    }
+}
+
+void CMainFrame::OnPrintDirect()
+{
+    PrintTo(Printer());
+}
+
+void CMainFrame::OnPrintPreview()
+{
+    m_state.printing = true;
+    QPrintPreviewDialog preview(&Printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { PaintPage(*printer); });
+    preview.exec();
+    m_state.printing = false;
+    Redraw();
+}
+
+void CMainFrame::OnPrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+}
+
+void CMainFrame::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    setWindowTitle(kTitle);
+}
+
+void CMainFrame::OnViewPainted()
+{
+    if (!m_painted) {
+        m_painted = true;
+        setWindowTitle(kTitle);
+        emit firstPainted();
+    }
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+class AppState;
+class CPinto2View;
+class CScaleKeyBar;
+class COverlayScaleNameBar;
+class QAction;
+class QComboBox;
+class QDockWidget;
+class QPrinter;
+class QToolBar;
+
+// The program's one window: toolbar, the ScaleKey bar at the left, the OverlayScaleName bar above
+// the diagram, and the diagram view. Handles every bar notification and every command.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /// Builds the frame, reads the settings and the scale library into state and builds the board.
+    explicit CMainFrame(AppState& state, QWidget* parent = nullptr);
+    /// Writes the settings file, then deletes the fretboard.
+    ~CMainFrame() override;
+
+    /// The process-wide state this frame works on.
+    AppState& State();
+    /// The diagram view.
+    CPinto2View* View();
+    /// Repaints the whole diagram from the model and the settings.
+    void Redraw();
+    /// Re-strings the board with the standard tuning of the configured instrument, then redraws.
+    void ApplyConfiguration();
+    /// Writes the seven tuning labels: row 0 (top) shows the highest string, unused rows "  ".
+    void ShowTuningLabels();
+    /// Clears scale and overlay degrees, resets both bars and shows "Show all notes".
+    void NewScale();
+    /// The scale list (control 1026): item 0 is empty, item i + 1 is library record i.
+    QComboBox* ScaleList();
+    /// The overlay list (control 1041): item 0 is empty, item i + 1 is library record i.
+    QComboBox* OverlayList();
+    /// What choosing list item listIndex (0 = empty item) of the scale list does.
+    void ApplyScaleSelection(int listIndex);
+    /// What choosing list item listIndex (0 = empty item) of the overlay list does.
+    void ApplyOverlaySelection(int listIndex);
+    /// A click on the neck: row 0..stringCount-1 from the top, fret 0..12; flips that degree.
+    void ToggleDegreeAt(int row, int fret);
+    /// A click on degree check box 1000 + degree; degree 0..11 above the scale root.
+    void ToggleScaleDegree(int degree);
+    /// Ticks each of the 12 degree check boxes whose degree string 0 classifies as non-zero.
+    void SetDegreeChecksFromBoard();
+    /// The printer shared by Print Setup, Print and Print Preview (made on first use).
+    QPrinter& Printer();
+    /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
+    void PrintTo(QPrinter& printer);
+
+    // Commands of the menu, toolbar and accelerators (each action's objectName is its id).
+    void OnNewScale();      ///< 32772
+    void OnSaveScale();     ///< 32773
+    void OnForgetScale();   ///< 32779
+    void OnPrint();         ///< 57607, with the print dialog
+    void OnPrintDirect();   ///< 57608, without a dialog
+    void OnPrintPreview();  ///< 57609
+    void OnPrintSetup();    ///< 57606
+    void OnSetPattern();    ///< 32783
+    void OnFindPattern();   ///< 32784
+    void OnPrevPattern();   ///< 32785
+    void OnNextPattern();   ///< 32786
+    void OnModulateDown();  ///< 32803
+    void OnModulateUp();    ///< 32802
+    void OnRemovePattern(); ///< 32787
+    void OnPlayIt();        ///< 32799
+    void OnTuneUp();        ///< 32797
+    void OnConfigure();     ///< 137
+    void OnAbout();         ///< 57664
+
+    // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
+    void OnRootSpin(int delta);            ///< spin 1043
+    void OnOverlayRootSpin(int delta);     ///< spin 1047
+    void OnTuningSpin(int row, int delta); ///< tuning row 0..6 (spins 1028..1033, 1042)
+    void OnOverlayAll();                   ///< radio button 1045
+    void OnOverlayCommon();                ///< radio button 1044
+
+signals:
+    /// Emitted once, after the window has painted for the first time.
+    void firstPainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateToolBarAndMenu();
+    void CreateBars();
+    void CreateFretboard(const std::vector<int>& tunings);
+    void SetRootLabels();
+    void PaintPage(QPrinter& printer);
+    void OnViewPainted();
+    QAction* MakeAction(int id, const QString& text);
+
+    AppState& m_state;
+    QToolBar* m_toolBar = nullptr;
+    COverlayScaleNameBar* m_overlayBar = nullptr;
+    CScaleKeyBar* m_scaleKeyBar = nullptr;
+    QDockWidget* m_overlayDock = nullptr;
+    QDockWidget* m_scaleKeyDock = nullptr;
+    CPinto2View* m_view = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_painted = false;
+};

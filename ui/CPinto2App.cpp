@@ -1,0 +1,82 @@
+#include "CPinto2App.h"
+
+#include "AppState.h"
+#include "CMainFrame.h"
+#include "CPinto2Doc.h"
+
+#include <QSettings>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int terminationPipe[2] = {-1, -1};
+
+void OnTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[0], &byte, 1);
+}
+
+} // namespace
+
+CPinto2App::CPinto2App(int& argc, char** argv) : QApplication(argc, argv) {}
+
+void CPinto2App::CloseOnTerminationSignals(QWidget* window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, window, [window, notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(terminationPipe[1], &byte, 1);
+        notifier->setEnabled(false);
+        window->close();
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+int CPinto2App::Run(int argc, char* argv[])
+{
+    CPinto2App app(argc, argv);
+    // The profile settings live under the program's organisation; no recent-file list is kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
+    QSettings profile;
+    (void)profile;
+
+    AppState state;
+    CPinto2Doc document;
+    CMainFrame frame(state);
+
+    if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {
+        QObject::connect(&frame, &CMainFrame::firstPainted, &app, [] {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("%lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        });
+    }
+
+    app.CloseOnTerminationSignals(&frame);
+    frame.show();
+    frame.activateWindow();
+    frame.raise();
+    return app.exec();
+}

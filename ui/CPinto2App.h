@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+
+// The application: starts the program in a fixed order and runs the window's event loop.
+class CPinto2App : public QApplication
+{
+    Q_OBJECT
+
+public:
+    /// The application over the command line (argc arguments in argv).
+    CPinto2App(int& argc, char** argv);
+
+    /// Starts the program, runs it until its window is closed; returns the exit code.
+    static int Run(int argc, char* argv[]);
+
+    /// Name of the environment variable that makes the program print the wall-clock time of its
+    /// first paint (microseconds since the epoch) and quit; for start-up measurements.
+    static constexpr const char* kExitAfterFirstPaint = "PINTO_EXIT_AFTER_FIRST_PAINT";
+
+private:
+    // Closes window on SIGTERM, SIGINT or SIGHUP, so the session's end or a kill still runs the
+    // window's shutdown and writes the settings.
+    void CloseOnTerminationSignals(QWidget* window);
+};

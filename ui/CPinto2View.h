@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class AppState;
+
+// The diagram of the neck. Paints the screen layout from the state and turns a left click on the
+// neck into (row, fret).
+class CPinto2View : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// A view that paints state's fretboard and keeps the layout of each drawing in state.
+    explicit CPinto2View(AppState& state, QWidget* parent = nullptr);
+
+signals:
+    /// A left click on row 0..stringCount-1 (0 = top line) at fret 0..12.
+    void cellClicked(int row, int fret);
+    /// After every paint of the diagram.
+    void painted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    AppState& m_state;
+};

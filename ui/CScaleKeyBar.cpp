@@ -1,0 +1,46 @@
+#include "CScaleKeyBar.h"
+
+#include "BarControls.h"
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "DialogUnits.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+const char* const kDegreeCaptions[12] = {"1", "+1 / -2", "2", "+2 / -3", "3", "4", "+4 / -5",
+                                         "5", "+5 / -6", "6", "+6 / -7", "7"};
+constexpr int kTuningSpinIds[CScaleKeyBar::kTuningRows] = {1028, 1029, 1030, 1031,
+                                                           1032, 1033, 1042};
+
+} // namespace
+
+CScaleKeyBar::CScaleKeyBar(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(IdName(105));
+    setFont(DialogUnits::Font());
+    setFixedSize(DialogUnits::Size(149, 246));
+
+    BarControls::Group(this, QStringLiteral("Scale Name"), 3, 2, 143, 27);
+    BarControls::Group(this, QStringLiteral("Degrees"), 3, 30, 65, 213);
+    BarControls::Group(this, QStringLiteral("Tuning"), 73, 30, 73, 213);
+
+    m_rootSpin = BarControls::Spin(this, 1043, 8, 12, 11, 14);
+    m_rootLabel = BarControls::Label(this, 1052, 18, 13, 15, 13);
+    m_scaleList = BarControls::List(this, 1026, 35, 13, 108, 16);
+
+    for (int degree = 0; degree < 12; ++degree) {
+        auto* check = new QCheckBox(QString::fromLatin1(kDegreeCaptions[degree]), this);
+        check->setObjectName(IdName(1000 + degree));
+        DialogUnits::Place(check, 11, 43 + 16 * degree, 52, 10);
+        m_degreeChecks[degree] = check;
+    }
+    for (int row = 0; row < kTuningRows; ++row) {
+        m_tuningSpins[row] =
+            BarControls::Spin(this, kTuningSpinIds[row], 96, 44 + 28 * row, 11, 14);
+        m_tuningLabels[row] = BarControls::Label(this, 1034 + row, 106, 44 + 28 * row, 15, 14);
+    }
+}

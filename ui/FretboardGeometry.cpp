@@ -1,0 +1,86 @@
+#include "FretboardGeometry.h"
+
+ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+{
+    ViewLayout layout;
+    const int margin = width / 16;
+    layout.leftX = margin;
+    // The strings are centred with the margin as the estimate of their spacing.
+    layout.topY = height / 2 - ((stringCount - 1) * margin) / 2;
+    layout.rightX = width - margin;
+    layout.fretSpacing = (layout.rightX - layout.leftX) / 14;
+    layout.stringSpacing = layout.fretSpacing;
+    layout.nutX = layout.leftX + layout.fretSpacing;
+    layout.dotDiameter = layout.fretSpacing / 2;
+    layout.markerDiameter = layout.dotDiameter / 3;
+    return layout;
+}
+
+ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth)
+{
+    ViewLayout layout;
+    layout.leftX = dpiX;
+    layout.topY = 2 * dpiY;
+    layout.rightX = printableWidth - dpiX;
+    layout.fretSpacing = (layout.rightX - layout.leftX) / 14;
+    layout.stringSpacing = layout.fretSpacing;
+    layout.nutX = layout.leftX + layout.fretSpacing;
+    layout.dotDiameter = layout.fretSpacing / 2;
+    layout.markerDiameter = layout.dotDiameter / 3;
+    return layout;
+}
+
+int FretboardGeometry::RowY(const ViewLayout& layout, int row)
+{
+    return layout.topY + row * layout.stringSpacing;
+}
+
+int FretboardGeometry::FretLineX(const ViewLayout& layout, int line)
+{
+    return layout.nutX + line * layout.fretSpacing;
+}
+
+int FretboardGeometry::DotCenterX(const ViewLayout& layout, int fret)
+{
+    return layout.nutX - layout.fretSpacing / 2 + fret * layout.fretSpacing;
+}
+
+QRect FretboardGeometry::DotBox(const ViewLayout& layout, int row, int fret)
+{
+    const int cx = DotCenterX(layout, fret);
+    const int cy = RowY(layout, row);
+    const int half = layout.dotDiameter / 2;
+    return QRect(QPoint(cx - half, cy - half), QPoint(cx + half - 1, cy + half - 1));
+}
+
+QRect FretboardGeometry::MarkerBox(const ViewLayout& layout, int fret, double row)
+{
+    const int cx = DotCenterX(layout, fret);
+    const double cy = layout.topY + layout.stringSpacing * row;
+    const int half = layout.markerDiameter / 2;
+    const int top = static_cast<int>(cy - half);
+    const int bottom = static_cast<int>(cy + half);
+    return QRect(QPoint(cx - half, top), QPoint(cx + half - 1, bottom - 1));
+}
+
+std::optional<FretCell> FretboardGeometry::CellAt(const ViewLayout& layout, int stringCount, int x,
+                                                  int y)
+{
+    const int halfDot = layout.dotDiameter / 2;
+    if (x <= layout.leftX || x >= layout.rightX) {
+        return std::nullopt;
+    }
+    if (y <= layout.topY - halfDot ||
+        y >= layout.topY + stringCount * layout.stringSpacing + halfDot) {
+        return std::nullopt;
+    }
+    if (layout.fretSpacing <= 0 || layout.stringSpacing <= 0) {
+        return std::nullopt;
+    }
+    const int fret = (x - layout.nutX + layout.fretSpacing) / layout.fretSpacing;
+    const int row = (y - layout.topY + layout.stringSpacing / 2) / layout.stringSpacing;
+    if (fret < 0 || fret > 12 || row < 0 || row >= stringCount) {
+        return std::nullopt;
+    }
+    return FretCell{row, fret};
+}

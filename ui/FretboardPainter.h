@@ -1,0 +1,17 @@
+#pragma once
+
+#include "PaintTarget.h"
+#include "ViewLayout.h"
+
+class AppState;
+class QPainter;
+
+// Paints the whole neck diagram of the state's fretboard and settings: captions and string names
+// (printer only), string and fret lines, nut, end line, fret markers, dots and their labels.
+class FretboardPainter
+{
+public:
+    /// Paints into painter (device pixels, origin top-left) for target with painter's current
+    /// font; returns the layout used, which the caller keeps for mapping clicks.
+    static ViewLayout Paint(QPainter& painter, const AppState& state, const PaintTarget& target);
+};

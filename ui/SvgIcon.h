@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+#include <QSize>
+#include <QString>
+
+// Icons drawn from the SVG pictures in the resources, rendered at 1x, 2x and 3x so they stay
+// crisp on high-density screens without relying on an icon engine plugin.
+class SvgIcon
+{
+public:
+    /// The picture at resource path as an icon of logical size (e.g. 16 x 15 px).
+    static QIcon Load(const QString& path, QSize logical);
+};
