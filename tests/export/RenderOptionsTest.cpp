@@ -1,0 +1,168 @@
+#include "RenderOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+namespace {
+
+// Table rows print as their name in test listings and failures.
+template <class Row>
+requires requires(const Row& row)
+{
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+std::vector<std::string> Split(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+std::pair<int, int> SizeOf(const RenderOptions& o)
+{
+    return {o.width, o.height};
+}
+
+struct AcceptedCase
+{
+    const char* name;
+    const char* args;
+    std::function<void(const RenderOptions&)> check;
+};
+
+class RenderOptionsAccepts : public testing::TestWithParam<AcceptedCase>
+{
+};
+
+TEST_P(RenderOptionsAccepts, ReadsTheValue)
+{
+    RenderOptions options;
+    std::string error;
+    ASSERT_TRUE(RenderOptions::Parse(Split(GetParam().args), options, error)) << error;
+    GetParam().check(options);
+}
+
+const AcceptedCase acceptedCases[] = {
+    {"Defaults", "--render a.png",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Png);
+         EXPECT_EQ(SizeOf(o), std::make_pair(640, 480));
+         EXPECT_EQ(o.dpi, 600);
+         EXPECT_FALSE(o.letter || o.common || o.noColor || o.noMarkers);
+         EXPECT_FALSE(o.instrument || o.strings || o.tuning || o.scaleName || o.degrees);
+         EXPECT_EQ(o.root + o.overlayRoot, 0);
+         EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
+     }},
+    {"SvgSizeAnyCase", "--render dir.x/A.SVG --size 1024X768",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Svg);
+         EXPECT_EQ(SizeOf(o), std::make_pair(1024, 768));
+     }},
+    {"PdfWithEqualsForms", "--render=p.pdf --page Letter --dpi=300",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.file, "p.pdf");
+         EXPECT_EQ(o.format, RenderOptions::Format::Pdf);
+         EXPECT_TRUE(o.letter);
+         EXPECT_EQ(o.dpi, 300);
+     }},
+    {"Instrument", "--render a.png --instrument Banjo --strings 4 --tuning g,D,G,b --root C#",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.instrument, 4);
+         EXPECT_EQ(o.strings, 4);
+         EXPECT_EQ(o.tuning, (std::vector<int>{10, 5, 10, 2}));
+         EXPECT_EQ(o.root, 4);
+     }},
+    {"DegreesAndFlags", "--render a.png --degrees 0,4,7,4 --labels notes --no-color --no-markers",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.degrees, (std::array<int, 12>{1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0}));
+         EXPECT_EQ(o.labels, RenderOptions::Labels::Notes);
+         EXPECT_TRUE(o.noColor && o.noMarkers);
+     }},
+    {"OverlayAndLaterValueWins",
+     "--render a.png --scale=Minor --overlay Major --overlay-root G# --common --root D --root E",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.scaleName, "Minor");
+         EXPECT_EQ(o.overlayName, "Major");
+         EXPECT_EQ(o.overlayRoot, 11);
+         EXPECT_TRUE(o.common);
+         EXPECT_EQ(o.root, 7);
+     }},
+    {"HelpAndVersionNeedNoFile", "--help --version",
+     [](const RenderOptions& o) { EXPECT_TRUE(o.help && o.version); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RejectedCase
+{
+    const char* name;
+    const char* args;
+    const char* message; // part of the expected error text
+};
+
+class RenderOptionsRejects : public testing::TestWithParam<RejectedCase>
+{
+};
+
+TEST_P(RenderOptionsRejects, NamesTheProblemOnOneLine)
+{
+    RenderOptions options;
+    std::string error;
+    EXPECT_FALSE(RenderOptions::Parse(Split(GetParam().args), options, error));
+    EXPECT_NE(error.find(GetParam().message), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+const RejectedCase rejectedCases[] = {
+    {"NoFile", "--root C", "--render FILE"},
+    {"UnknownEnding", "--render a.jpg", "'a.jpg'"},
+    {"UnknownOption", "--render a.png --colour", "'--colour'"},
+    {"StrayWord", "--render a.png Major", "'Major'"},
+    {"FlagWithValue", "--render a.png --common=yes", "--common takes no value"},
+    {"SizeWithoutX", "--render a.png --size 640", "'640'"},
+    {"SizeTooSmall", "--render a.png --size 10x480", "'10x480'"},
+    {"SizeTooLarge", "--render a.png --size 640x100000", "'640x100000'"},
+    {"DpiNotNumber", "--render a.pdf --dpi high", "'high'"},
+    {"Page", "--render a.pdf --page a3", "'a3'"},
+    {"Instrument", "--render a.png --instrument ukulele", "'ukulele'"},
+    {"StringsNotNumber", "--render a.png --strings six", "'six'"},
+    {"RootUnknown", "--render a.png --root H", "unknown note 'H' in --root"},
+    {"RootFlat", "--render a.png --root Bb", "unknown note 'Bb'"},
+    {"TuningNote", "--render a.png --tuning E,A,D,G,B,Q", "unknown note 'Q' in --tuning"},
+    {"DegreeTooLarge", "--render a.png --degrees 0,12", "'12'"},
+    {"Labels", "--render a.png --labels letters", "'letters'"},
+    {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsRejects, testing::ValuesIn(rejectedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RenderOptionsTest, ScaleNameMayHoldBlanksAsOneArgument)
+{
+    RenderOptions options;
+    std::string error;
+    ASSERT_TRUE(RenderOptions::Parse({"--render", "a.png", "--scale", "Super Lochrian (Gypsy)"},
+                                     options, error));
+    EXPECT_EQ(options.scaleName, "Super Lochrian (Gypsy)");
+}
+
+TEST(RenderOptionsTest, NoteNamesAreTheTwelveWithoutBlank)
+{
+    const char* names[] = {"A", "A#", "B", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#"};
+    for (int note = 0; note < 12; ++note)
+        EXPECT_EQ(RenderOptions::ParseNote(names[note]), note) << names[note];
+    for (const char* bad : {"A ", "", "Cb", "E#", "H", "A##"})
+        EXPECT_FALSE(RenderOptions::ParseNote(bad)) << bad;
+}
+
+} // namespace

@@ -1,0 +1,298 @@
+#include "RenderOptions.h"
+
+#include "Notes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// A decimal integer filling the whole text, without sign or blanks.
+std::optional<int> ParseNumber(const std::string& text)
+{
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())))
+        return std::nullopt;
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// The comma-separated items of text; an empty text gives one empty item.
+std::vector<std::string> SplitList(const std::string& text)
+{
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = text.find(',', start);
+        items.push_back(text.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
+bool ParseSize(const std::string& text, int& width, int& height)
+{
+    std::size_t x = Lower(text).find('x');
+    if (x == std::string::npos)
+        return false;
+    auto w = ParseNumber(text.substr(0, x));
+    auto h = ParseNumber(text.substr(x + 1));
+    if (!w || !h)
+        return false;
+    auto inRange = [](int side) {
+        return side >= RenderOptions::MIN_SIDE && side <= RenderOptions::MAX_SIDE;
+    };
+    if (!inRange(*w) || !inRange(*h))
+        return false;
+    width = *w;
+    height = *h;
+    return true;
+}
+
+// Options followed by a value, either as the next argument or after '='.
+const std::array<const char*, 13> valueOptions = {
+    "--render", "--size",  "--dpi",     "--page",    "--instrument",   "--strings", "--tuning",
+    "--root",   "--scale", "--degrees", "--overlay", "--overlay-root", "--labels"};
+
+bool TakesValue(const std::string& name)
+{
+    return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+}
+
+// Applies one option with its value; false with error set when the value is unusable.
+bool Apply(const std::string& name, const std::string& value, RenderOptions& o, std::string& error)
+{
+    if (name == "--render") {
+        std::string ending = Lower(std::filesystem::path(value).extension().string());
+        if (value.empty()) {
+            error = "no file name after --render";
+            return false;
+        }
+        if (ending == ".png")
+            o.format = RenderOptions::Format::Png;
+        else if (ending == ".svg")
+            o.format = RenderOptions::Format::Svg;
+        else if (ending == ".pdf")
+            o.format = RenderOptions::Format::Pdf;
+        else {
+            error = "unknown file type of '" + value + "': the name must end in .png, .svg or .pdf";
+            return false;
+        }
+        o.file = value;
+    } else if (name == "--size") {
+        if (!ParseSize(value, o.width, o.height)) {
+            error = "bad size '" + value + "': use WxH with each side " +
+                    std::to_string(RenderOptions::MIN_SIDE) + ".." +
+                    std::to_string(RenderOptions::MAX_SIDE) + " pixels, e.g. 640x480";
+            return false;
+        }
+    } else if (name == "--dpi") {
+        auto dpi = ParseNumber(value);
+        if (!dpi || *dpi < RenderOptions::MIN_DPI || *dpi > RenderOptions::MAX_DPI) {
+            error = "bad resolution '" + value + "': use --dpi " +
+                    std::to_string(RenderOptions::MIN_DPI) + ".." +
+                    std::to_string(RenderOptions::MAX_DPI);
+            return false;
+        }
+        o.dpi = *dpi;
+    } else if (name == "--page") {
+        std::string page = Lower(value);
+        if (page != "a4" && page != "letter") {
+            error = "unknown page '" + value + "': use a4 or letter";
+            return false;
+        }
+        o.letter = page == "letter";
+    } else if (name == "--instrument") {
+        o.instrument = RenderOptions::ParseInstrument(value);
+        if (!o.instrument) {
+            error = "unknown instrument '" + value + "': use guitar, bass, mandolin or banjo";
+            return false;
+        }
+    } else if (name == "--strings") {
+        o.strings = ParseNumber(value);
+        if (!o.strings) {
+            error = "bad string count '" + value + "': use a whole number";
+            return false;
+        }
+    } else if (name == "--tuning") {
+        std::vector<int> notes;
+        for (const std::string& item : SplitList(value)) {
+            auto note = RenderOptions::ParseNote(item);
+            if (!note) {
+                error = "unknown note '" + item + "' in --tuning";
+                return false;
+            }
+            notes.push_back(*note);
+        }
+        o.tuning = notes;
+    } else if (name == "--root" || name == "--overlay-root") {
+        auto note = RenderOptions::ParseNote(value);
+        if (!note) {
+            error = "unknown note '" + value + "' in " + name;
+            return false;
+        }
+        (name == "--root" ? o.root : o.overlayRoot) = *note;
+    } else if (name == "--scale") {
+        o.scaleName = value;
+    } else if (name == "--degrees") {
+        std::array<int, 12> flags{};
+        for (const std::string& item : SplitList(value)) {
+            auto degree = ParseNumber(item);
+            if (!degree || *degree > 11) {
+                error = "bad degree '" + item + "' in --degrees: use numbers 0..11";
+                return false;
+            }
+            flags[*degree] = 1;
+        }
+        o.degrees = flags;
+    } else if (name == "--overlay") {
+        o.overlayName = value;
+    } else if (name == "--labels") {
+        std::string labels = Lower(value);
+        if (labels == "degrees")
+            o.labels = RenderOptions::Labels::Degrees;
+        else if (labels == "notes")
+            o.labels = RenderOptions::Labels::Notes;
+        else if (labels == "none")
+            o.labels = RenderOptions::Labels::None;
+        else {
+            error = "unknown labels '" + value + "': use degrees, notes or none";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& options,
+                          std::string& error)
+{
+    RenderOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (name.rfind("--", 0) == 0) {
+            std::size_t eq = name.find('=');
+            if (eq != std::string::npos) {
+                value = name.substr(eq + 1);
+                name.erase(eq);
+            }
+        }
+        if (name == "--help" || name == "-h")
+            o.help = true;
+        else if (name == "--version")
+            o.version = true;
+        else if (name == "--common")
+            o.common = true;
+        else if (name == "--no-color")
+            o.noColor = true;
+        else if (name == "--no-markers")
+            o.noMarkers = true;
+        else if (TakesValue(name)) {
+            if (!value) {
+                if (i + 1 >= args.size()) {
+                    error = "option " + name + " needs a value";
+                    return false;
+                }
+                value = args[++i];
+            }
+            if (!Apply(name, *value, o, error))
+                return false;
+            continue;
+        } else if (name.rfind("-", 0) == 0) {
+            error = "unknown option '" + args[i] + "' (see pinto --help)";
+            return false;
+        } else {
+            error = "unexpected argument '" + args[i] + "' (see pinto --help)";
+            return false;
+        }
+        if (value) {
+            error = "option " + name + " takes no value";
+            return false;
+        }
+    }
+    if (!o.help && !o.version) {
+        if (o.file.empty()) {
+            error = "no picture to write: use --render FILE";
+            return false;
+        }
+        if (o.scaleName && o.degrees) {
+            error = "--scale and --degrees cannot be used together";
+            return false;
+        }
+    }
+    options = std::move(o);
+    return true;
+}
+
+std::optional<int> RenderOptions::ParseNote(const std::string& text)
+{
+    if (text.empty() || text.size() > 2 || (text.size() == 2 && text[1] != '#'))
+        return std::nullopt;
+    std::string name(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
+    name += text.size() == 2 ? text[1] : ' ';
+    for (int note = 0; note < 12; ++note) {
+        if (name == noteNames[note])
+            return note;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> RenderOptions::ParseInstrument(const std::string& text)
+{
+    static const std::array<const char*, 4> names = {"guitar", "bass", "mandolin", "banjo"};
+    std::string word = Lower(text);
+    for (int i = 0; i < 4; ++i) {
+        if (word == names[i])
+            return i + 1;
+    }
+    return std::nullopt;
+}
+
+std::string RenderOptions::HelpText()
+{
+    return "Usage: pinto --render FILE [options]\n"
+           "Draws the neck diagram into FILE and exits without opening a window.\n"
+           "\n"
+           "FILE's ending chooses the format:\n"
+           "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"
+           "  .pdf                  the printed page with captions and string names, A4 unless\n"
+           "                        --page letter, at --dpi N (default 600)\n"
+           "\n"
+           "Options:\n"
+           "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
+           "                        strings and tuning come from pinto_c.dat, else a 6-string "
+           "guitar\n"
+           "  --strings N           a string count the instrument allows (guitar 6-7, bass 4-6,\n"
+           "                        mandolin 4, banjo 4-5); default 6, 4, 4, 5\n"
+           "  --tuning E,A,D,G,B,E  open notes, lowest string first (sharps with #); default the\n"
+           "                        instrument's standard tuning\n"
+           "  --root NOTE           scale root (default A)\n"
+           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, pinto_s.dat)\n"
+           "  --degrees 0,2,4,...   the scale as semitones 0..11 above the root\n"
+           "  --overlay NAME        a library scale laid over the scale\n"
+           "  --overlay-root NOTE   overlay root (default A)\n"
+           "  --common              show only the notes both scales share (default all notes)\n"
+           "  --labels KIND         degrees, notes or none (default degrees)\n"
+           "  --no-color            every dot white\n"
+           "  --no-markers          no fret position markers\n"
+           "  --help                show this text\n"
+           "  --version             show the program's version\n"
+           "\n"
+           "Exit code 0 on success; 2 with a one-line message for a bad argument or a file that\n"
+           "cannot be written.\n";
+}

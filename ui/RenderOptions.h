@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What `pinto --render FILE [options]` was asked to draw, read from the command line without Qt.
+class RenderOptions
+{
+public:
+    enum class Format
+    {
+        Png, // screen layout, raster image
+        Svg, // screen layout, vector drawing
+        Pdf  // printed layout on one page
+    };
+
+    enum class Labels
+    {
+        Degrees, // degree names ("1 ", "-3", ...) on the dots
+        Notes,   // note names ("A ", "C#", ...) on the dots
+        None     // plain dots
+    };
+
+    // Smallest and largest picture side of --size, in pixels.
+    static constexpr int MIN_SIDE = 64;
+    static constexpr int MAX_SIDE = 4096;
+    // Smallest and largest --dpi, in device pixels per inch.
+    static constexpr int MIN_DPI = 72;
+    static constexpr int MAX_DPI = 4800;
+
+    // Reads the arguments after the program name into options; false with a one-line error text
+    // (no line break) naming the faulty argument. --help and --version only set their flags.
+    static bool Parse(const std::vector<std::string>& args, RenderOptions& options,
+                      std::string& error);
+    // Note number 0..11 counted from A for a name such as "A", "c#" or "G#"; nothing for any other
+    // text (flats, blanks, unknown letters).
+    static std::optional<int> ParseNote(const std::string& text);
+    // Instrument 1..4 (guitar, bass, mandolin, banjo, any letter case); nothing for another word.
+    static std::optional<int> ParseInstrument(const std::string& text);
+    // Usage text printed by --help, several lines ending in a line break.
+    static std::string HelpText();
+
+    bool help = false;                      // --help or -h was given
+    bool version = false;                   // --version was given
+    std::string file;                       // the picture to write (--render FILE)
+    Format format = Format::Png;            // chosen by FILE's ending
+    int width = 640;                        // picture width in pixels, MIN_SIDE..MAX_SIDE
+    int height = 480;                       // picture height in pixels, MIN_SIDE..MAX_SIDE
+    int dpi = 600;                          // PDF resolution, MIN_DPI..MAX_DPI
+    bool letter = false;                    // PDF page US Letter instead of A4
+    std::optional<int> instrument;          // 1..4; unset = from "pinto_c.dat" or default
+    std::optional<int> strings;             // string count, checked against the instrument later
+    std::optional<std::vector<int>> tuning; // open notes 0..11, lowest string first
+    int root = 0;                           // scale root, note number 0..11 (A)
+    std::optional<std::string> scaleName;   // library scale to show
+    std::optional<std::array<int, 12>> degrees; // scale given degree by degree (1 = in the scale)
+    std::optional<std::string> overlayName;     // library scale shown as the overlay
+    int overlayRoot = 0;                        // overlay root, note number 0..11 (A)
+    bool common = false;                        // overlay shows only the shared notes
+    Labels labels = Labels::Degrees;            // what the dots are labelled with
+    bool noColor = false;                       // every dot white
+    bool noMarkers = false;                     // no fret position markers
+};

@@ -1,0 +1,136 @@
+#include "RenderStateBuilder.h"
+
+#include "AppState.h"
+#include "InstrumentTunings.h"
+#include "SettingsFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace {
+
+const std::array<const char*, 4> instrumentNames = {"guitar", "bass", "mandolin", "banjo"};
+
+bool SameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// "6 or 7", "4, 5 or 6", "4": the string counts instrument 1..4 allows.
+std::string AllowedCounts(int instrument)
+{
+    std::vector<int> counts;
+    for (int count = 1; count <= MAX_STRINGS; ++count) {
+        if (IsAllowedStringCount(instrument, count))
+            counts.push_back(count);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == counts.size() ? " or " : ", ";
+        text += std::to_string(counts[i]);
+    }
+    return text;
+}
+
+// Applies record of the library as the degrees of layer; false with error when there is none.
+bool ApplyLibraryScale(AppState& state, const std::string& name, int layer, int& index,
+                       std::string& error)
+{
+    index = RenderStateBuilder::FindScale(state.scaleLibrary, name);
+    if (index < 0) {
+        error = "unknown scale '" + name + "'";
+        return false;
+    }
+    const ScaleRecord* record = state.scaleLibrary.Record(index);
+    for (int degree = 0; degree < 12; ++degree) {
+        if (record->degrees[degree] != 0)
+            state.fretboard->ToggleDegree(degree, layer);
+    }
+    return true;
+}
+
+} // namespace
+
+bool RenderStateBuilder::Build(const RenderOptions& options, AppState& state, std::string& error)
+{
+    Settings settings;
+    std::vector<int> tuning;
+    if (options.instrument) {
+        settings.instrument = *options.instrument;
+        settings.stringCount = options.strings.value_or(DefaultStringCount(settings.instrument));
+        tuning = StandardTuning(settings.instrument, settings.stringCount);
+    } else {
+        std::vector<int> stored;
+        LoadSettings(settings, stored);
+        if (options.strings && *options.strings != settings.stringCount) {
+            settings.stringCount = *options.strings;
+            tuning = StandardTuning(settings.instrument, settings.stringCount);
+        } else {
+            tuning = ChooseTuning(settings, stored);
+        }
+    }
+    if (!IsAllowedStringCount(settings.instrument, settings.stringCount)) {
+        error = "a " + std::string(instrumentNames[settings.instrument - 1]) + " cannot have " +
+                std::to_string(settings.stringCount) + " strings: use " +
+                AllowedCounts(settings.instrument);
+        return false;
+    }
+    if (options.tuning) {
+        if (static_cast<int>(options.tuning->size()) != settings.stringCount) {
+            error = "--tuning gives " + std::to_string(options.tuning->size()) + " notes for " +
+                    std::to_string(settings.stringCount) + " strings";
+            return false;
+        }
+        tuning = *options.tuning;
+    }
+
+    settings.suppressColor = options.noColor ? 1 : 0;
+    settings.viewDegrees = options.labels == RenderOptions::Labels::Degrees ? 1 : 0;
+    settings.viewNotes = options.labels == RenderOptions::Labels::Notes ? 1 : 0;
+    settings.dotMarkers = options.noMarkers ? 0 : 1;
+    state.settings = settings;
+
+    state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
+    if (settings.instrument == 4 && settings.stringCount == 5)
+        state.fretboard->SetStartFret(0, 5);
+    CFretboard& board = *state.fretboard;
+    board.SetRoot(options.root, LAYER_SCALE);
+    board.SetRoot(options.overlayRoot, LAYER_OVERLAY);
+    board.SetOverlayMode(options.common ? OVERLAY_COMMON : OVERLAY_ALL);
+
+    LoadScaleLibrary(state.scaleLibrary);
+    state.currentScale = -1;
+    state.overlayScale = -1;
+    if (options.scaleName &&
+        !ApplyLibraryScale(state, *options.scaleName, LAYER_SCALE, state.currentScale, error))
+        return false;
+    if (options.degrees) {
+        for (int degree = 0; degree < 12; ++degree) {
+            if ((*options.degrees)[degree] != 0)
+                board.ToggleDegree(degree, LAYER_SCALE);
+        }
+    }
+    if (options.overlayName &&
+        !ApplyLibraryScale(state, *options.overlayName, LAYER_OVERLAY, state.overlayScale, error))
+        return false;
+    state.printing = options.format == RenderOptions::Format::Pdf;
+    return true;
+}
+
+int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string& name)
+{
+    for (int i = 0; i < library.scaleCount; ++i) {
+        if (library.records[i].name == name)
+            return i;
+    }
+    for (int i = 0; i < library.scaleCount; ++i) {
+        if (SameIgnoringCase(library.records[i].name, name))
+            return i;
+    }
+    return -1;
+}
