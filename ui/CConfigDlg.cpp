@@ -5,6 +5,7 @@
 #include "DialogUnits.h"
 #include "InstrumentTunings.h"
 #include "PaintLayer.h"
+#include "WindowFrame.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -167,8 +168,7 @@ int CConfigDlg::StepStringCount(int instrument, int stringCount, int delta)
 QRect CConfigDlg::OuterRect(const QWidget* child) const
 {
     // Measured from the window's outer corner, so the frame and caption shift every position.
-    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    return child->geometry().translated(frameOffset);
+    return child->geometry().translated(WindowFrame::ClientOffset(this));
 }
 
 ConfigLegend CConfigDlg::Legend() const

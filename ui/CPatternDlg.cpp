@@ -6,6 +6,7 @@
 #include "DialogUnits.h"
 #include "InfoBox.h"
 #include "PaintLayer.h"
+#include "WindowFrame.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -67,11 +70,19 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     m_list->setObjectName(IdName(1061));
     m_list->setEditable(false);
     DialogUnits::Place(m_list, 172, 148, 150, 16);
+    // The template's height includes the dropped list; the closed field is as high as its font
+    // needs, so it stays inside the group box.
+    m_list->resize(m_list->width(), std::min(m_list->height(), m_list->sizeHint().height()));
     connect(m_list, &QComboBox::activated, this, &CPatternDlg::OnPatternChosen);
 
     QPushButton* ok = MakeButton(this, 1, "OK", 337, 148);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPatternDlg::accept);
+
+    // Keyboard order of the template: Save, Forget, the list, OK.
+    setTabOrder(save, forget);
+    setTabOrder(forget, m_list);
+    setTabOrder(m_list, ok);
 
     ComputeGeometry();
     LoadPatterns(m_library);
@@ -85,7 +96,7 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
 void CPatternDlg::ComputeGeometry()
 {
     // Measured from the window's outer left edge, so the frame shifts the board to the right.
-    const int frameLeft = geometry().left() - frameGeometry().left();
+    const int frameLeft = WindowFrame::ClientOffset(this).x();
     const QRect group = m_group->geometry();
     m_board = PatternBoard(group.left() + frameLeft, group.left() + group.width() + frameLeft);
 }

@@ -71,6 +71,7 @@ private slots:
     void checkBoxToggles_data();
     void checkBoxToggles();
     void legendGeometry();
+    void legendSamplesBesideLabels();
     void suppressColorPaintsWhite();
     void viewDotsOffLeavesCharacters();
     void closingKeepsEveryChange_data();
@@ -184,6 +185,28 @@ void CConfigDlgTest::legendGeometry()
     QCOMPARE(legend.RowCentreY(0), 66 - 13 / 2 - 6);
     QCOMPARE(legend.RowCentreY(4), 66 - 13 / 2 - 6 + 4 * 26);
     QCOMPARE(legend.LegendRect(), box);
+}
+
+void CConfigDlgTest::legendSamplesBesideLabels()
+{
+    // Whatever frame the platform draws, every sample sits on its label's line, between the
+    // legend box's left edge and the label, below the box's title.
+    Settings settings;
+    CConfigDlg dlg(settings);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const ConfigLegend legend = dlg.Legend();
+    const QRect box = FindById<QWidget>(&dlg, 1000)->geometry();
+    const QRect label = FindById<QWidget>(&dlg, 1001)->geometry();
+    const int h = legend.SampleDiameter() / 2;
+    QVERIFY(box.left() < legend.CentreX() - h);
+    QVERIFY(legend.CentreX() + h < label.left());
+    QVERIFY(box.top() + label.height() < legend.RowCentreY(0) - h);
+    for (int row = 0; row < 5; ++row) {
+        const int top = label.top() + row * legend.RowPitch();
+        QVERIFY2(top <= legend.RowCentreY(row) && legend.RowCentreY(row) <= top + label.height(),
+                 qPrintable(QString::number(row)));
+    }
 }
 
 void CConfigDlgTest::suppressColorPaintsWhite()

@@ -3,6 +3,7 @@
 #include "CNameDlg.h"
 #include "ControlId.h"
 #include "ModalHelper.h"
+#include "WindowFrame.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -128,10 +129,13 @@ void CPatternDlgTest::listAndGeometry()
     QCOMPARE(f.List()->itemText(1), QStringLiteral("Minor Pentatonic"));
     QCOMPARE(f.List()->itemText(2), QStringLiteral("Castles Made of Sand"));
     QCOMPARE(f.List()->currentIndex(), -1);
+    // The closed list stays inside the "Fretboard" group box.
+    QVERIFY(f.List()->geometry().bottom() <
+            FindById<QWidget>(f.dlg.get(), 1065)->geometry().bottom());
 
     // Board geometry from the group box, measured from the window's outer left edge.
     const PatternBoard& board = f.dlg->Board();
-    const int frameLeft = f.dlg->geometry().left() - f.dlg->frameGeometry().left();
+    const int frameLeft = WindowFrame::ClientOffset(f.dlg.get()).x();
     QCOMPARE(board.Left(), 11 + frameLeft + 20);
     QCOMPARE(board.Right(), 486 + frameLeft - 20);
     QCOMPARE(board.FretSpacing(), 31);
