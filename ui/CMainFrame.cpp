@@ -639,6 +639,11 @@ void CMainFrame::OnPrintSetup()
     dialog.exec();
 }
 
+QMenu* CMainFrame::createPopupMenu()
+{
+    return nullptr;
+}
+
 void CMainFrame::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);

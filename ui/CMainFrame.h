@@ -12,6 +12,7 @@ class COverlayScaleNameBar;
 class QAction;
 class QComboBox;
 class QDockWidget;
+class QMenu;
 class QPrinter;
 class QToolBar;
 
@@ -57,6 +58,8 @@ public:
     QPrinter& Printer();
     /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
     void PrintTo(QPrinter& printer);
+    /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
+    QMenu* createPopupMenu() override;
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its id).
     void OnNewScale();      ///< 32772

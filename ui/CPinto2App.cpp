@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
+#include "GroupBoxStyle.h"
 
 #include <QSettings>
 #include <QSocketNotifier>
@@ -53,6 +54,7 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
 int CPinto2App::Run(int argc, char* argv[])
 {
     CPinto2App app(argc, argv);
+    QApplication::setStyle(new GroupBoxStyle);
     // The profile settings live under the program's organisation; no recent-file list is kept.
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));

@@ -121,6 +121,8 @@ void MainFrameTest::frameLayout()
     for (QDockWidget* dock : {scaleKey, overlay}) {
         QCOMPARE(dock->features(), QDockWidget::NoDockWidgetFeatures);
     }
+    // No context menu offers to hide the toolbar or the bars.
+    QVERIFY(frame.createPopupMenu() == nullptr);
     // The left bar starts right below the toolbar; the top bar lies right of it, above the view.
     const QRect tools = toolBar->geometry();
     QVERIFY(scaleKey->geometry().top() >= tools.bottom());
