@@ -54,9 +54,10 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
     }
 
     std::lock_guard lock(m_runMutex);
+    // Set again under the lock: a beat of the replaced chain may have moved it meanwhile.
+    m_state.position = 0;
     switch (m_state.direction.load()) {
     case PlayDirection::Up:
-        m_state.position = 0;
         break;
     case PlayDirection::Down:
         m_state.position = OCTAVE;

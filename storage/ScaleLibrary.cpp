@@ -1,10 +1,12 @@
 #include "ScaleLibrary.h"
 
 #include "CFretboard.h"
-#include "RecordFile.h"
+#include "RecordStore.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,53 +41,43 @@ const std::array<BuiltInScale, BUILT_IN_SCALE_COUNT> builtInScales = {{
     {"Locrian Mode", {1, 1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 0}},
 }};
 
-// Adds the readable records of fileName; returns the text that could not be read.
-std::string AddFile(ScaleLibrary& library, const char* fileName)
+struct ScaleCodec
 {
-    RecordFile::Contents contents = RecordFile::Read(fileName, 12);
-    for (RecordFile::Record& read : contents.records) {
+    using Library = ScaleLibrary;
+    using Record = ScaleRecord;
+    static constexpr int VALUE_COUNT = 12;
+    static constexpr int ScaleLibrary::*count = &ScaleLibrary::scaleCount;
+
+    static ScaleRecord FromFile(RecordFile::Record&& read)
+    {
         ScaleRecord record;
         record.name = std::move(read.name);
         std::copy(read.values.begin(), read.values.end(), record.degrees.begin());
-        library.records.push_back(std::move(record));
+        return record;
     }
-    return std::move(contents.unread);
-}
 
-// The whole user file: user records except index skip, then the unread text.
-TextWriter UserFile(const ScaleLibrary& library, int skip)
-{
-    TextWriter writer;
-    for (int a = library.presetCount; a < static_cast<int>(library.records.size()); ++a) {
-        if (a != skip) {
-            const ScaleRecord& record = library.records[static_cast<std::size_t>(a)];
-            RecordFile::Write(writer, record.name, record.degrees.data(), 12);
-        }
+    static std::vector<int> Values(const ScaleRecord& record)
+    {
+        return {record.degrees.begin(), record.degrees.end()};
     }
-    writer.Raw(library.unreadUserText);
-    return writer;
-}
+};
+
+using Store = RecordStore<ScaleCodec>;
 
 } // namespace
 
 const ScaleRecord* ScaleLibrary::Record(int index) const
 {
-    if (index < 0 || index >= scaleCount || index >= static_cast<int>(records.size())) {
-        return nullptr;
-    }
-    return &records[static_cast<std::size_t>(index)];
+    return Store::At(*this, index);
 }
 
 void LoadScaleLibrary(ScaleLibrary& library)
 {
-    library.records.clear();
+    std::vector<ScaleRecord> builtIns;
     for (const BuiltInScale& scale : builtInScales) {
-        library.records.push_back(ScaleRecord{scale.degrees, scale.name});
+        builtIns.push_back(ScaleRecord{scale.degrees, scale.name});
     }
-    AddFile(library, PRESET_FILE);
-    library.presetCount = static_cast<int>(library.records.size());
-    library.unreadUserText = AddFile(library, USER_FILE);
-    library.scaleCount = static_cast<int>(library.records.size());
+    Store::Load(library, std::move(builtIns), PRESET_FILE, USER_FILE);
 }
 
 StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CFretboard& board)
@@ -100,39 +92,10 @@ StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CF
             record.degrees[static_cast<std::size_t>(d)] = string->ClassifyDegree(d) != 0 ? 1 : 0;
         }
     }
-    if (library.unreadUserText.empty()) {
-        TextWriter writer;
-        RecordFile::Write(writer, record.name, record.degrees.data(), 12);
-        if (!writer.AppendToFile(USER_FILE)) {
-            return StoreResult::Failed;
-        }
-        library.records.push_back(std::move(record));
-    } else {
-        // Appended after an unreadable record the new one could never be read back: it goes
-        // before that text instead.
-        library.records.push_back(std::move(record));
-        if (!UserFile(library, -1).ReplaceFile(USER_FILE)) {
-            library.records.pop_back();
-            return StoreResult::Failed;
-        }
-    }
-    library.scaleCount = static_cast<int>(library.records.size());
-    return StoreResult::Stored;
+    return Store::Append(library, std::move(record), USER_FILE);
 }
 
 StoreResult ForgetScale(ScaleLibrary& library, int listIndex)
 {
-    const int k = listIndex - 1;
-    if (k < library.presetCount) {
-        return StoreResult::Refused;
-    }
-    if (k >= library.scaleCount) {
-        return StoreResult::Ignored;
-    }
-    if (!UserFile(library, k).ReplaceFile(USER_FILE)) {
-        return StoreResult::Failed;
-    }
-    library.records.erase(library.records.begin() + k);
-    library.scaleCount = static_cast<int>(library.records.size());
-    return StoreResult::Stored;
+    return Store::Forget(library, listIndex, USER_FILE);
 }

@@ -21,6 +21,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <initializer_list>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -49,6 +52,7 @@ QLabel* Label(QWidget* parent, const char* text, int x, int y, int cx, int cy)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     DialogUnits::Place(label, x, y, cx, cy);
+    CPlayDlg::FitCaption(label);
     return label;
 }
 
@@ -62,6 +66,14 @@ std::optional<std::string> ScaleName(const AppState& state, int index)
 }
 
 } // namespace
+
+void CPlayDlg::FitCaption(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width()) {
+        control->resize(needed, control->height());
+    }
+}
 
 QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, int id, int x, int y)
 {
@@ -100,6 +112,8 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     m_loop->setText(QStringLiteral("Loop"));
     m_text = Control<QPlainTextEdit>(this, ID_TEXT, 7, 7, 182, 28);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* options = new QGroupBox(QStringLiteral("Options"), this);
     DialogUnits::Place(options, 7, 39, 182, 73);
     options->lower(); // a frame behind the controls it surrounds
@@ -110,6 +124,9 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     play->setText(QStringLiteral("Play It"));
     auto* stop = Control<QPushButton>(this, ID_STOP, 61, 116, 50, 14);
     stop->setText(QStringLiteral("Stop It"));
+    for (QWidget* caption : std::initializer_list<QWidget*>{m_up, m_down, m_upAndDown, m_loop}) {
+        FitCaption(caption);
+    }
 
     // Opening: the remembered direction, loop and tempo, the run and its text, the schemes.
     WriteMembers();
@@ -201,6 +218,7 @@ void CPlayDlg::accept()
     m_run.Stop();
     if (Exchange()) {
         m_run.Halt();
+        m_output.StopSound(); // the dialog's sound ends with the dialog
         QDialog::accept();
     }
 }
@@ -208,6 +226,7 @@ void CPlayDlg::accept()
 void CPlayDlg::reject()
 {
     m_run.Halt();
+    m_output.StopSound();
     QDialog::reject();
 }
 
@@ -232,7 +251,10 @@ void CPlayDlg::OnBpmEdited()
 void CPlayDlg::OnSpin(int delta)
 {
     if (delta < 0 || (delta > 0 && m_bpm > 10)) {
-        m_bpm -= delta;
+        // Held at the ends of int, so a typed extreme tempo cannot overflow.
+        m_bpm = static_cast<int>(std::clamp<long long>(static_cast<long long>(m_bpm) - delta,
+                                                       std::numeric_limits<int>::min(),
+                                                       std::numeric_limits<int>::max()));
     }
     WriteMembers();
     m_run.SetTempo(m_bpm);

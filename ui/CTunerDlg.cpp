@@ -75,10 +75,15 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
 
     auto* ok = Control<QPushButton>(this, 1, "OK", 194, 134, 50, 14);
     ok->setDefault(true);
-    Control<QRadioButton>(this, 1012, "Tune to me", 7, 7, 50, 10)->setEnabled(false);
-    Control<QRadioButton>(this, 1013, "Chromatic", 7, 18, 46, 10)->setEnabled(false);
+    for (auto* disabled : {Control<QRadioButton>(this, 1012, "Tune to me", 7, 7, 50, 10),
+                           Control<QRadioButton>(this, 1013, "Chromatic", 7, 18, 46, 10)}) {
+        disabled->setEnabled(false);
+        CPlayDlg::FitCaption(disabled);
+    }
     auto* text = new QPlainTextEdit(this);
     text->setObjectName(IdName(1003));
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DialogUnits::Place(text, 75, 7, 169, 36);
     auto* frame = new QGroupBox(this);
     frame->setObjectName(IdName(1004));
@@ -88,11 +93,13 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     for (int note = 0; note < 12; ++note) {
         const NoteButton& b = noteButtons[static_cast<std::size_t>(note)];
         auto* button = Control<QRadioButton>(this, b.id, b.caption, b.x, b.y, b.cx, 10);
+        CPlayDlg::FitCaption(button);
         connect(button, &QRadioButton::clicked, this, [this, note] { OnNote(note); });
     }
     m_schemeBox = CPlayDlg::MakeSchemeCombo(this, 1027, 75, 57);
     auto* label = new QLabel(QStringLiteral("Sound Scheme"), this);
     DialogUnits::Place(label, 21, 59, 47, 8);
+    CPlayDlg::FitCaption(label);
 
     // Opening: no scheme selected, the settings text, the schemes.
     m_schemeBox->setCurrentIndex(m_scheme);

@@ -4,21 +4,11 @@
 #include "InstrumentTunings.h"
 #include "SettingsFile.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace {
 
 const std::array<const char*, 4> instrumentNames = {"guitar", "bass", "mandolin", "banjo"};
-
-bool SameIgnoringCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // "6 or 7", "4, 5 or 6", "4": the string counts instrument 1..4 allows.
 std::string AllowedCounts(int instrument)
@@ -126,10 +116,6 @@ int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string
 {
     for (int i = 0; i < library.scaleCount; ++i) {
         if (library.records[i].name == name)
-            return i;
-    }
-    for (int i = 0; i < library.scaleCount; ++i) {
-        if (SameIgnoringCase(library.records[i].name, name))
             return i;
     }
     return -1;

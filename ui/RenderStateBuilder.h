@@ -17,7 +17,6 @@ public:
     // false with a one-line error text for an unknown scale name, a string count the instrument
     // does not allow or a tuning of the wrong length.
     static bool Build(const RenderOptions& options, AppState& state, std::string& error);
-    // Record index of the first library scale called name (exact match first, then ignoring
-    // letter case); -1 when there is none.
+    // Record index of the first library scale called exactly name; -1 when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };

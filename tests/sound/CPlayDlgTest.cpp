@@ -14,8 +14,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 class CPlayDlgTest : public QObject
@@ -95,6 +97,26 @@ private slots:
         QCOMPARE(combo->currentIndex(), 0);
     }
 
+    void everyCaptionShowsWhole()
+    {
+        SchemeFolder folder;
+        auto state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        CPlayDlg dialog(*state, player, output);
+        QVERIFY(!Find<QPlainTextEdit>(&dialog, 1009)->verticalScrollBar()->isVisibleTo(&dialog));
+        int captions = 0;
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control) ||
+                qobject_cast<QCheckBox*>(control)) {
+                QVERIFY2(control->sizeHint().width() <= control->width(),
+                         qPrintable(control->objectName()));
+                ++captions;
+            }
+        }
+        QCOMPARE(captions, 6);
+    }
+
     void playsTheRunAndStopLetsItRing()
     {
         SchemeFolder folder;
@@ -125,6 +147,7 @@ private slots:
         MessageCatcher catcher;
         Find<QPushButton>(&dialog, 1015)->click();
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Oops!|Select Sound Scheme")});
+        QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
         output.Advance(5000);
         QVERIFY(output.events.empty());
     }
@@ -139,6 +162,7 @@ private slots:
         QTest::newRow("down arrow stops at 10") << 10 << 1 << 10;
         QTest::newRow("held up arrow") << 120 << -20 << 140;
         QTest::newRow("held down arrow may pass 10") << 12 << 20 << -8;
+        QTest::newRow("typed extreme tempo holds") << INT_MAX << -5 << INT_MAX;
     }
 
     void spinSteps()
@@ -186,6 +210,7 @@ private slots:
         MessageCatcher catcher;
         TypeBpm(&dialog, QString());
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
+        QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
         QCOMPARE(player.bpm.load(), 120);
         TypeBpm(&dialog, QStringLiteral("9"));
         QCOMPARE(player.bpm.load(), 9);
@@ -218,7 +243,7 @@ private slots:
         QVERIFY(output.events.empty());
     }
 
-    void closingAnyWayEndsTheRun_data()
+    void closingAnyWayEndsTheRunAndTheSound_data()
     {
         QTest::addColumn<int>("how");
         QTest::newRow("OK") << 0;
@@ -226,7 +251,7 @@ private slots:
         QTest::newRow("close box") << 2;
     }
 
-    void closingAnyWayEndsTheRun()
+    void closingAnyWayEndsTheRunAndTheSound()
     {
         QFETCH(int, how);
         SchemeFolder folder;
@@ -249,6 +274,8 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(output.PendingBeats(), 0);
         QVERIFY(player.stopped.load());
+        QVERIFY(!output.events.empty());
+        QVERIFY(output.events.back().kind == FakeSoundOutput::Kind::Stop);
     }
 
     void remembersChoicesForTheNextOpening()

@@ -6,9 +6,11 @@
 #include "SchemeFolder.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -69,6 +71,25 @@ private slots:
         auto* combo = FindById<QComboBox>(&dialog, 1027);
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->currentIndex(), -1);
+    }
+
+    void everyCaptionShowsWhole()
+    {
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        QVERIFY(
+            !FindById<QPlainTextEdit>(&dialog, 1003)->verticalScrollBar()->isVisibleTo(&dialog));
+        int captions = 0;
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control)) {
+                QVERIFY2(control->sizeHint().width() <= control->width(),
+                         qPrintable(control->objectName()));
+                ++captions;
+            }
+        }
+        QCOMPARE(captions, 15);
     }
 
     void noteButtonsLoopTheirEntry()

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 // Closes every message box that a dialog shows while the catcher lives, and keeps its title and
-// text as "title|text".
+// text as "title|text" and its icon.
 class MessageCatcher
 {
 public:
@@ -16,6 +16,7 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen << box->windowTitle() + QLatin1Char('|') + box->text();
+                icons << box->icon();
                 box->accept();
             }
         });
@@ -23,6 +24,7 @@ public:
     }
 
     QStringList seen;
+    QList<QMessageBox::Icon> icons;
 
 private:
     QTimer m_timer;

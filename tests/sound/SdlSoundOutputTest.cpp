@@ -1,4 +1,5 @@
 #include "SdlSoundOutput.h"
+#include "ProcessSound.h"
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,19 @@ TEST_F(SdlSoundOutputTest, WithoutADeviceEverythingReturnsAtOnce)
     }
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_FALSE(fs::exists(options.tapPath));
+}
+
+// What the program does as it quits: a pending beat never runs, closing twice is harmless, and a
+// later sound command opens the output again.
+TEST(ProcessSoundTest, CloseEndsPendingBeatsAndMayRepeat)
+{
+    std::atomic<bool> ran{false};
+    ASSERT_TRUE(ProcessSoundOutput().ScheduleBeat(60000, [&ran] { ran = true; }));
+    CloseProcessSoundOutput();
+    CloseProcessSoundOutput();
+    EXPECT_FALSE(ran);
+    ProcessSoundOutput().StopSound();
+    CloseProcessSoundOutput();
 }
 
 } // namespace

@@ -103,6 +103,10 @@ TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
         {2,
          {7, 0, 5, 10},
          "Current settings:\r\nInstrument: 4 string Bass\r\nTuning (low to high): E  A  D  G  "},
+        {3,
+         {10, 3, 8, 1},
+         "Current settings:\r\nInstrument: 4 string Mandolin\r\nTuning (low to high): G  C  F  "
+         "A# "},
         {4,
          {10, 5, 10, 2, 5},
          "Current settings:\r\nInstrument: 5 string Banjo\r\nTuning (low to high): G  D  G  B  D "

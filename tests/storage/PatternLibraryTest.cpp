@@ -32,15 +32,6 @@ std::string PatternText(const std::string& name, const Cells& cells)
     return StorageTest::CrLf(lines);
 }
 
-std::vector<std::string> Names(const PatternLibrary& library, int from)
-{
-    std::vector<std::string> names;
-    for (int i = from; i < library.patternCount; ++i) {
-        names.push_back(library.Record(i)->name);
-    }
-    return names;
-}
-
 class PatternLibraryFiles : public StorageTest
 {
 };
@@ -52,18 +43,14 @@ TEST_F(PatternLibraryFiles, BuiltInsAreTheOnlyPresetsWithoutFiles)
     ASSERT_EQ(library.patternCount, 2);
     EXPECT_EQ(library.presetCount, 2);
     EXPECT_EQ(library.Record(0)->name, "Minor Pentatonic");
-    EXPECT_EQ(library.Record(0)->cells, Marked({{0, 0},
-                                                {3, 0},
-                                                {0, 1},
-                                                {3, 1},
-                                                {0, 2},
-                                                {2, 2},
-                                                {0, 3},
-                                                {2, 3},
-                                                {0, 4},
-                                                {2, 4},
-                                                {0, 5},
-                                                {3, 5}}));
+    // The open-position box: rows 0, 1 and 5 at frets 0 and 3, rows 2, 3 and 4 at frets 0 and 2.
+    const std::array<int, 6> secondFret = {3, 3, 2, 2, 2, 3};
+    Cells box{};
+    for (std::size_t row = 0; row < secondFret.size(); ++row) {
+        box[0][row] = 1;
+        box[static_cast<std::size_t>(secondFret[row])][row] = 1;
+    }
+    EXPECT_EQ(library.Record(0)->cells, box);
     EXPECT_EQ(library.Record(1)->name, "Castles Made of Sand");
     EXPECT_EQ(library.Record(2), nullptr);
 }

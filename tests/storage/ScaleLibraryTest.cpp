@@ -33,15 +33,6 @@ std::string ScaleFile(const std::vector<std::vector<std::string>>& records)
     return StorageTest::CrLf(lines);
 }
 
-std::vector<std::string> Names(const ScaleLibrary& library, int from)
-{
-    std::vector<std::string> names;
-    for (int i = from; i < library.scaleCount; ++i) {
-        names.push_back(library.Record(i)->name);
-    }
-    return names;
-}
-
 std::array<int, 12> Flags(std::initializer_list<int> semitones)
 {
     std::array<int, 12> flags{};

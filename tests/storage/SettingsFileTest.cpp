@@ -24,6 +24,14 @@ Settings Make(int viewDots, int suppressColor, int viewDegrees, int viewNotes, i
                     dotMarkers, instrument,    stringCount};
 }
 
+// The five display flags at their defaults, as file lines and as settings with an instrument.
+const std::string defaultFlags = "1\n0\n1\n0\n1\n";
+
+Settings DefaultFlags(int instrument, int stringCount)
+{
+    return Make(1, 0, 1, 0, 1, instrument, stringCount);
+}
+
 const std::string defaultFile =
     "1\r\n0\r\n1\r\n0\r\n1\r\n1\r\n6\r\n6\r\n7\r\n0\r\n5\r\n10\r\n2\r\n7\r\n";
 
@@ -103,41 +111,34 @@ INSTANTIATE_TEST_SUITE_P(
                  {10, 5, 0, 7}},
         LoadCase{"StopsAfterTheSettings", "1\n1\n1\n1\n1\n2\n5\n", Make(1, 1, 1, 1, 1, 2, 5), {}},
         LoadCase{"CountDiffersFromStringCount",
-                 "1\n0\n1\n0\n1\n1\n7\n6\n7\n0\n5\n10\n2\n7\n",
-                 Make(1, 0, 1, 0, 1, 1, 7),
+                 defaultFlags + "1\n7\n6\n7\n0\n5\n10\n2\n7\n",
+                 DefaultFlags(1, 7),
                  {7, 0, 5, 10, 2, 7}},
         LoadCase{"EndsWithinTheSettings", "0\n1\n0\n", Make(0, 1, 0, 0, 1, 1, 6), {}},
         LoadCase{"EmptyFile", "", Settings(), {}},
         LoadCase{
             "FlagsOtherThanZeroOrOne", "2\n-1\n7\n1\n9\n1\n6\n0\n", Make(1, 0, 1, 1, 1, 1, 6), {}},
-        LoadCase{"InstrumentOutOfRange", "1\n0\n1\n0\n1\n5\n6\n0\n", Settings(), {}},
-        LoadCase{"InstrumentZero", "1\n0\n1\n0\n1\n0\n4\n0\n", Settings(), {}},
-        LoadCase{"StringCountTheInstrumentLacks",
-                 "1\n0\n1\n0\n1\n3\n6\n0\n",
-                 Make(1, 0, 1, 0, 1, 3, 4),
-                 {}},
-        LoadCase{"StringCountOfBanjoTooLarge",
-                 "1\n0\n1\n0\n1\n4\n9\n0\n",
-                 Make(1, 0, 1, 0, 1, 4, 5),
-                 {}},
+        LoadCase{"InstrumentOutOfRange", defaultFlags + "5\n6\n0\n", Settings(), {}},
+        LoadCase{"InstrumentZero", defaultFlags + "0\n4\n0\n", Settings(), {}},
         LoadCase{
-            "NotANumber", "1\n0\nyes\n0\n0\n2\n4\n4\n7\n0\n5\n10\n", Make(1, 0, 1, 0, 1, 1, 6), {}},
+            "StringCountTheInstrumentLacks", defaultFlags + "3\n6\n0\n", DefaultFlags(3, 4), {}},
+        LoadCase{"StringCountOfBanjoTooLarge", defaultFlags + "4\n9\n0\n", DefaultFlags(4, 5), {}},
+        LoadCase{"NotANumber", "1\n0\nyes\n0\n0\n2\n4\n4\n7\n0\n5\n10\n", DefaultFlags(1, 6), {}},
         LoadCase{"TuningValueOutOfRange",
-                 "1\n0\n1\n0\n1\n2\n4\n4\n7\n0\n12\n10\n",
-                 Make(1, 0, 1, 0, 1, 2, 4),
+                 defaultFlags + "2\n4\n4\n7\n0\n12\n10\n",
+                 DefaultFlags(2, 4),
                  {}},
         LoadCase{"NegativeTuningValue",
-                 "1\n0\n1\n0\n1\n2\n4\n4\n7\n-1\n5\n10\n",
-                 Make(1, 0, 1, 0, 1, 2, 4),
+                 defaultFlags + "2\n4\n4\n7\n-1\n5\n10\n",
+                 DefaultFlags(2, 4),
                  {}},
-        LoadCase{
-            "TuningListCutShort", "1\n0\n1\n0\n1\n2\n4\n4\n7\n0\n", Make(1, 0, 1, 0, 1, 2, 4), {}},
+        LoadCase{"TuningListCutShort", defaultFlags + "2\n4\n4\n7\n0\n", DefaultFlags(2, 4), {}},
         LoadCase{"MoreThanNineTuningValues",
-                 "1\n0\n1\n0\n1\n1\n6\n12\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n",
+                 defaultFlags + "1\n6\n12\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n",
                  Settings(),
                  {}},
-        LoadCase{"NegativeCount", "1\n0\n1\n0\n1\n1\n6\n-3\n", Settings(), {}},
-        LoadCase{"HugeNumber", "1\n0\n1\n0\n1\n1\n99999999999\n", Settings(), {}}),
+        LoadCase{"NegativeCount", defaultFlags + "1\n6\n-3\n", Settings(), {}},
+        LoadCase{"HugeNumber", defaultFlags + "1\n99999999999\n", Settings(), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TuningCase
@@ -160,18 +161,18 @@ TEST_P(ChooseTuningTest, UsesTheListOnlyWhenItFitsTheStringCount)
 INSTANTIATE_TEST_SUITE_P(
     Lists, ChooseTuningTest,
     ::testing::Values(
-        TuningCase{"Fits", Make(1, 0, 1, 0, 1, 1, 6), {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
-        TuningCase{"Empty", Make(1, 0, 1, 0, 1, 1, 6), {}, {7, 0, 5, 10, 2, 7}},
+        TuningCase{"Fits", DefaultFlags(1, 6), {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}},
+        TuningCase{"Empty", DefaultFlags(1, 6), {}, {7, 0, 5, 10, 2, 7}},
         TuningCase{"SixValuesForSevenStrings",
-                   Make(1, 0, 1, 0, 1, 1, 7),
+                   DefaultFlags(1, 7),
                    {1, 2, 3, 4, 5, 6},
                    {2, 7, 0, 5, 10, 2, 7}},
-        TuningCase{"FiveStringBassStartsInE", Make(1, 0, 1, 0, 1, 2, 5), {0}, {7, 0, 5, 10, 2}},
-        TuningCase{"SixStringBassStartsInE", Make(1, 0, 1, 0, 1, 2, 6), {}, {7, 0, 5, 10, 2, 7}},
-        TuningCase{"Mandolin", Make(1, 0, 1, 0, 1, 3, 4), {}, {10, 5, 0, 7}},
-        TuningCase{"FourStringBanjo", Make(1, 0, 1, 0, 1, 4, 4), {}, {10, 5, 10, 2}},
-        TuningCase{"FiveStringBanjo", Make(1, 0, 1, 0, 1, 4, 5), {}, {10, 5, 10, 2, 5}},
-        TuningCase{"ValueOutOfRange", Make(1, 0, 1, 0, 1, 2, 4), {7, 0, 5, 12}, {7, 0, 5, 10}}),
+        TuningCase{"FiveStringBassStartsInE", DefaultFlags(2, 5), {0}, {7, 0, 5, 10, 2}},
+        TuningCase{"SixStringBassStartsInE", DefaultFlags(2, 6), {}, {7, 0, 5, 10, 2, 7}},
+        TuningCase{"Mandolin", DefaultFlags(3, 4), {}, {10, 5, 0, 7}},
+        TuningCase{"FourStringBanjo", DefaultFlags(4, 4), {}, {10, 5, 10, 2}},
+        TuningCase{"FiveStringBanjo", DefaultFlags(4, 5), {}, {10, 5, 10, 2, 5}},
+        TuningCase{"ValueOutOfRange", DefaultFlags(2, 4), {7, 0, 5, 12}, {7, 0, 5, 10}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InstrumentTunings, StandardDiffersFromStartupOnlyForFiveAndSixStringBass)

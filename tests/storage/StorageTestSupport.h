@@ -18,6 +18,15 @@ public:
     static std::filesystem::path DataPath(const std::string& relative);
     // Joins lines, ending each with CR LF.
     static std::string CrLf(const std::vector<std::string>& lines);
+    // Names of library.records from index from on, in list order.
+    template <class Library> static std::vector<std::string> Names(const Library& library, int from)
+    {
+        std::vector<std::string> names;
+        for (std::size_t i = static_cast<std::size_t>(from); i < library.records.size(); ++i) {
+            names.push_back(library.records[i].name);
+        }
+        return names;
+    }
 
 protected:
     void SetUp() override;
