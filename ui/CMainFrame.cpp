@@ -352,25 +352,32 @@ void CMainFrame::SetDegreeChecksFromBoard()
     }
 }
 
-void CMainFrame::ApplyScaleSelection(int listIndex)
+const ScaleRecord* CMainFrame::LoadListRecord(QComboBox* list, int listIndex, int layer,
+                                              int& current)
 {
     CFretboard& board = *m_state.fretboard;
     board.ClearMatches();
     board.RemovePattern();
     m_state.modulationSteps = 0;
-    if (ScaleList()->currentIndex() != listIndex) {
-        ScaleList()->setCurrentIndex(listIndex);
+    if (list->currentIndex() != listIndex) {
+        list->setCurrentIndex(listIndex);
     }
     const ScaleRecord* record = m_state.scaleLibrary.Record(listIndex - 1);
-    m_state.currentScale = record != nullptr ? listIndex - 1 : -1;
-    board.ClearDegrees(LAYER_SCALE);
+    current = record != nullptr ? listIndex - 1 : -1;
+    board.ClearDegrees(layer);
     if (record != nullptr) {
         for (int degree = 0; degree < 12; ++degree) {
             if (record->degrees[degree] != 0) {
-                board.ToggleDegree(degree, LAYER_SCALE);
+                board.ToggleDegree(degree, layer);
             }
         }
-    } else {
+    }
+    return record;
+}
+
+void CMainFrame::ApplyScaleSelection(int listIndex)
+{
+    if (LoadListRecord(ScaleList(), listIndex, LAYER_SCALE, m_state.currentScale) == nullptr) {
         SetRootLabels();
     }
     SetDegreeChecksFromBoard();
@@ -380,22 +387,7 @@ void CMainFrame::ApplyScaleSelection(int listIndex)
 void CMainFrame::ApplyOverlaySelection(int listIndex)
 {
     CFretboard& board = *m_state.fretboard;
-    board.ClearMatches();
-    board.RemovePattern();
-    m_state.modulationSteps = 0;
-    if (OverlayList()->currentIndex() != listIndex) {
-        OverlayList()->setCurrentIndex(listIndex);
-    }
-    const ScaleRecord* record = m_state.scaleLibrary.Record(listIndex - 1);
-    m_state.overlayScale = record != nullptr ? listIndex - 1 : -1;
-    board.ClearDegrees(LAYER_OVERLAY);
-    if (record != nullptr) {
-        for (int degree = 0; degree < 12; ++degree) {
-            if (record->degrees[degree] != 0) {
-                board.ToggleDegree(degree, LAYER_OVERLAY);
-            }
-        }
-    } else {
+    if (LoadListRecord(OverlayList(), listIndex, LAYER_OVERLAY, m_state.overlayScale) == nullptr) {
         m_overlayBar->CommonNotes()->setChecked(false);
         m_overlayBar->AllNotes()->setChecked(true);
         board.SetOverlayMode(OVERLAY_ALL);
@@ -432,19 +424,21 @@ void CMainFrame::ToggleDegreeAt(int row, int fret)
 
 void CMainFrame::OnRootSpin(int delta)
 {
-    CFretboard& board = *m_state.fretboard;
-    board.ShiftRoot(SemitonesOfStep(delta), LAYER_SCALE);
-    m_scaleKeyBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_SCALE)));
-    board.ClearMatches();
-    m_state.modulationSteps = 0;
-    Redraw();
+    ShiftLayerRoot(LAYER_SCALE, delta);
 }
 
 void CMainFrame::OnOverlayRootSpin(int delta)
 {
+    ShiftLayerRoot(LAYER_OVERLAY, delta);
+}
+
+void CMainFrame::ShiftLayerRoot(int layer, int delta)
+{
     CFretboard& board = *m_state.fretboard;
-    board.ShiftRoot(SemitonesOfStep(delta), LAYER_OVERLAY);
-    m_overlayBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_OVERLAY)));
+    board.ShiftRoot(SemitonesOfStep(delta), layer);
+    QLineEdit* label =
+        layer == LAYER_SCALE ? m_scaleKeyBar->RootLabel() : m_overlayBar->RootLabel();
+    label->setText(NoteLabel(board.GetRoot(layer)));
     board.ClearMatches();
     m_state.modulationSteps = 0;
     Redraw();

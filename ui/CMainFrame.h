@@ -9,6 +9,7 @@ class AppState;
 class CPinto2View;
 class CScaleKeyBar;
 class COverlayScaleNameBar;
+struct ScaleRecord;
 class QAction;
 class QComboBox;
 class QDockWidget;
@@ -100,6 +101,10 @@ private:
     void CreateBars();
     void CreateFretboard(const std::vector<int>& tunings);
     void SetRootLabels();
+    /// Clears matches and pattern, selects listIndex in list and loads its record into layer.
+    const ScaleRecord* LoadListRecord(QComboBox* list, int listIndex, int layer, int& current);
+    /// Moves the root of layer by the spin's step and shows it in that layer's root label.
+    void ShiftLayerRoot(int layer, int delta);
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
     QAction* MakeAction(int id, const QString& text);

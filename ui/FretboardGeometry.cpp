@@ -1,13 +1,10 @@
 #include "FretboardGeometry.h"
 
-ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+namespace {
+
+// Fills in the spacings, nut and dot sizes from the board's left and right edges.
+ViewLayout Spaced(ViewLayout layout)
 {
-    ViewLayout layout;
-    const int margin = width / 16;
-    layout.leftX = margin;
-    // The strings are centred with the margin as the estimate of their spacing.
-    layout.topY = height / 2 - ((stringCount - 1) * margin) / 2;
-    layout.rightX = width - margin;
     layout.fretSpacing = (layout.rightX - layout.leftX) / 14;
     layout.stringSpacing = layout.fretSpacing;
     layout.nutX = layout.leftX + layout.fretSpacing;
@@ -16,18 +13,26 @@ ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCoun
     return layout;
 }
 
+} // namespace
+
+ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+{
+    ViewLayout layout;
+    const int margin = width / 16;
+    layout.leftX = margin;
+    // The strings are centred with the margin as the estimate of their spacing.
+    layout.topY = height / 2 - ((stringCount - 1) * margin) / 2;
+    layout.rightX = width - margin;
+    return Spaced(layout);
+}
+
 ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth)
 {
     ViewLayout layout;
     layout.leftX = dpiX;
     layout.topY = 2 * dpiY;
     layout.rightX = printableWidth - dpiX;
-    layout.fretSpacing = (layout.rightX - layout.leftX) / 14;
-    layout.stringSpacing = layout.fretSpacing;
-    layout.nutX = layout.leftX + layout.fretSpacing;
-    layout.dotDiameter = layout.fretSpacing / 2;
-    layout.markerDiameter = layout.dotDiameter / 3;
-    return layout;
+    return Spaced(layout);
 }
 
 int FretboardGeometry::RowY(const ViewLayout& layout, int row)

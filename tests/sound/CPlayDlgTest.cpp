@@ -43,6 +43,23 @@ private:
         return state;
     }
 
+    // The scheme folder, the guitar above, a player and a fake output; Open() builds the dialog.
+    struct Bench
+    {
+        SchemeFolder folder;
+        std::unique_ptr<AppState> state = MakeState();
+        PlayerState player;
+        FakeSoundOutput output;
+        std::unique_ptr<CPlayDlg> dialog;
+
+        CPlayDlg& Open()
+        {
+            dialog.reset();
+            dialog = std::make_unique<CPlayDlg>(*state, player, output);
+            return *dialog;
+        }
+    };
+
     template <class T> static T* Find(QWidget* dialog, int id)
     {
         T* control = FindById<T>(dialog, id);
@@ -69,11 +86,8 @@ private:
 private slots:
     void opensWithTemplateAndScaleText()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
 
         QCOMPARE(dialog.objectName(), QStringLiteral("149"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Pinto - Play the scale"));
@@ -99,11 +113,8 @@ private slots:
 
     void everyCaptionShowsWhole()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
         QVERIFY(!Find<QPlainTextEdit>(&dialog, 1009)->verticalScrollBar()->isVisibleTo(&dialog));
         int captions = 0;
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
@@ -119,37 +130,31 @@ private slots:
 
     void playsTheRunAndStopLetsItRing()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
         Choose(&dialog, 1);
         Find<QRadioButton>(&dialog, 1012)->click();
         Find<QPushButton>(&dialog, 1015)->click();
-        output.Advance(1000);
-        QCOMPARE(output.events.size(), std::size_t(2));
-        QCOMPARE(output.events[0].path, std::string("t3.wav"));
-        QCOMPARE(output.events[1].path, std::string("t5.wav"));
+        bench.output.Advance(1000);
+        QCOMPARE(bench.output.events.size(), std::size_t(2));
+        QCOMPARE(bench.output.events[0].path, std::string("t3.wav"));
+        QCOMPARE(bench.output.events[1].path, std::string("t5.wav"));
         Find<QPushButton>(&dialog, 1016)->click();
-        output.Advance(5000);
-        QCOMPARE(output.events.size(), std::size_t(2));
-        QCOMPARE(output.PendingBeats(), 0);
+        bench.output.Advance(5000);
+        QCOMPARE(bench.output.events.size(), std::size_t(2));
+        QCOMPARE(bench.output.PendingBeats(), 0);
     }
 
     void noSchemeShowsTheGuard()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
         MessageCatcher catcher;
         Find<QPushButton>(&dialog, 1015)->click();
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Oops!|Select Sound Scheme")});
         QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
-        output.Advance(5000);
-        QVERIFY(output.events.empty());
+        bench.output.Advance(5000);
+        QVERIFY(bench.output.events.empty());
     }
 
     void spinSteps_data()
@@ -170,66 +175,54 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, delta);
         QFETCH(int, expected);
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        player.bpm = start;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        bench.player.bpm = start;
+        CPlayDlg& dialog = bench.Open();
         emit Find<CUpDown>(&dialog, 1010)->stepped(delta);
         QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), QString::number(expected));
-        QCOMPARE(player.bpm.load(), expected);
-        QCOMPARE(player.periodMs.load(), expected > 0 ? 60000 / expected : 0);
+        QCOMPARE(bench.player.bpm.load(), expected);
+        QCOMPARE(bench.player.periodMs.load(), expected > 0 ? 60000 / expected : 0);
     }
 
     void tempoBelowOneSchedulesNothing()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        player.bpm = 12;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        bench.player.bpm = 12;
+        CPlayDlg& dialog = bench.Open();
         Choose(&dialog, 1);
         emit Find<CUpDown>(&dialog, 1010)->stepped(20);
         Find<QPushButton>(&dialog, 1015)->click();
-        QCOMPARE(output.PendingBeats(), 0);
+        QCOMPARE(bench.output.PendingBeats(), 0);
         TypeBpm(&dialog, QStringLiteral("0"));
         Find<QPushButton>(&dialog, 1015)->click();
-        output.Advance(100000);
-        QVERIFY(output.events.empty());
+        bench.output.Advance(100000);
+        QVERIFY(bench.output.events.empty());
     }
 
     void bpmTextMustBeAnInteger()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
         MessageCatcher catcher;
         TypeBpm(&dialog, QString());
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
         QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
-        QCOMPARE(player.bpm.load(), 120);
+        QCOMPARE(bench.player.bpm.load(), 120);
         TypeBpm(&dialog, QStringLiteral("9"));
-        QCOMPARE(player.bpm.load(), 9);
+        QCOMPARE(bench.player.bpm.load(), 9);
         TypeBpm(&dialog, QStringLiteral(" +90 "));
-        QCOMPARE(player.bpm.load(), 90);
-        QCOMPARE(player.periodMs.load(), 666);
+        QCOMPARE(bench.player.bpm.load(), 90);
+        QCOMPARE(bench.player.periodMs.load(), 666);
         TypeBpm(&dialog, QStringLiteral("9x"));
-        QCOMPARE(player.bpm.load(), 90);
+        QCOMPARE(bench.player.bpm.load(), 90);
         QCOMPARE(catcher.seen.size(), 2);
     }
 
     void okWithBadTempoEndsTheRunAndStaysOpen()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        player.direction = PlayDirection::None;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        bench.player.direction = PlayDirection::None;
+        CPlayDlg& dialog = bench.Open();
         dialog.show();
         Choose(&dialog, 1);
         Find<QPushButton>(&dialog, 1015)->click();
@@ -238,9 +231,9 @@ private slots:
         Find<QPushButton>(&dialog, 1)->click();
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
         QVERIFY(dialog.isVisible());
-        QVERIFY(player.stopped.load());
-        output.Advance(5000);
-        QVERIFY(output.events.empty());
+        QVERIFY(bench.player.stopped.load());
+        bench.output.Advance(5000);
+        QVERIFY(bench.output.events.empty());
     }
 
     void closingAnyWayEndsTheRunAndTheSound_data()
@@ -254,16 +247,13 @@ private slots:
     void closingAnyWayEndsTheRunAndTheSound()
     {
         QFETCH(int, how);
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        player.loop = true;
-        FakeSoundOutput output;
-        CPlayDlg dialog(*state, player, output);
+        Bench bench;
+        bench.player.loop = true;
+        CPlayDlg& dialog = bench.Open();
         dialog.show();
         Choose(&dialog, 1);
         Find<QPushButton>(&dialog, 1015)->click();
-        QCOMPARE(output.PendingBeats(), 1);
+        QCOMPARE(bench.output.PendingBeats(), 1);
         if (how == 0) {
             Find<QPushButton>(&dialog, 1)->click();
         } else if (how == 1) {
@@ -272,27 +262,24 @@ private slots:
             dialog.close();
         }
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(output.PendingBeats(), 0);
-        QVERIFY(player.stopped.load());
-        QVERIFY(!output.events.empty());
-        QVERIFY(output.events.back().kind == FakeSoundOutput::Kind::Stop);
+        QCOMPARE(bench.output.PendingBeats(), 0);
+        QVERIFY(bench.player.stopped.load());
+        QVERIFY(!bench.output.events.empty());
+        QVERIFY(bench.output.events.back().kind == FakeSoundOutput::Kind::Stop);
     }
 
     void remembersChoicesForTheNextOpening()
     {
-        SchemeFolder folder;
-        auto state = MakeState();
-        PlayerState player;
-        FakeSoundOutput output;
+        Bench bench;
         {
-            CPlayDlg dialog(*state, player, output);
+            CPlayDlg& dialog = bench.Open();
             Choose(&dialog, 2);
             Find<QRadioButton>(&dialog, 1013)->click();
             Find<QCheckBox>(&dialog, 1008)->click();
             TypeBpm(&dialog, QStringLiteral("75"));
             dialog.accept();
         }
-        CPlayDlg again(*state, player, output);
+        CPlayDlg& again = bench.Open();
         QCOMPARE(Find<QComboBox>(&again, 1007)->currentIndex(), 2);
         QCOMPARE(again.Scheme(), 2);
         QVERIFY(Find<QRadioButton>(&again, 1013)->isChecked());

@@ -77,8 +77,7 @@ void FretboardPainterTest::dotColours()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(ShowAndWait(frame));
 
     // Top row is the high E string (string 5): fret 5 = A (root), 7 = B (scale), 8 = C (overlay
     // only), 10 = D placed as a pattern note, 9 = C# in neither scale.
@@ -109,13 +108,10 @@ void FretboardPainterTest::banjoShortString()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    state.settings.instrument = 4;
-    state.settings.stringCount = 5;
+    QVERIFY(ShowAndWait(frame));
     state.settings.viewDegrees = 0;
     state.settings.dotMarkers = 0;
-    frame.ApplyConfiguration();
+    ConfigureBanjo(state, frame);
     QCOMPARE(state.fretboard->GetStartFret(0), 5);
     for (int degree = 0; degree < 12; ++degree) {
         state.fretboard->ToggleDegree(degree, LAYER_SCALE);

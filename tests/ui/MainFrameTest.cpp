@@ -100,8 +100,7 @@ void MainFrameTest::startUpWithoutFiles()
     QCOMPARE(state.overlayScale, -1);
     QCOMPARE(frame.size(), QSize(710, 475));
 
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(ShowAndWait(frame));
     QTRY_COMPARE(frame.windowTitle(), QStringLiteral("Pinto ver 2.2a"));
 }
 
@@ -110,8 +109,7 @@ void MainFrameTest::frameLayout()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(ShowAndWait(frame));
     auto* toolBar = FindById<QToolBar>(&frame, 59392);
     auto* scaleKey = FindById<QDockWidget>(&frame, 106);
     auto* overlay = FindById<QDockWidget>(&frame, 110);
@@ -260,8 +258,7 @@ void MainFrameTest::degreeCheckBoxAndNeckClick()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(ShowAndWait(frame));
     frame.ApplyScaleSelection(1); // "Diminished": 0 2 3 5 6 8 9 11
     QCOMPARE(state.currentScale, 0);
     auto* third = FindById<QCheckBox>(&frame, 1004);
@@ -428,12 +425,9 @@ void MainFrameTest::settingsRoundTrip()
     {
         AppState state;
         CMainFrame frame(state);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        state.settings.instrument = 4;
-        state.settings.stringCount = 5;
+        QVERIFY(ShowAndWait(frame));
         state.settings.viewNotes = 1;
-        frame.ApplyConfiguration();
+        ConfigureBanjo(state, frame);
         ClickArrow(frame, 1029, "up"); // the B string becomes C
         Trigger(frame, 57665);         // Exit closes the window; the frame is destroyed below
         QVERIFY(!frame.isVisible());

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "AppState.h"
+#include "CMainFrame.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -46,3 +50,18 @@ public:
 private:
     QTimer m_timer;
 };
+
+// Shows the window and waits until it is on screen; false if it never gets there.
+inline bool ShowAndWait(QWidget& window)
+{
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+// Switches the frame to the five-string banjo (instrument 4) and applies the configuration.
+inline void ConfigureBanjo(AppState& state, CMainFrame& frame)
+{
+    state.settings.instrument = 4;
+    state.settings.stringCount = 5;
+    frame.ApplyConfiguration();
+}
