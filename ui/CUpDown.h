@@ -15,7 +15,8 @@ class CUpDown : public QWidget
 public:
     explicit CUpDown(QWidget* parent = nullptr);
 
-    /// Step size for an arrow held for the given time in milliseconds: 1, then 5 after 2 s, 20 after 5 s.
+    /// Step size for an arrow held for the given time in milliseconds: 1, then 5 after 2 s, 20
+    /// after 5 s.
     static int AcceleratedStep(qint64 heldMs);
 
 signals:

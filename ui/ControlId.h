@@ -10,8 +10,7 @@ inline QString IdName(int id)
 }
 
 /// Finds the child of root that carries the numeric id, or null.
-template <class T>
-T* FindById(const QObject* root, int id)
+template <class T> T* FindById(const QObject* root, int id)
 {
     return root->findChild<T*>(IdName(id));
 }

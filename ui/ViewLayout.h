@@ -3,12 +3,12 @@
 // Where the diagram was last drawn, in device pixels; the click handler maps points with it.
 struct ViewLayout
 {
-    int topY = 180;          ///< y of the top string line
-    int leftX = 240;         ///< x where the string lines start
-    int rightX = 630;        ///< x where the string lines end
-    int fretSpacing = 28;    ///< distance between fret lines
-    int stringSpacing = 30;  ///< distance between string lines
-    int nutX = 265;          ///< x of the nut (fret line 0)
-    int dotDiameter = 15;    ///< diameter of a note dot
-    int markerDiameter = 5;  ///< diameter of a fret marker
+    int topY = 180;         ///< y of the top string line
+    int leftX = 240;        ///< x where the string lines start
+    int rightX = 630;       ///< x where the string lines end
+    int fretSpacing = 28;   ///< distance between fret lines
+    int stringSpacing = 30; ///< distance between string lines
+    int nutX = 265;         ///< x of the nut (fret line 0)
+    int dotDiameter = 15;   ///< diameter of a note dot
+    int markerDiameter = 5; ///< diameter of a fret marker
 };
