@@ -8,6 +8,7 @@
 #include "PaintLayer.h"
 #include "WindowFrame.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,6 +74,8 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     // The template's height includes the dropped list; the closed field is as high as its font
     // needs, so it stays inside the group box.
     m_list->resize(m_list->width(), std::min(m_list->height(), m_list->sizeHint().height()));
+    // The open list gets 100 pixels, so that a long library can be scrolled through.
+    m_list->view()->setMinimumHeight(100);
     connect(m_list, &QComboBox::activated, this, &CPatternDlg::OnPatternChosen);
 
     QPushButton* ok = MakeButton(this, 1, "OK", 337, 148);
