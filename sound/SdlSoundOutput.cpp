@@ -1,23 +1,13 @@
 #include "SdlSoundOutput.h"
 
+#include "WavFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <numbers>
-
-namespace {
-
-void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-} // namespace
 
 SdlSoundOutput::Options SdlSoundOutput::OptionsFromEnvironment()
 {
@@ -308,27 +298,7 @@ void SdlSoundOutput::Render(float* out, int frames)
 
 void SdlSoundOutput::WriteTap() const
 {
-    if (m_options.tapPath.empty()) {
-        return;
-    }
-    std::ofstream out(m_options.tapPath, std::ios::binary);
-    if (!out) {
-        return;
-    }
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(m_tapUsed * 2);
-    out.write("RIFF", 4);
-    PutLittleEndian(out, 36 + dataBytes, 4);
-    out.write("WAVEfmt ", 8);
-    PutLittleEndian(out, 16, 4);
-    PutLittleEndian(out, 1, 2); // PCM
-    PutLittleEndian(out, 1, 2); // mono
-    PutLittleEndian(out, static_cast<std::uint32_t>(m_rate), 4);
-    PutLittleEndian(out, static_cast<std::uint32_t>(m_rate) * 2, 4);
-    PutLittleEndian(out, 2, 2);
-    PutLittleEndian(out, 16, 2);
-    out.write("data", 4);
-    PutLittleEndian(out, dataBytes, 4);
-    for (std::size_t i = 0; i < m_tapUsed; ++i) {
-        PutLittleEndian(out, static_cast<std::uint16_t>(m_tap[i]), 2);
+    if (!m_options.tapPath.empty()) {
+        WavFile::WriteMono16(m_options.tapPath, m_rate, std::span(m_tap).first(m_tapUsed));
     }
 }

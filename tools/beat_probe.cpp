@@ -8,6 +8,7 @@
 #include "PlayerState.h"
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
+#include "WavFile.h"
 
 #include <SoundSchemeTable.h>
 
@@ -17,40 +18,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <thread>
+#include <vector>
 
 namespace {
-
-void Put(std::ofstream& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
 
 // A click whose first frame is already loud, so its onset is one exact frame: 40 ms of a
 // decaying square wave, then nothing.
 void WriteClick(const std::filesystem::path& path)
 {
-    const int frames = 44100 / 25;
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    Put(out, 36 + frames * 2, 4);
-    out.write("WAVEfmt ", 8);
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, 1, 2);
-    Put(out, 44100, 4);
-    Put(out, 88200, 4);
-    Put(out, 2, 2);
-    Put(out, 16, 2);
-    out.write("data", 4);
-    Put(out, frames * 2, 4);
-    for (int i = 0; i < frames; ++i) {
-        const double v = 0.8 * std::exp(-i / 400.0) * ((i / 10) % 2 == 0 ? 1.0 : -1.0);
-        Put(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v * 32767))), 2);
+    std::vector<std::int16_t> samples(44100 / 25);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = WavFile::ToSample(0.8 * std::exp(-double(i) / 400.0) *
+                                       ((i / 10) % 2 == 0 ? 1.0 : -1.0));
     }
+    WavFile::WriteMono16(path, 44100, samples);
 }
 
 } // namespace

@@ -4,13 +4,12 @@
 // Usage: pinto_onset_error FILE.wav
 // An onset is the first frame above half of full scale after at least 100 ms below 2 percent.
 
+#include "WavFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -19,17 +18,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s FILE.wav\n", argv[0]);
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    if (bytes.size() < 44 || std::memcmp(bytes.data(), "RIFF", 4) != 0) {
+    int rate = 0;
+    std::vector<std::int16_t> samples;
+    if (!WavFile::ReadMono16(argv[1], rate, samples)) {
         std::fprintf(stderr, "%s: not a WAV file\n", argv[1]);
         return 1;
-    }
-    const int rate = bytes[24] | bytes[25] << 8 | bytes[26] << 16 | bytes[27] << 24;
-    std::vector<int> samples;
-    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-        samples.push_back(static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8));
     }
 
     std::vector<double> onsets;

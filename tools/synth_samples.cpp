@@ -6,6 +6,8 @@
 // The scheme file lists each sample as SAMPLE_DIR/<file> exactly as SAMPLE_DIR was given, so
 // run it from the folder the program will run in with a relative SAMPLE_DIR.
 
+#include "WavFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -91,34 +93,11 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
     return out;
 }
 
-void Put(std::ofstream& out, std::uint32_t value, int bytes)
+bool WriteWav(const std::filesystem::path& path, const std::vector<double>& levels)
 {
-    for (int i = 0; i < bytes; ++i) {
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-bool WriteWav(const std::filesystem::path& path, const std::vector<double>& samples)
-{
-    std::ofstream out(path, std::ios::binary);
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    Put(out, 36 + dataBytes, 4);
-    out.write("WAVEfmt ", 8);
-    Put(out, 16, 4);
-    Put(out, 1, 2); // PCM
-    Put(out, 1, 2); // mono
-    Put(out, RATE, 4);
-    Put(out, RATE * 2, 4);
-    Put(out, 2, 2);
-    Put(out, 16, 2);
-    out.write("data", 4);
-    Put(out, dataBytes, 4);
-    for (double v : samples) {
-        const auto s = static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
-        Put(out, static_cast<std::uint16_t>(s), 2);
-    }
-    return static_cast<bool>(out);
+    std::vector<std::int16_t> samples(levels.size());
+    std::transform(levels.begin(), levels.end(), samples.begin(), WavFile::ToSample);
+    return WavFile::WriteMono16(path, RATE, samples);
 }
 
 } // namespace

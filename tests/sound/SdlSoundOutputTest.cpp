@@ -1,5 +1,6 @@
 #include "SdlSoundOutput.h"
 #include "ProcessSound.h"
+#include "WavFile.h"
 
 #include <gtest/gtest.h>
 
@@ -19,41 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void WriteWav(const fs::path& path, const std::vector<std::int16_t>& samples)
-{
-    std::ofstream out(path, std::ios::binary);
-    auto put = [&out](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) {
-            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-        }
-    };
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    out.write("RIFF", 4);
-    put(36 + dataBytes, 4);
-    out.write("WAVEfmt ", 8);
-    put(16, 4);
-    put(1, 2);
-    put(1, 2);
-    put(44100, 4);
-    put(88200, 4);
-    put(2, 2);
-    put(16, 2);
-    out.write("data", 4);
-    put(dataBytes, 4);
-    for (std::int16_t s : samples) {
-        put(static_cast<std::uint16_t>(s), 2);
-    }
-}
-
 std::vector<std::int16_t> ReadTap(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int rate = 0;
     std::vector<std::int16_t> samples;
-    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-        samples.push_back(static_cast<std::int16_t>(
-            static_cast<std::uint8_t>(bytes[i]) | (static_cast<std::uint8_t>(bytes[i + 1]) << 8)));
-    }
+    EXPECT_TRUE(WavFile::ReadMono16(path, rate, samples)) << path;
     return samples;
 }
 
@@ -78,9 +49,9 @@ protected:
         dir = fs::temp_directory_path() / ("pinto-sound-" + std::to_string(::getpid()));
         fs::create_directories(dir);
         // Constant levels tell the samples apart in the output.
-        WriteWav(dir / "high.wav", std::vector<std::int16_t>(44100, 8000));
-        WriteWav(dir / "low.wav", std::vector<std::int16_t>(44100, -16000));
-        WriteWav(dir / "short.wav", std::vector<std::int16_t>(300, 4000));
+        WavFile::WriteMono16(dir / "high.wav", 44100, std::vector<std::int16_t>(44100, 8000));
+        WavFile::WriteMono16(dir / "low.wav", 44100, std::vector<std::int16_t>(44100, -16000));
+        WavFile::WriteMono16(dir / "short.wav", 44100, std::vector<std::int16_t>(300, 4000));
         std::ofstream(dir / "bad.wav") << "not a wave file";
         options.tapPath = (dir / "tap.wav").string();
         options.tapSeconds = 30;
