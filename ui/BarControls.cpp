@@ -25,28 +25,21 @@ QGroupBox* BarControls::Group(QWidget* bar, const QString& caption, int x, int y
 
 CUpDown* BarControls::Spin(QWidget* bar, int id, int x, int y, int cx, int cy)
 {
-    auto* spin = new CUpDown(bar);
-    spin->setObjectName(IdName(id));
-    DialogUnits::Place(spin, x, y, cx, cy);
-    return spin;
+    return DialogUnits::Create<CUpDown>(bar, id, x, y, cx, cy);
 }
 
 QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy)
 {
-    auto* label = new QLineEdit(bar);
-    label->setObjectName(IdName(id));
+    auto* label = DialogUnits::Create<QLineEdit>(bar, id, x, y, cx, cy);
     label->setReadOnly(true);
     label->setFocusPolicy(Qt::NoFocus);
     label->setTextMargins(0, 0, 0, 0);
-    DialogUnits::Place(label, x, y, cx, cy);
     return label;
 }
 
 QComboBox* BarControls::List(QWidget* bar, int id, int x, int y, int cx, int cy)
 {
-    auto* list = new QComboBox(bar);
-    list->setObjectName(IdName(id));
-    DialogUnits::Place(list, x, y, cx, cy);
+    auto* list = DialogUnits::Create<QComboBox>(bar, id, x, y, cx, cy);
     // The template height is that of box and list together; the box keeps its natural height.
     const QRect rect = list->geometry();
     const int boxHeight = qMin(rect.height(), list->sizeHint().height());

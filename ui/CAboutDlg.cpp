@@ -28,9 +28,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     purpose->setWordWrap(true);
     DialogUnits::Place(purpose, 40, 25, 140, 26);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(IdName(1));
+    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 186, 7, 42, 14);
+    ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
-    DialogUnits::Place(ok, 186, 7, 42, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

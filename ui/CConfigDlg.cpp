@@ -22,28 +22,19 @@ namespace {
 
 QLabel* MakeLabel(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    if (id != 0) {
-        label->setObjectName(IdName(id));
-    }
+    auto* label = DialogUnits::Create<QLabel>(parent, id, x, y, cx, cy);
+    label->setText(QString::fromLatin1(text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    DialogUnits::Place(label, x, y, cx, cy);
     // Our font can be a pixel wider than the template's; never cut a label's last letter.
-    const int needed = label->fontMetrics().horizontalAdvance(label->text());
-    if (needed > label->width()) {
-        label->resize(needed, label->height());
-    }
+    DialogUnits::FitCaption(label);
     return label;
 }
 
 QGroupBox* MakeGroup(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
 {
-    auto* group = new QGroupBox(QString::fromLatin1(text), parent);
-    if (id != 0) {
-        group->setObjectName(IdName(id));
-    }
+    auto* group = DialogUnits::Create<QGroupBox>(parent, id, x, y, cx, cy);
+    group->setTitle(QString::fromLatin1(text));
     group->setAttribute(Qt::WA_TransparentForMouseEvents);
-    DialogUnits::Place(group, x, y, cx, cy);
     return group;
 }
 
@@ -85,9 +76,9 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
         {1054, "Dot Markers", 84, 55, &Settings::dotMarkers},
     }};
     for (std::size_t i = 0; i < kChecks.size(); ++i) {
-        auto* check = new QCheckBox(QString::fromLatin1(kChecks[i].text), this);
-        check->setObjectName(IdName(kChecks[i].id));
-        DialogUnits::Place(check, 105, kChecks[i].y, kChecks[i].cx, 10);
+        auto* check = DialogUnits::Create<QCheckBox>(this, kChecks[i].id, 105, kChecks[i].y,
+                                                     kChecks[i].cx, 10);
+        check->setText(QString::fromLatin1(kChecks[i].text));
         m_checks[i] = check;
         m_checkSettings[i] = kChecks[i].setting;
         connect(check, &QCheckBox::clicked, this, [this, i] { OnCheckBox(static_cast<int>(i)); });
@@ -108,30 +99,25 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
         {1065, "Banjo", 67, 34},
     }};
     for (std::size_t i = 0; i < kRadios.size(); ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(kRadios[i].text), this);
-        radio->setObjectName(IdName(kRadios[i].id));
-        DialogUnits::Place(radio, 205, kRadios[i].y, kRadios[i].cx, 10);
+        auto* radio = DialogUnits::Create<QRadioButton>(this, kRadios[i].id, 205, kRadios[i].y,
+                                                        kRadios[i].cx, 10);
+        radio->setText(QString::fromLatin1(kRadios[i].text));
         m_instruments[i] = radio;
         const int instrument = static_cast<int>(i) + 1;
         connect(radio, &QRadioButton::clicked, this,
                 [this, instrument] { OnInstrument(instrument); });
     }
 
-    auto* upDown = new CUpDown(this);
-    upDown->setObjectName(IdName(1028));
-    DialogUnits::Place(upDown, 204, 82, 11, 14);
+    auto* upDown = DialogUnits::Create<CUpDown>(this, 1028, 204, 82, 11, 14);
     connect(upDown, &CUpDown::stepped, this, &CConfigDlg::OnStepped);
 
-    m_countEdit = new QLineEdit(this);
-    m_countEdit->setObjectName(IdName(1034));
+    m_countEdit = DialogUnits::Create<QLineEdit>(this, 1034, 214, 82, 15, 14);
     m_countEdit->setReadOnly(true);
-    DialogUnits::Place(m_countEdit, 214, 82, 15, 14);
     MakeLabel(this, 0, "Strings", 231, 84, 22, 8);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(IdName(1));
+    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 234, 111, 50, 14);
+    ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
-    DialogUnits::Place(ok, 234, 111, 50, 14);
     connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
 
     SyncControls();

@@ -20,10 +20,9 @@ CNameDlg::CNameDlg(QWidget* parent)
     m_edit->setMaxLength(32767);
     DialogUnits::Place(m_edit, 7, 7, 158, 16);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(IdName(1));
+    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 179, 7, 50, 14);
+    ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
-    DialogUnits::Place(ok, 179, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &CNameDlg::accept);
 
     m_edit->setFocus();

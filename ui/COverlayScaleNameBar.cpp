@@ -20,10 +20,8 @@ COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
     m_rootLabel = BarControls::Label(this, 1051, 17, 13, 15, 13);
     m_overlayList = BarControls::List(this, 1041, 35, 13, 105, 16);
 
-    m_commonNotes = new QRadioButton(QStringLiteral("Show common notes"), this);
-    m_commonNotes->setObjectName(IdName(1044));
-    DialogUnits::Place(m_commonNotes, 142, 15, 87, 10);
-    m_allNotes = new QRadioButton(QStringLiteral("Show all notes"), this);
-    m_allNotes->setObjectName(IdName(1045));
-    DialogUnits::Place(m_allNotes, 236, 15, 69, 10);
+    m_commonNotes = DialogUnits::Create<QRadioButton>(this, 1044, 142, 15, 87, 10);
+    m_commonNotes->setText(QStringLiteral("Show common notes"));
+    m_allNotes = DialogUnits::Create<QRadioButton>(this, 1045, 236, 15, 69, 10);
+    m_allNotes->setText(QStringLiteral("Show all notes"));
 }

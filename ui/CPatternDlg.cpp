@@ -22,10 +22,9 @@ namespace {
 
 QPushButton* MakeButton(QWidget* parent, int id, const char* text, int x, int y)
 {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(IdName(id));
+    auto* button = DialogUnits::Create<QPushButton>(parent, id, x, y, 56, 14);
+    button->setText(QString::fromLatin1(text));
     button->setAutoDefault(false);
-    DialogUnits::Place(button, x, y, 56, 14);
     return button;
 }
 

@@ -40,19 +40,11 @@ constexpr int ID_UP_AND_DOWN = 1014;
 constexpr int ID_PLAY = 1015;
 constexpr int ID_STOP = 1016;
 
-template <class T> T* Control(QWidget* parent, int id, int x, int y, int cx, int cy)
-{
-    auto* control = new T(parent);
-    control->setObjectName(IdName(id));
-    DialogUnits::Place(control, x, y, cx, cy);
-    return control;
-}
-
 QLabel* Label(QWidget* parent, const char* text, int x, int y, int cx, int cy)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    DialogUnits::Place(label, x, y, cx, cy);
-    CPlayDlg::FitCaption(label);
+    auto* label = DialogUnits::Create<QLabel>(parent, 0, x, y, cx, cy);
+    label->setText(QString::fromLatin1(text));
+    DialogUnits::FitCaption(label);
     return label;
 }
 
@@ -67,17 +59,9 @@ std::optional<std::string> ScaleName(const AppState& state, int index)
 
 } // namespace
 
-void CPlayDlg::FitCaption(QWidget* control)
-{
-    const int needed = control->sizeHint().width();
-    if (needed > control->width()) {
-        control->resize(needed, control->height());
-    }
-}
-
 QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, int id, int x, int y)
 {
-    auto* combo = Control<QComboBox>(parent, id, x, y, 108, 16);
+    auto* combo = DialogUnits::Create<QComboBox>(parent, id, x, y, 108, 16);
     combo->addItem(QString());
     combo->view()->setMinimumHeight(100);
     combo->setMaxVisibleItems(10);
@@ -97,35 +81,35 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(196, 137));
 
-    auto* ok = Control<QPushButton>(this, ID_OK, 139, 116, 50, 14);
+    auto* ok = DialogUnits::Create<QPushButton>(this, ID_OK, 139, 116, 50, 14);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     m_schemeBox = MakeSchemeCombo(this, ID_SCHEME, 75, 48);
     Label(this, "Sound Scheme", 21, 50, 47, 8);
-    m_up = Control<QRadioButton>(this, ID_UP, 21, 68, 25, 10);
+    m_up = DialogUnits::Create<QRadioButton>(this, ID_UP, 21, 68, 25, 10);
     m_up->setText(QStringLiteral("Up"));
-    m_down = Control<QRadioButton>(this, ID_DOWN, 21, 80, 33, 10);
+    m_down = DialogUnits::Create<QRadioButton>(this, ID_DOWN, 21, 80, 33, 10);
     m_down->setText(QStringLiteral("Down"));
-    m_upAndDown = Control<QRadioButton>(this, ID_UP_AND_DOWN, 21, 92, 57, 10);
+    m_upAndDown = DialogUnits::Create<QRadioButton>(this, ID_UP_AND_DOWN, 21, 92, 57, 10);
     m_upAndDown->setText(QStringLiteral("Up and Down"));
-    m_loop = Control<QCheckBox>(this, ID_LOOP, 87, 68, 32, 10);
+    m_loop = DialogUnits::Create<QCheckBox>(this, ID_LOOP, 87, 68, 32, 10);
     m_loop->setText(QStringLiteral("Loop"));
-    m_text = Control<QPlainTextEdit>(this, ID_TEXT, 7, 7, 182, 28);
+    m_text = DialogUnits::Create<QPlainTextEdit>(this, ID_TEXT, 7, 7, 182, 28);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* options = new QGroupBox(QStringLiteral("Options"), this);
     DialogUnits::Place(options, 7, 39, 182, 73);
     options->lower(); // a frame behind the controls it surrounds
-    m_bpmBox = Control<QLineEdit>(this, ID_BPM, 98, 83, 40, 14);
-    auto* spin = Control<CUpDown>(this, ID_SPIN, 87, 83, 8, 14);
+    m_bpmBox = DialogUnits::Create<QLineEdit>(this, ID_BPM, 98, 83, 40, 14);
+    auto* spin = DialogUnits::Create<CUpDown>(this, ID_SPIN, 87, 83, 8, 14);
     Label(this, "BPM", 142, 86, 16, 8);
-    auto* play = Control<QPushButton>(this, ID_PLAY, 7, 116, 50, 14);
+    auto* play = DialogUnits::Create<QPushButton>(this, ID_PLAY, 7, 116, 50, 14);
     play->setText(QStringLiteral("Play It"));
-    auto* stop = Control<QPushButton>(this, ID_STOP, 61, 116, 50, 14);
+    auto* stop = DialogUnits::Create<QPushButton>(this, ID_STOP, 61, 116, 50, 14);
     stop->setText(QStringLiteral("Stop It"));
     for (QWidget* caption : std::initializer_list<QWidget*>{m_up, m_down, m_upAndDown, m_loop}) {
-        FitCaption(caption);
+        DialogUnits::FitCaption(caption);
     }
 
     // Opening: the remembered direction, loop and tempo, the run and its text, the schemes.

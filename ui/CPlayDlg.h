@@ -35,9 +35,6 @@ public:
     /// A "Sound Scheme" drop-down list with its empty first entry, placed at (x, y) in dialog
     /// units, whose open list is 100 pixels high.
     static QComboBox* MakeSchemeCombo(QWidget* parent, int id, int x, int y);
-    /// Widens a label, radio button or check box to its whole caption where the font is wider
-    /// than the template allows for; never narrows it.
-    static void FitCaption(QWidget* control);
 
 public slots:
     void accept() override;

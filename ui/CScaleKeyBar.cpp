@@ -33,9 +33,9 @@ CScaleKeyBar::CScaleKeyBar(QWidget* parent) : QWidget(parent)
     m_scaleList = BarControls::List(this, 1026, 35, 13, 108, 16);
 
     for (int degree = 0; degree < 12; ++degree) {
-        auto* check = new QCheckBox(QString::fromLatin1(kDegreeCaptions[degree]), this);
-        check->setObjectName(IdName(1000 + degree));
-        DialogUnits::Place(check, 11, 43 + 16 * degree, 52, 10);
+        auto* check =
+            DialogUnits::Create<QCheckBox>(this, 1000 + degree, 11, 43 + 16 * degree, 52, 10);
+        check->setText(QString::fromLatin1(kDegreeCaptions[degree]));
         m_degreeChecks[degree] = check;
     }
     for (int row = 0; row < kTuningRows; ++row) {

@@ -48,10 +48,8 @@ constexpr std::array<NoteButton, 12> noteButtons = {{
 template <class T>
 T* Control(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
 {
-    auto* control = new T(parent);
-    control->setObjectName(IdName(id));
+    auto* control = DialogUnits::Create<T>(parent, id, x, y, cx, cy);
     control->setText(QString::fromLatin1(text));
-    DialogUnits::Place(control, x, y, cx, cy);
     return control;
 }
 
@@ -78,28 +76,24 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     for (auto* disabled : {Control<QRadioButton>(this, 1012, "Tune to me", 7, 7, 50, 10),
                            Control<QRadioButton>(this, 1013, "Chromatic", 7, 18, 46, 10)}) {
         disabled->setEnabled(false);
-        CPlayDlg::FitCaption(disabled);
+        DialogUnits::FitCaption(disabled);
     }
-    auto* text = new QPlainTextEdit(this);
-    text->setObjectName(IdName(1003));
+    auto* text = DialogUnits::Create<QPlainTextEdit>(this, 1003, 75, 7, 169, 36);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DialogUnits::Place(text, 75, 7, 169, 36);
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(IdName(1004));
-    DialogUnits::Place(frame, 7, 47, 237, 79);
+    auto* frame = DialogUnits::Create<QGroupBox>(this, 1004, 7, 47, 237, 79);
     frame->lower(); // a frame behind the buttons it surrounds
     auto* stop = Control<QPushButton>(this, 1017, "Stop It", 7, 134, 50, 14);
     for (int note = 0; note < 12; ++note) {
         const NoteButton& b = noteButtons[static_cast<std::size_t>(note)];
         auto* button = Control<QRadioButton>(this, b.id, b.caption, b.x, b.y, b.cx, 10);
-        CPlayDlg::FitCaption(button);
+        DialogUnits::FitCaption(button);
         connect(button, &QRadioButton::clicked, this, [this, note] { OnNote(note); });
     }
     m_schemeBox = CPlayDlg::MakeSchemeCombo(this, 1027, 75, 57);
     auto* label = new QLabel(QStringLiteral("Sound Scheme"), this);
     DialogUnits::Place(label, 21, 59, 47, 8);
-    CPlayDlg::FitCaption(label);
+    DialogUnits::FitCaption(label);
 
     // Opening: no scheme selected, the settings text, the schemes.
     m_schemeBox->setCurrentIndex(m_scheme);

@@ -61,4 +61,12 @@ void Place(QWidget* widget, int x, int y, int cx, int cy)
     widget->setFont(Font());
 }
 
+void FitCaption(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width()) {
+        control->resize(needed, control->height());
+    }
+}
+
 } // namespace DialogUnits

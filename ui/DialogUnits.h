@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ControlId.h"
+
 #include <QFont>
 #include <QRect>
-
-class QWidget;
+#include <QWidget>
 
 // Converts dialog-template units to pixels with fixed base units of 6 x 13 pixels,
 // so bars and dialogs keep their template layout whatever font the system finds.
@@ -21,5 +22,19 @@ QSize Size(int cx, int cy);
 QFont Font();
 /// Gives a control its template rectangle and the templates' font.
 void Place(QWidget* widget, int x, int y, int cx, int cy);
+/// Widens a label, radio button or check box to its whole caption where our font needs more
+/// room than the template gave; never narrows it.
+void FitCaption(QWidget* control);
+
+/// A new control of type T in parent, named by its id (0 for none), at its template rectangle.
+template <class T> T* Create(QWidget* parent, int id, int x, int y, int cx, int cy)
+{
+    auto* control = new T(parent);
+    if (id != 0) {
+        control->setObjectName(IdName(id));
+    }
+    Place(control, x, y, cx, cy);
+    return control;
+}
 
 } // namespace DialogUnits
