@@ -2,6 +2,7 @@
 
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "PintoVersion.h"
 #include "SvgIcon.h"
 
 #include <QLabel>
@@ -19,7 +20,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
         SvgIcon::Load(QStringLiteral(":/icons/pinto.svg"), QSize(32, 32)).pixmap(32, 32));
     icon->setGeometry(DialogUnits::Rect(11, 17, 20, 20));
 
-    auto* name = new QLabel(QStringLiteral("Pinto ver 2.2a"), this);
+    auto* name =
+        new QLabel(QStringLiteral("Pinto ver ") + QString::fromLatin1(PINTO_VERSION), this);
     DialogUnits::Place(name, 40, 10, 119, 8);
     auto* purpose =
         new QLabel(QStringLiteral("Shows scales, overlays and patterns on the neck of a fretted "

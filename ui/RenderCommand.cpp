@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "FretboardPainter.h"
+#include "PintoVersion.h"
 #include "RenderOptions.h"
 #include "RenderStateBuilder.h"
 
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char* const VERSION_TEXT = "Pinto ver 2.2a";
+const std::string VERSION_TEXT = std::string("Pinto ver ") + PINTO_VERSION;
 constexpr int ERROR_EXIT = 2;
 constexpr int SCREEN_DPI = 96;
 
@@ -82,7 +83,7 @@ bool PaintPdf(const AppState& state, const RenderOptions& options, QIODevice& de
               QString& error)
 {
     QPdfWriter writer(&device);
-    writer.setCreator(QString::fromLatin1(VERSION_TEXT));
+    writer.setCreator(QString::fromStdString(VERSION_TEXT));
     writer.setTitle(QStringLiteral("Pinto diagram"));
     writer.setResolution(options.dpi);
     // The whole sheet is printable, so the diagram starts one inch from its left and top edges.
