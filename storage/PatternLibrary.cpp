@@ -94,7 +94,7 @@ StoreResult AppendPattern(PatternLibrary& library, const std::string& name, cons
 {
     PatternRecord record;
     record.name = RecordFile::CleanName(name);
-    if (record.name.empty()) {
+    if (RecordFile::IsBlank(record.name)) {
         return StoreResult::Ignored;
     }
     record.cells = cells;

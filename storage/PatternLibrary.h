@@ -19,8 +19,10 @@ public:
     std::vector<PatternRecord> records;
     int patternCount = 0; // records in use, always records.size()
     int presetCount = 0;  // leading records that cannot be forgotten (2 built-ins + "_pinto_p.dat")
-    // Text of "pinto_p.dat" from its first unreadable record on; kept at the end of the file.
-    std::string unreadUserText;
+    // False when "pinto_p.dat" was not read to its end: Forget then leaves it as it is.
+    bool userFileComplete = true;
+    // Library files not read to their end at the latest load ("_pinto_p.dat", "pinto_p.dat").
+    std::vector<std::string> unreadFiles;
 };
 
 // Number of patterns built into the program (records 0 and 1).
@@ -31,13 +33,15 @@ inline constexpr int BUILT_IN_PATTERN_COUNT = 2;
 void LoadPatterns(PatternLibrary& library);
 
 // Appends name (cut at a line break, at most 99 characters) and cells[fret 0..12][row 0..5] (row 6
-// stored as 0) to "pinto_p.dat" and to the library. Ignored for an empty name, Failed when the file
-// cannot be written (library unchanged).
+// stored as 0) to the end of "pinto_p.dat" under its lock; the library then holds the file's user
+// records, the new one last. Ignored for an empty or blank name, Busy when another process keeps
+// the file locked, Failed when the file cannot be written (file and library unchanged).
 StoreResult AppendPattern(PatternLibrary& library, const std::string& name,
                           const std::array<std::array<int, 7>, 13>& cells);
 
-// Forgets the user pattern at list index listIndex (record listIndex - 1) and rewrites
-// "pinto_p.dat" whole. Refused for a preset, the empty entry or no selection (listIndex <=
-// presetCount), Failed when the file cannot be replaced (library unchanged), Ignored past the
-// last record.
+// Forgets the user pattern at list index listIndex (record listIndex - 1): removes the same pattern
+// from what "pinto_p.dat" holds now and replaces the file whole; the library then holds the file's
+// user records. Refused for a preset, the empty entry or no selection (listIndex <= presetCount),
+// Ignored past the last record, Unreadable when the file was not read to its end, Busy when
+// another process keeps it locked, Failed when it cannot be replaced (file and library unchanged).
 StoreResult ForgetPattern(PatternLibrary& library, int listIndex);

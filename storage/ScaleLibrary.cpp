@@ -84,7 +84,7 @@ StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CF
 {
     ScaleRecord record;
     record.name = RecordFile::CleanName(name);
-    if (record.name.empty()) {
+    if (RecordFile::IsBlank(record.name)) {
         return StoreResult::Ignored;
     }
     if (const CFretString* string = board.GetString(0)) {
@@ -98,4 +98,14 @@ StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CF
 StoreResult ForgetScale(ScaleLibrary& library, int listIndex)
 {
     return Store::Forget(library, listIndex, USER_FILE);
+}
+
+ScaleRef IdentifyScale(const ScaleLibrary& library, int index)
+{
+    return Store::Identify(library, index);
+}
+
+int LocateScale(const ScaleLibrary& library, const ScaleRef& ref)
+{
+    return Store::Locate(library, ref);
 }

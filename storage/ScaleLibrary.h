@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordRef.h"
 #include "ScaleRecord.h"
 #include "StoreResult.h"
 
@@ -20,9 +21,14 @@ public:
     std::vector<ScaleRecord> records;
     int scaleCount = 0;  // records in use, always records.size()
     int presetCount = 0; // leading records that cannot be forgotten (19 built-ins + "_pinto_s.dat")
-    // Text of "pinto_s.dat" from its first unreadable record on; kept at the end of the file.
-    std::string unreadUserText;
+    // False when "pinto_s.dat" was not read to its end: Forget then leaves it as it is.
+    bool userFileComplete = true;
+    // Library files not read to their end at the latest load ("_pinto_s.dat", "pinto_s.dat").
+    std::vector<std::string> unreadFiles;
 };
+
+// A scale of the library that can be found again after the library was reloaded.
+using ScaleRef = RecordRef<ScaleRecord>;
 
 // Number of scales built into the program (records 0..18).
 inline constexpr int BUILT_IN_SCALE_COUNT = 19;
@@ -32,11 +38,20 @@ inline constexpr int BUILT_IN_SCALE_COUNT = 19;
 void LoadScaleLibrary(ScaleLibrary& library);
 
 // Appends name (cut at a line break, at most 99 characters) with the degrees d = 0..11 for which
-// string 0 of board classifies d as non-zero (scale and shown overlay) to "pinto_s.dat" and to the
-// library. Ignored for an empty name, Failed when the file cannot be written (library unchanged).
+// string 0 of board classifies d as non-zero (scale and shown overlay) to the end of "pinto_s.dat"
+// under its lock; the library then holds the file's user records, the new one last. Ignored for an
+// empty or blank name, Busy when another process keeps the file locked, Failed when the file
+// cannot be written (file and library unchanged).
 StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CFretboard& board);
 
-// Forgets the user scale at list index listIndex (record listIndex - 1) and rewrites "pinto_s.dat"
-// whole. Refused for a preset or the empty entry (listIndex <= presetCount), Failed when the file
-// cannot be replaced (library unchanged), Ignored past the last record.
+// Forgets the user scale at list index listIndex (record listIndex - 1): removes the same scale
+// from what "pinto_s.dat" holds now and replaces the file whole; the library then holds the file's
+// user records. Refused for a preset or the empty entry (listIndex <= presetCount), Ignored past
+// the last record, Unreadable when the file was not read to its end, Busy when another process
+// keeps it locked, Failed when it cannot be replaced (file and library unchanged).
 StoreResult ForgetScale(ScaleLibrary& library, int listIndex);
+
+// The reference of library record index (-1 or out of range: no record).
+ScaleRef IdentifyScale(const ScaleLibrary& library, int index);
+// The library index of the scale ref names, -1 when it is gone.
+int LocateScale(const ScaleLibrary& library, const ScaleRef& ref);

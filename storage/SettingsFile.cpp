@@ -2,7 +2,9 @@
 
 #include "CFretString.h"
 #include "CFretboard.h"
+#include "FileReplacer.h"
 #include "InstrumentTunings.h"
+#include "LockedFile.h"
 #include "TextReader.h"
 #include "TextWriter.h"
 
@@ -44,7 +46,15 @@ void LoadSettings(Settings& settings, std::vector<int>& tunings)
 {
     settings = Settings();
     tunings.clear();
-    std::optional<std::string> text = TextReader::Load(SETTINGS_FILE);
+    std::optional<std::string> text;
+    {
+        // A window closing just now may be writing the file in place; wait for it to finish.
+        const LockedFile lock(SETTINGS_FILE, LockedFile::Access::Read);
+        if (lock.GetStatus() == LockedFile::Status::Missing) {
+            return;
+        }
+        text = TextReader::Load(SETTINGS_FILE);
+    }
     if (!text) {
         return;
     }
@@ -96,5 +106,10 @@ bool SaveSettings(const Settings& settings, const CFretboard& board)
         const CFretString* string = board.GetString(i);
         writer.Number(string ? string->GetTuning() : 0);
     }
-    return writer.ReplaceFile(SETTINGS_FILE);
+    // Two windows closing at once take turns; the file is always one window's whole settings.
+    const LockedFile lock(SETTINGS_FILE, LockedFile::Access::Change);
+    if (lock.GetStatus() == LockedFile::Status::Busy) {
+        return false;
+    }
+    return FileReplacer::Replace(SETTINGS_FILE, writer.Text(), FileReplacer::InPlace::Allowed) == 0;
 }

@@ -11,6 +11,7 @@ class CFretboard;
 // every value the program cannot use falls back to its default, so settings are always valid.
 void LoadSettings(Settings& settings, std::vector<int>& tunings);
 
-// Rewrites "pinto_c.dat" whole with settings and the tuning of every string of board, CR LF line
-// ends; false when the file could not be replaced (the old file stays whole).
+// Rewrites "pinto_c.dat" whole (the real file behind a link, keeping its mode and owner) with
+// settings and the tuning of every string of board, CR LF line ends; false when the file could not
+// be replaced (the old file stays whole), is read-only or stays locked by another process.
 bool SaveSettings(const Settings& settings, const CFretboard& board);

@@ -3,8 +3,10 @@
 // Outcome of a library operation that changes a file, for the window to act on.
 enum class StoreResult
 {
-    Stored,  // the file and the records in memory were changed together
-    Ignored, // an empty name: nothing stored, nothing changed
-    Refused, // a preset or the empty list entry: the window shows "Sorry"
-    Failed   // the file could not be written: nothing changed, the old file is whole
+    Stored,    // the file was changed and the records in memory are what it now holds
+    Ignored,   // an empty or blank name: nothing stored, nothing changed
+    Refused,   // a preset or the empty list entry: the window shows "Sorry"
+    Failed,    // the file could not be written: nothing changed, the old file is whole
+    Busy,      // another process kept the file locked: nothing changed
+    Unreadable // the file was not read to its end, so it is not rewritten: nothing changed
 };

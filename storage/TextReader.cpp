@@ -1,12 +1,17 @@
 #include "TextReader.h"
 
-#include <cstdint>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace {
+
+constexpr std::size_t CHUNK = 64 * 1024;
+constexpr std::size_t MAX_DIGITS = 4096;
 
 bool IsWhiteSpace(char c)
 {
@@ -32,11 +37,11 @@ std::optional<std::string> TextReader::Load(const std::string& fileName)
         return std::nullopt;
     }
     std::string text;
-    char buffer[65536];
+    char chunk[CHUNK];
     while (text.size() <= MAX_FILE_SIZE) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        text.append(buffer, got);
-        if (got < sizeof buffer) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+        text.append(chunk, got);
+        if (got < sizeof chunk) {
             break;
         }
     }
@@ -46,65 +51,118 @@ std::optional<std::string> TextReader::Load(const std::string& fileName)
     return text;
 }
 
-TextReader::TextReader(std::string text) : text(std::move(text)) {}
+TextReader::TextReader(std::string text) : buffer(std::move(text)) {}
 
-bool TextReader::AtEnd() const
+TextReader::TextReader(int fd) : fd(fd), ended(fd < 0) {}
+
+bool TextReader::Fill(std::size_t count)
 {
-    return pos >= text.size();
+    while (buffer.size() - pos < count && !ended) {
+        if (pos >= CHUNK) {
+            buffer.erase(0, pos);
+            pos = 0;
+        }
+        const std::size_t old = buffer.size();
+        buffer.resize(old + CHUNK);
+        ssize_t got = 0;
+        do {
+            got = ::read(fd, buffer.data() + old, CHUNK);
+        } while (got < 0 && errno == EINTR);
+        buffer.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
+        if (got <= 0) {
+            ended = true;
+            failed = got < 0;
+        }
+    }
+    return buffer.size() - pos >= count;
 }
 
-std::string TextReader::ReadLine()
+std::optional<char> TextReader::Peek(std::size_t ahead)
 {
-    if (AtEnd()) {
-        return {};
+    if (!Fill(ahead + 1)) {
+        return std::nullopt;
     }
-    const std::size_t lineFeed = text.find('\n', pos);
-    const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed;
-    std::size_t length = end - pos;
-    if (lineFeed != std::string::npos && length > 0 && text[end - 1] == '\r') {
-        --length;
+    return buffer[pos + ahead];
+}
+
+void TextReader::Advance(std::size_t count)
+{
+    pos += count;
+}
+
+bool TextReader::AtEnd()
+{
+    return !Fill(1);
+}
+
+bool TextReader::Failed() const
+{
+    return failed;
+}
+
+std::string TextReader::ReadLine(std::size_t maxBytes)
+{
+    std::string line;
+    std::size_t length = 0; // of the whole line, kept part or not
+    bool lineFeed = false;
+    while (Fill(1)) {
+        const std::size_t found = buffer.find('\n', pos);
+        const std::size_t end = found == std::string::npos ? buffer.size() : found;
+        const std::size_t piece = end - pos;
+        // One byte more than asked for is kept, so that a CR before the line feed can be told.
+        const std::size_t room = maxBytes == std::string::npos
+                                     ? piece
+                                     : (line.size() > maxBytes ? 0 : maxBytes + 1 - line.size());
+        line.append(buffer, pos, std::min(piece, room));
+        length += piece;
+        Advance(piece);
+        if (found != std::string::npos) {
+            Advance(1);
+            lineFeed = true;
+            break;
+        }
     }
-    std::string line = text.substr(pos, length);
-    pos = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+    if (lineFeed && length == line.size() && !line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    if (line.size() > maxBytes) {
+        line.resize(maxBytes);
+    }
     return line;
-}
-
-std::size_t TextReader::Position() const
-{
-    return pos;
-}
-
-std::string TextReader::From(std::size_t position) const
-{
-    return position < text.size() ? text.substr(position) : std::string();
 }
 
 void TextReader::SkipWhiteSpace()
 {
-    while (pos < text.size() && IsWhiteSpace(text[pos])) {
-        ++pos;
+    while (Fill(1) && IsWhiteSpace(buffer[pos])) {
+        Advance(1);
     }
 }
 
 bool TextReader::ReadInt(int& value)
 {
     SkipWhiteSpace();
-    std::size_t at = pos;
+    std::size_t ahead = 0;
     bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
+    const std::optional<char> sign = Peek(0);
+    if (sign && (*sign == '+' || *sign == '-')) {
+        negative = *sign == '-';
+        ++ahead;
     }
-    const std::size_t firstDigit = at;
+    const std::size_t firstDigit = ahead;
     std::int64_t magnitude = 0;
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-        magnitude = magnitude * 10 + (text[at] - '0');
+    std::optional<char> c = Peek(ahead);
+    while (c && *c >= '0' && *c <= '9') {
+        // Leading zeros are allowed, but not without end.
+        if (ahead > MAX_DIGITS) {
+            return false;
+        }
+        magnitude = magnitude * 10 + (*c - '0');
         if (magnitude > std::int64_t{INT32_MAX} + 1) {
             return false;
         }
-        ++at;
+        c = Peek(++ahead);
     }
-    if (at == firstDigit || (at < text.size() && !IsWhiteSpace(text[at]))) {
+    if (ahead == firstDigit || (c && !IsWhiteSpace(*c))) {
         return false;
     }
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
@@ -112,7 +170,7 @@ bool TextReader::ReadInt(int& value)
         return false;
     }
     value = static_cast<int>(signedValue);
-    pos = at;
+    Advance(ahead);
     SkipWhiteSpace();
     return true;
 }

@@ -1,4 +1,5 @@
 #include "FuzzWorkingFolder.h"
+#include "RecordFile.h"
 #include "PatternLibrary.h"
 
 #include <cstdlib>
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     for (const PatternRecord& record : library.records) {
-        if (record.name.size() > 99) {
+        if (RecordFile::CharacterBytes(record.name, 99) != record.name.size()) {
             std::abort();
         }
     }

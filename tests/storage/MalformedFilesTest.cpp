@@ -1,6 +1,7 @@
 #include "CFretboard.h"
 #include "InstrumentTunings.h"
 #include "PatternLibrary.h"
+#include "RecordFile.h"
 #include "ScaleLibrary.h"
 #include "SettingsFile.h"
 #include "SoundSchemes.h"
@@ -47,7 +48,7 @@ TEST_P(MalformedFiles, EveryReaderCopesAndKeepsItsRules)
     EXPECT_EQ(scales.presetCount - 19, scales.scaleCount - scales.presetCount)
         << "both scale files hold the same bytes, so they give the same records";
     for (const ScaleRecord& record : scales.records) {
-        EXPECT_LE(record.name.size(), 99u);
+        EXPECT_EQ(RecordFile::CharacterBytes(record.name, 99), record.name.size());
         EXPECT_EQ(record.name.find_first_of(std::string("\r\n\0", 3)), std::string::npos);
     }
     if (GetParam().userScales >= 0) {
@@ -84,12 +85,18 @@ TEST_P(MalformedFiles, EveryReaderCopesAndKeepsItsRules)
     WriteFile("pinto_ss.dat", "scheme\nscheme\n");
     EXPECT_EQ(LoadSoundSchemes(table).size(), 2u);
 
-    // Forgetting a record rewrites the file with what was read, which reads back the same.
+    // Forgetting a record rewrites a file read to its end with what was read, which reads back
+    // the same; a file read only in part is left byte for byte as it was.
     if (scales.scaleCount > scales.presetCount) {
-        ASSERT_EQ(ForgetScale(scales, scales.scaleCount), StoreResult::Stored);
+        const bool complete = scales.userFileComplete;
+        ASSERT_EQ(ForgetScale(scales, scales.scaleCount),
+                  complete ? StoreResult::Stored : StoreResult::Unreadable);
         ScaleLibrary reloaded;
         LoadScaleLibrary(reloaded);
         EXPECT_EQ(reloaded.scaleCount, scales.scaleCount);
+        if (!complete) {
+            EXPECT_EQ(ReadFile("pinto_s.dat"), bytes);
+        }
     }
 }
 
@@ -130,28 +137,54 @@ TEST_F(MalformedUserFile, ALongNameLineIsCutAndItsRestSkipped)
     EXPECT_EQ(scales.Record(20)->name, "Next");
 }
 
-TEST_F(MalformedUserFile, TheUnreadableRestIsKeptAndNewRecordsGoBeforeIt)
+TEST_F(MalformedUserFile, AFileNotReadToItsEndIsOnlyEverAppendedTo)
 {
     std::filesystem::copy_file(DataPath("malformed/not_a_number.txt"), "pinto_s.dat");
     const std::string original = ReadFile("pinto_s.dat");
-    const std::string unread = original.substr(original.find("Bad"));
     ScaleLibrary scales;
     LoadScaleLibrary(scales);
     ASSERT_EQ(scales.scaleCount, 20);
-    EXPECT_EQ(scales.unreadUserText, unread);
+    EXPECT_FALSE(scales.userFileComplete);
+    EXPECT_EQ(scales.unreadFiles, std::vector<std::string>{"pinto_s.dat"});
 
     const std::array<int, 6> tuning = {7, 0, 5, 10, 2, 7};
     CFretboard board(6, tuning.data());
     ASSERT_EQ(AppendScale(scales, "New", board), StoreResult::Stored);
-    ScaleLibrary reloaded;
-    LoadScaleLibrary(reloaded);
-    ASSERT_EQ(reloaded.scaleCount, 21);
-    EXPECT_EQ(reloaded.Record(20)->name, "New");
+    EXPECT_EQ(scales.Record(20)->name, "New") << "listed for this run";
+    const std::string separator = original.back() == '\n' ? "" : "\r\n";
+    const std::string appended =
+        original + separator +
+        CrLf({"New", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+    EXPECT_EQ(ReadFile("pinto_s.dat"), appended);
 
-    ASSERT_EQ(ForgetScale(scales, 20), StoreResult::Stored);
-    const std::string file = ReadFile("pinto_s.dat");
-    EXPECT_EQ(file,
-              CrLf({"New", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}) + unread);
+    for (int listIndex : {20, 21}) {
+        EXPECT_EQ(ForgetScale(scales, listIndex), StoreResult::Unreadable);
+    }
+    EXPECT_EQ(ReadFile("pinto_s.dat"), appended);
+    EXPECT_EQ(scales.scaleCount, 21);
+}
+
+TEST_F(MalformedUserFile, AFileBeyondTheOldSizeLimitIsReadToItsEnd)
+{
+    // 17 MiB of records: more than the 16 MiB that used to be read at all.
+    std::string record = CrLf({"Long library"});
+    for (int d = 0; d < 12; ++d) {
+        record += "0000000000000000000000" + std::to_string(d % 2) + "\r\n";
+    }
+    const std::size_t count = (17u << 20) / record.size() + 1;
+    std::string text;
+    text.reserve(count * record.size() + 64);
+    for (std::size_t i = 0; i < count; ++i) {
+        text += record;
+    }
+    text += CrLf({"Last", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1"});
+    WriteFile("pinto_s.dat", text);
+    ScaleLibrary scales;
+    LoadScaleLibrary(scales);
+    EXPECT_TRUE(scales.userFileComplete);
+    ASSERT_EQ(scales.scaleCount, static_cast<int>(19 + count + 1));
+    EXPECT_EQ(scales.records.back().name, "Last");
+    EXPECT_EQ(scales.Record(20)->degrees[1], 1);
 }
 
 } // namespace

@@ -157,7 +157,7 @@ TEST_F(PatternLibraryFiles, FailuresLeaveFileAndMemoryInStep)
     WriteFile("pinto_p.dat", text);
     PatternLibrary library;
     LoadPatterns(library);
-    std::filesystem::create_directory("pinto_p.dat.tmp");
+    std::filesystem::permissions("pinto_p.dat", std::filesystem::perms::owner_read);
     EXPECT_EQ(ForgetPattern(library, 3), StoreResult::Failed);
     EXPECT_EQ(ReadFile("pinto_p.dat"), text);
     EXPECT_EQ(Names(library, 2), (std::vector<std::string>{"One"}));

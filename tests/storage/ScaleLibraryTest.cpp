@@ -185,6 +185,9 @@ TEST_F(ScaleLibraryFiles, EmptyNameStoresNothing)
     LoadScaleLibrary(library);
     EXPECT_EQ(AppendScale(library, "", board), StoreResult::Ignored);
     EXPECT_EQ(AppendScale(library, "\r\nrest", board), StoreResult::Ignored);
+    // A name of blanks would be skipped as white space after a record, shifting every later one.
+    EXPECT_EQ(AppendScale(library, " ", board), StoreResult::Ignored);
+    EXPECT_EQ(AppendScale(library, " \t ", board), StoreResult::Ignored);
     EXPECT_EQ(library.scaleCount, 19);
     EXPECT_FALSE(std::filesystem::exists("pinto_s.dat"));
 }
@@ -256,7 +259,10 @@ TEST_F(ScaleLibraryFiles, ForgetTheSecondOfThreeRewritesTheFileInOrder)
     EXPECT_EQ(Names(library, 20), (std::vector<std::string>{"One", "Three"}));
     EXPECT_EQ(library.Record(21)->degrees, Flags({0, 4}));
     EXPECT_EQ(ReadFile("_pinto_s.dat"), ScaleFile({ScaleLines("Preset", {0, 1})}));
-    EXPECT_FALSE(std::filesystem::exists("pinto_s.dat.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "no temporary is left behind";
     EXPECT_EQ(ForgetScale(library, 23), StoreResult::Ignored) << "past the last record";
 }
 
@@ -266,7 +272,8 @@ TEST_F(ScaleLibraryFiles, ForgetThatCannotWriteKeepsFileAndMemory)
     WriteFile("pinto_s.dat", file);
     ScaleLibrary library;
     LoadScaleLibrary(library);
-    std::filesystem::create_directory("pinto_s.dat.tmp"); // the temporary file cannot be created
+    // A file without write permission is never replaced, not even by root.
+    std::filesystem::permissions("pinto_s.dat", std::filesystem::perms::owner_read);
     EXPECT_EQ(ForgetScale(library, 20), StoreResult::Failed);
     EXPECT_EQ(ReadFile("pinto_s.dat"), file);
     EXPECT_EQ(Names(library, 19), (std::vector<std::string>{"One", "Two"}));

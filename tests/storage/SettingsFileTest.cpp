@@ -72,7 +72,7 @@ TEST_F(SettingsFileTest, ARetunedBanjoSurvivesSaveAndLoad)
 TEST_F(SettingsFileTest, SaveThatCannotReplaceTheFileKeepsTheOldOne)
 {
     WriteFile("pinto_c.dat", defaultFile);
-    std::filesystem::create_directory("pinto_c.dat.tmp");
+    std::filesystem::permissions("pinto_c.dat", std::filesystem::perms::owner_read);
     const std::vector<int> tuning = {7, 0, 5, 10};
     CFretboard board(4, tuning.data());
     EXPECT_FALSE(SaveSettings(Make(1, 1, 1, 1, 1, 2, 4), board));

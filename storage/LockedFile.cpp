@@ -1,0 +1,75 @@
+#include "LockedFile.h"
+
+#include "FileReplacer.h"
+
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::chrono::milliseconds RETRY{5};
+
+} // namespace
+
+LockedFile::LockedFile(const std::string& path, Access access, std::chrono::milliseconds wait)
+{
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    const int flags =
+        access == Access::Create ? O_RDWR | O_CREAT | O_CLOEXEC : O_RDONLY | O_CLOEXEC;
+    const int operation = (access == Access::Read ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    for (;;) {
+        real = FileReplacer::RealPath(path);
+        const int opened = ::open(real.c_str(), flags, 0666);
+        if (opened < 0) {
+            error = errno;
+            status = error == ENOENT && access != Access::Create ? Status::Missing : Status::Failed;
+            return;
+        }
+        struct stat held = {};
+        if (::fstat(opened, &held) != 0 || !S_ISREG(held.st_mode)) {
+            error = S_ISDIR(held.st_mode) ? EISDIR : EINVAL;
+            ::close(opened);
+            return;
+        }
+        while (::flock(opened, operation) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                error = errno;
+                ::close(opened);
+                return;
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                ::close(opened);
+                status = Status::Busy;
+                return;
+            }
+            std::this_thread::sleep_for(RETRY);
+        }
+        // The holder before us may have renamed a new file over the one we waited for: then the
+        // lock is on a file nobody will read again, and the new one has to be locked instead.
+        struct stat now = {};
+        if (::stat(real.c_str(), &now) == 0 && now.st_dev == held.st_dev &&
+            now.st_ino == held.st_ino) {
+            fd = opened;
+            status = Status::Locked;
+            return;
+        }
+        ::close(opened);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            status = Status::Busy;
+            return;
+        }
+    }
+}
+
+LockedFile::~LockedFile()
+{
+    if (fd >= 0) {
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+    }
+}
