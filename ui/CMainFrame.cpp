@@ -12,6 +12,7 @@
 #include "InfoBox.h"
 #include "InstrumentTunings.h"
 #include "ScaleLibrary.h"
+#include "ScaleListModel.h"
 #include "SettingsFile.h"
 #include "SvgIcon.h"
 
@@ -95,11 +96,9 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     SetRootLabels();
 
     LoadScaleLibrary(m_state.scaleLibrary);
-    for (const ScaleRecord& record : m_state.scaleLibrary.records) {
-        const QString name = QString::fromStdString(record.name);
-        ScaleList()->addItem(name);
-        OverlayList()->addItem(name);
-    }
+    m_scaleModel = new ScaleListModel(m_state.scaleLibrary, this);
+    ScaleList()->setModel(m_scaleModel);
+    OverlayList()->setModel(m_scaleModel);
 }
 
 CMainFrame::~CMainFrame()
@@ -481,37 +480,6 @@ void CMainFrame::OnOverlayCommon()
 void CMainFrame::OnNewScale()
 {
     NewScale();
-}
-
-void CMainFrame::OnForgetScale()
-{
-    const int listIndex = ScaleList()->currentIndex();
-    switch (ForgetScale(m_state.scaleLibrary, listIndex)) {
-    case StoreResult::Refused:
-        ShowInfo(this, QStringLiteral("Sorry"),
-                 QStringLiteral("You can not delete one of the preset scales."));
-        return;
-    case StoreResult::Failed:
-        ShowInfo(this, QStringLiteral("Forget scale"),
-                 QStringLiteral("The scale was kept because pinto_s.dat could not be written."));
-        return;
-    case StoreResult::Ignored:
-        return;
-    case StoreResult::Stored:
-        break;
-    }
-    const int removed = listIndex - 1;
-    ScaleList()->removeItem(listIndex);
-    OverlayList()->removeItem(listIndex);
-    // The overlay stays on show; keep its caption on the same record, or drop the name of a
-    // record that is gone.
-    if (m_state.overlayScale == removed) {
-        m_state.overlayScale = -1;
-    } else if (m_state.overlayScale > removed) {
-        --m_state.overlayScale;
-    }
-    OverlayList()->setCurrentIndex(0);
-    ApplyScaleSelection(0);
 }
 
 void CMainFrame::OnFindPattern()

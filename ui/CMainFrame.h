@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoreResult.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -9,6 +11,7 @@ class AppState;
 class CPinto2View;
 class CScaleKeyBar;
 class COverlayScaleNameBar;
+class ScaleListModel;
 struct ScaleRecord;
 class QAction;
 class QComboBox;
@@ -61,6 +64,9 @@ public:
     void PrintTo(QPrinter& printer);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
+    /// Shows one information box for each library file (scales and patterns) that could not be
+    /// read to its end; run once after the window is shown.
+    void ReportUnreadFiles();
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its id).
     void OnNewScale();      ///< 32772
@@ -108,6 +114,9 @@ private:
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
     QAction* MakeAction(int id, const QString& text);
+    /// Runs change on the scale library (which may reload it from the file) and keeps the applied
+    /// scale, the applied overlay and the overlay list's entry on the same records.
+    template <class Change> StoreResult ChangeScaleLibrary(Change change);
 
     AppState& m_state;
     QToolBar* m_toolBar = nullptr;
@@ -116,6 +125,7 @@ private:
     QDockWidget* m_overlayDock = nullptr;
     QDockWidget* m_scaleKeyDock = nullptr;
     CPinto2View* m_view = nullptr;
+    ScaleListModel* m_scaleModel = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_painted = false;
 };

@@ -17,7 +17,12 @@ CNameDlg::CNameDlg(QWidget* parent)
     setFixedSize(DialogUnits::Size(236, 30));
 
     m_edit->setObjectName(IdName(1034));
-    m_edit->setMaxLength(32767);
+    m_edit->setMaxLength(kMaxNameLength);
+    // The edit counts UTF-16 units; a character beyond the 16-bit range takes two of them.
+    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_edit->setMaxLength(kMaxNameLength + static_cast<int>(text.size()) -
+                             static_cast<int>(text.toStdU32String().size()));
+    });
     DialogUnits::Place(m_edit, 7, 7, 158, 16);
 
     auto* ok = DialogUnits::Create<QPushButton>(this, 1, 179, 7, 50, 14);
@@ -30,16 +35,19 @@ CNameDlg::CNameDlg(QWidget* parent)
 
 std::string CNameDlg::CutName(const QString& text)
 {
-    std::u32string characters = text.toStdU32String();
+    std::u32string characters;
+    for (const char32_t character : text.toStdU32String()) {
+        // Half of a surrogate pair, as an edit cut at its length may leave, is no character.
+        if (character != 0xFFFD || text.contains(QChar(0xFFFD))) {
+            characters.push_back(character);
+        }
+    }
     if (characters.size() > static_cast<std::size_t>(kMaxNameLength)) {
         characters.resize(kMaxNameLength);
     }
-    std::string name = QString::fromStdU32String(characters).toStdString();
-    while (name.size() > static_cast<std::size_t>(kMaxNameLength) && !characters.empty()) {
-        characters.pop_back();
-        name = QString::fromStdU32String(characters).toStdString();
-    }
-    return name;
+    // Blanks alone would make a name line that the files skip as white space: no name at all.
+    const QString name = QString::fromStdU32String(characters);
+    return name.trimmed().isEmpty() ? std::string() : name.toStdString();
 }
 
 void CNameDlg::accept()

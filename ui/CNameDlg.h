@@ -18,11 +18,12 @@ public:
 
     explicit CNameDlg(QWidget* parent = nullptr);
 
-    /// The confirmed name, UTF-8, at most 99 characters (and bytes), spaces kept; empty unless
-    /// the dialog was closed with OK.
+    /// The confirmed name, UTF-8, at most 99 characters (code points), spaces kept; empty unless
+    /// the dialog was closed with OK, and empty for a name of blanks only.
     const std::string& Name() const { return m_name; }
 
-    /// Cuts text to its first 99 characters, and further when its UTF-8 form would exceed 99 bytes.
+    /// text cut to its first 99 characters (code points) in UTF-8; empty when it holds only
+    /// blanks.
     static std::string CutName(const QString& text);
 
 public slots:

@@ -88,10 +88,7 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
 
     ComputeGeometry();
     LoadPatterns(m_library);
-    m_list->addItem(QString());
-    for (const PatternRecord& record : m_library.records) {
-        m_list->addItem(QString::fromStdString(record.name));
-    }
+    FillList();
     m_list->setCurrentIndex(-1);
 }
 
@@ -151,6 +148,15 @@ void CPatternDlg::OnPatternChosen(int listIndex)
     m_layer->update(m_board.DirtyRect());
 }
 
+void CPatternDlg::FillList()
+{
+    m_list->clear();
+    m_list->addItem(QString());
+    for (const PatternRecord& record : m_library.records) {
+        m_list->addItem(QString::fromStdString(record.name));
+    }
+}
+
 void CPatternDlg::OnSavePattern()
 {
     CNameDlg nameDlg(this);
@@ -158,15 +164,22 @@ void CPatternDlg::OnSavePattern()
     m_nameBuffer = nameDlg.Name();
     switch (AppendPattern(m_library, m_nameBuffer, m_grid)) {
     case StoreResult::Stored:
-        m_list->addItem(QString::fromStdString(m_library.records.back().name));
+        // The list shows what the file now holds, patterns of other windows included.
+        FillList();
         m_list->setCurrentIndex(m_library.patternCount);
         break;
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Pattern not saved"),
                  QStringLiteral("The pattern could not be written to pinto_p.dat."));
         break;
+    case StoreResult::Busy:
+        ShowInfo(this, QStringLiteral("Pattern not saved"),
+                 QStringLiteral("The pattern was not saved because pinto_p.dat is busy in another "
+                                "window."));
+        break;
     case StoreResult::Ignored:
     case StoreResult::Refused:
+    case StoreResult::Unreadable:
         break;
     }
 }
@@ -176,7 +189,7 @@ void CPatternDlg::OnForgetPattern()
     const int listIndex = m_list->currentIndex();
     switch (ForgetPattern(m_library, listIndex)) {
     case StoreResult::Stored:
-        m_list->removeItem(listIndex);
+        FillList();
         m_list->setCurrentIndex(-1);
         OnPatternChosen(-1);
         break;
@@ -187,6 +200,16 @@ void CPatternDlg::OnForgetPattern()
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Pattern not forgotten"),
                  QStringLiteral("The pattern could not be removed from pinto_p.dat."));
+        break;
+    case StoreResult::Unreadable:
+        ShowInfo(this, QStringLiteral("Pattern not forgotten"),
+                 QStringLiteral("The pattern was kept because pinto_p.dat could not be read "
+                                "completely."));
+        break;
+    case StoreResult::Busy:
+        ShowInfo(this, QStringLiteral("Pattern not forgotten"),
+                 QStringLiteral("The pattern was kept because pinto_p.dat is busy in another "
+                                "window."));
         break;
     case StoreResult::Ignored:
         break;

@@ -43,6 +43,8 @@ protected:
 
 private:
     void ComputeGeometry();
+    /// Fills the pattern list with the empty entry and the library's names.
+    void FillList();
     void OnPatternChosen(int listIndex);
     void OnSavePattern();
     void OnForgetPattern();

@@ -80,5 +80,7 @@ int CPinto2App::Run(int argc, char* argv[])
     frame.show();
     frame.activateWindow();
     frame.raise();
+    // Once the window is up, a library file that could not be read completely is reported.
+    QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
 }

@@ -36,6 +36,13 @@ void CNameDlgTest::result_data()
     QTest::newRow("empty edit") << ""
                                 << "ok"
                                 << "";
+    QTest::newRow("blanks only are no name") << "   "
+                                             << "ok"
+                                             << "";
+    const QString umlauts60 = QString(60, QChar(0xFC));
+    QTest::newRow("60 two-byte characters stay whole") << umlauts60 << "ok" << umlauts60;
+    QTest::newRow("120 two-byte characters give 99")
+        << QString(120, QChar(0xFC)) << "ok" << QString(99, QChar(0xFC));
     QTest::newRow("escape forgets the text") << "Dorian"
                                              << "escape"
                                              << "";
@@ -53,7 +60,15 @@ void CNameDlgTest::result()
     CNameDlg dlg;
     WhenModal<CNameDlg>([&](CNameDlg* shown) {
         auto* edit = FindById<QLineEdit>(shown, 1034);
-        QTest::keyClicks(edit, typed);
+        bool ascii = true;
+        for (const QChar c : typed) {
+            ascii = ascii && c.unicode() < 128;
+        }
+        if (ascii) {
+            QTest::keyClicks(edit, typed);
+        } else {
+            edit->insert(typed); // as typed or pasted, within the edit's maximum length
+        }
         if (closing == QLatin1String("ok")) {
             FindById<QPushButton>(shown, 1)->click();
         } else if (closing == QLatin1String("enter")) {
@@ -73,12 +88,23 @@ void CNameDlgTest::result()
 
 void CNameDlgTest::cutKeepsWholeCharacters()
 {
-    // 98 ASCII characters and a two-byte one fit 99 characters but not 99 bytes.
-    const QString text = QString(98, QLatin1Char('x')) + QString::fromUtf8("\xc3\xa9");
-    const std::string name = CNameDlg::CutName(text);
-    QCOMPARE(name, std::string(98, 'x'));
-    QCOMPARE(CNameDlg::CutName(QString::fromUtf8("\xc3\xa9t\xc3\xa9")),
-             std::string("\xc3\xa9t\xc3\xa9"));
+    CNameDlg dlg;
+    auto* edit = FindById<QLineEdit>(&dlg, 1034);
+    QCOMPARE(edit->maxLength(), 99);
+    // A character beyond 16 bits takes two units of the edit but counts as one.
+    const QString guitar = QString::fromUtf8("\xf0\x9f\x8e\xb8");
+    QString emoji;
+    for (int i = 0; i < 120; ++i) {
+        emoji += guitar;
+    }
+    for (int i = 0; i < 100; ++i) {
+        edit->insert(guitar);
+    }
+    QCOMPARE(edit->text().toStdU32String().size(), std::size_t{99});
+    QCOMPARE(CNameDlg::CutName(emoji).size(), std::size_t{99 * 4});
+    QCOMPARE(CNameDlg::CutName(QString(98, QLatin1Char('x')) + QString::fromUtf8("\xc3\xa9yz")),
+             std::string(98, 'x') + "\xc3\xa9");
+    QCOMPARE(CNameDlg::CutName(QStringLiteral(" \t ")), std::string());
 }
 
 QTEST_MAIN(CNameDlgTest)
