@@ -1,43 +1,28 @@
 #include "RenderCommand.h"
 
 #include "AppState.h"
+#include "EchoText.h"
+#include "FileReplacer.h"
 #include "FretboardPainter.h"
 #include "PintoVersion.h"
 #include "RenderOptions.h"
 #include "RenderStateBuilder.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
-#include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
-const std::string VERSION_TEXT = std::string("Pinto ver ") + PINTO_VERSION;
-constexpr int ERROR_EXIT = 2;
+const std::string CREATOR_TEXT = std::string("Pinto ver ") + PINTO_VERSION;
 constexpr int SCREEN_DPI = 96;
-
-int Fail(const std::string& message)
-{
-    std::cerr << "pinto: " << message << '\n';
-    return ERROR_EXIT;
-}
-
-// Qt's own notes (font fallbacks, platform hints) are not the user's concern on the command line;
-// only critical and fatal messages get through.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << "pinto: " << message.toLocal8Bit().constData() << '\n';
-}
 
 bool PaintPng(const AppState& state, const RenderOptions& options, QIODevice& device,
               QString& error)
@@ -52,7 +37,7 @@ bool PaintPng(const AppState& state, const RenderOptions& options, QIODevice& de
                             PaintTarget::Screen(QSize(options.width, options.height)));
     painter.end();
     if (!image.save(&device, "PNG")) {
-        error = QStringLiteral("the PNG image could not be written");
+        error = QStringLiteral("the PNG image could not be made");
         return false;
     }
     return true;
@@ -75,7 +60,10 @@ bool PaintSvg(const AppState& state, const RenderOptions& options, QIODevice& de
     }
     FretboardPainter::Paint(painter, state,
                             PaintTarget::Screen(QSize(options.width, options.height)));
-    painter.end();
+    if (!painter.end()) {
+        error = QStringLiteral("the SVG drawing could not be finished");
+        return false;
+    }
     return true;
 }
 
@@ -83,7 +71,7 @@ bool PaintPdf(const AppState& state, const RenderOptions& options, QIODevice& de
               QString& error)
 {
     QPdfWriter writer(&device);
-    writer.setCreator(QString::fromStdString(VERSION_TEXT));
+    writer.setCreator(QString::fromStdString(CREATOR_TEXT));
     writer.setTitle(QStringLiteral("Pinto diagram"));
     writer.setResolution(options.dpi);
     // The whole sheet is printable, so the diagram starts one inch from its left and top edges.
@@ -104,35 +92,36 @@ bool PaintPdf(const AppState& state, const RenderOptions& options, QIODevice& de
     return true;
 }
 
-// Draws the diagram into options.file through a temporary file that replaces it only when the
-// whole picture was written; on failure nothing is left behind and error names the problem.
-bool WriteDiagram(const AppState& state, const RenderOptions& options, QString& error)
+// Draws the diagram into memory, then stores it as options.file (the file name's bytes as given)
+// through a fresh temporary beside it that replaces the file only once every byte is on disk; on
+// failure nothing new is left behind, an earlier file stays as it was and error says why.
+bool WriteDiagram(const AppState& state, const RenderOptions& options, std::string& error)
 {
-    const QString fileName = QString::fromLocal8Bit(options.file.c_str());
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write '%1': %2").arg(fileName, file.errorString());
-        return false;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString paintError;
     bool painted = false;
     switch (options.format) {
     case RenderOptions::Format::Png:
-        painted = PaintPng(state, options, file, error);
+        painted = PaintPng(state, options, buffer, paintError);
         break;
     case RenderOptions::Format::Svg:
-        painted = PaintSvg(state, options, file, error);
+        painted = PaintSvg(state, options, buffer, paintError);
         break;
     case RenderOptions::Format::Pdf:
-        painted = PaintPdf(state, options, file, error);
+        painted = PaintPdf(state, options, buffer, paintError);
         break;
     }
     if (!painted) {
-        file.cancelWriting();
-        error = QStringLiteral("cannot write '%1': %2").arg(fileName, error);
+        error = "cannot write " + Quoted(options.file) + ": " + paintError.toStdString();
         return false;
     }
-    if (!file.commit()) {
-        error = QStringLiteral("cannot write '%1': %2").arg(fileName, file.errorString());
+    const QByteArray& bytes = buffer.data();
+    const int failure = FileReplacer::Replace(
+        options.file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        FileReplacer::InPlace::Never);
+    if (failure != 0) {
+        error = "cannot write " + Quoted(options.file) + ": " + std::strerror(failure);
         return false;
     }
     return true;
@@ -140,50 +129,16 @@ bool WriteDiagram(const AppState& state, const RenderOptions& options, QString& 
 
 } // namespace
 
-bool IsRenderCommand(int argc, char* argv[])
+int RunRenderCommand(const RenderOptions& options, char* programName, std::string& error)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--render" || arg.rfind("--render=", 0) == 0 || arg == "--help" || arg == "-h" ||
-            arg == "--version")
-            return true;
-    }
-    return false;
-}
-
-int RunRenderCommand(int argc, char* argv[])
-{
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            std::cout << RenderOptions::HelpText();
-            return 0;
-        }
-    }
-    for (const std::string& arg : args) {
-        if (arg == "--version") {
-            std::cout << VERSION_TEXT << '\n';
-            return 0;
-        }
-    }
-
-    RenderOptions options;
-    std::string error;
-    if (!RenderOptions::Parse(args, options, error))
-        return Fail(error);
     AppState state;
     if (!RenderStateBuilder::Build(options, state, error))
-        return Fail(error);
+        return 2;
 
     // No display is needed: the picture is painted off screen whatever the environment says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
     int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
+    char* qtArgv[] = {programName, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
-
-    QString writeError;
-    if (!WriteDiagram(state, options, writeError))
-        return Fail(writeError.toStdString());
-    return 0;
+    return WriteDiagram(state, options, error) ? 0 : 2;
 }

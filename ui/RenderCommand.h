@@ -1,9 +1,9 @@
 #pragma once
 
-// True when the command line asks for the command-line renderer rather than the window:
-// any argument is --render (or --render=FILE), --help, -h or --version.
-bool IsRenderCommand(int argc, char* argv[]);
+#include <string>
 
-// Runs `pinto --render FILE [options]`, `pinto --help` or `pinto --version` without a display;
-// returns the process exit code: 0 on success, 2 after a one-line message on standard error.
-int RunRenderCommand(int argc, char* argv[]);
+class RenderOptions;
+
+// Draws the picture options ask for (`pinto --render FILE [options]`) without a display and
+// stores it; returns the process exit code: 0 on success, 2 with error set to one line.
+int RunRenderCommand(const RenderOptions& options, char* programName, std::string& error);

@@ -1,5 +1,6 @@
 #include "RenderOptions.h"
 
+#include "EchoText.h"
 #include "Notes.h"
 
 #include <algorithm>
@@ -62,166 +63,250 @@ bool ParseSize(const std::string& text, int& width, int& height)
     return true;
 }
 
-// Options followed by a value, either as the next argument or after '='.
-const std::array<const char*, 13> valueOptions = {
-    "--render", "--size",  "--dpi",     "--page",    "--instrument",   "--strings", "--tuning",
-    "--root",   "--scale", "--degrees", "--overlay", "--overlay-root", "--labels"};
-
-bool TakesValue(const std::string& name)
+bool SetFile(const std::string& value, RenderOptions& o, std::string& error)
 {
-    return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+    const std::string ending = Lower(std::filesystem::path(value).extension().string());
+    if (value.empty()) {
+        error = "no file name after --render";
+        return false;
+    }
+    if (ending == ".png")
+        o.format = RenderOptions::Format::Png;
+    else if (ending == ".svg")
+        o.format = RenderOptions::Format::Svg;
+    else if (ending == ".pdf")
+        o.format = RenderOptions::Format::Pdf;
+    else {
+        error =
+            "unknown file type of " + Quoted(value) + ": the name must end in .png, .svg or .pdf";
+        return false;
+    }
+    o.file = value;
+    return true;
 }
 
-// Applies one option with its value; false with error set when the value is unusable.
-bool Apply(const std::string& name, const std::string& value, RenderOptions& o, std::string& error)
+bool SetSize(const std::string& value, RenderOptions& o, std::string& error)
 {
-    if (name == "--render") {
-        std::string ending = Lower(std::filesystem::path(value).extension().string());
-        if (value.empty()) {
-            error = "no file name after --render";
-            return false;
-        }
-        if (ending == ".png")
-            o.format = RenderOptions::Format::Png;
-        else if (ending == ".svg")
-            o.format = RenderOptions::Format::Svg;
-        else if (ending == ".pdf")
-            o.format = RenderOptions::Format::Pdf;
-        else {
-            error = "unknown file type of '" + value + "': the name must end in .png, .svg or .pdf";
-            return false;
-        }
-        o.file = value;
-    } else if (name == "--size") {
-        if (!ParseSize(value, o.width, o.height)) {
-            error = "bad size '" + value + "': use WxH with each side " +
-                    std::to_string(RenderOptions::MIN_SIDE) + ".." +
-                    std::to_string(RenderOptions::MAX_SIDE) + " pixels, e.g. 640x480";
-            return false;
-        }
-    } else if (name == "--dpi") {
-        auto dpi = ParseNumber(value);
-        if (!dpi || *dpi < RenderOptions::MIN_DPI || *dpi > RenderOptions::MAX_DPI) {
-            error = "bad resolution '" + value + "': use --dpi " +
-                    std::to_string(RenderOptions::MIN_DPI) + ".." +
-                    std::to_string(RenderOptions::MAX_DPI);
-            return false;
-        }
-        o.dpi = *dpi;
-    } else if (name == "--page") {
-        std::string page = Lower(value);
-        if (page != "a4" && page != "letter") {
-            error = "unknown page '" + value + "': use a4 or letter";
-            return false;
-        }
-        o.letter = page == "letter";
-    } else if (name == "--instrument") {
-        o.instrument = RenderOptions::ParseInstrument(value);
-        if (!o.instrument) {
-            error = "unknown instrument '" + value + "': use guitar, bass, mandolin or banjo";
-            return false;
-        }
-    } else if (name == "--strings") {
-        o.strings = ParseNumber(value);
-        if (!o.strings) {
-            error = "bad string count '" + value + "': use a whole number";
-            return false;
-        }
-    } else if (name == "--tuning") {
-        std::vector<int> notes;
-        for (const std::string& item : SplitList(value)) {
-            auto note = RenderOptions::ParseNote(item);
-            if (!note) {
-                error = "unknown note '" + item + "' in --tuning";
-                return false;
-            }
-            notes.push_back(*note);
-        }
-        o.tuning = notes;
-    } else if (name == "--root" || name == "--overlay-root") {
-        auto note = RenderOptions::ParseNote(value);
-        if (!note) {
-            error = "unknown note '" + value + "' in " + name;
-            return false;
-        }
-        (name == "--root" ? o.root : o.overlayRoot) = *note;
-    } else if (name == "--scale") {
-        o.scaleName = value;
-    } else if (name == "--degrees") {
-        std::array<int, 12> flags{};
-        for (const std::string& item : SplitList(value)) {
-            auto degree = ParseNumber(item);
-            if (!degree || *degree > 11) {
-                error = "bad degree '" + item + "' in --degrees: use numbers 0..11";
-                return false;
-            }
-            flags[*degree] = 1;
-        }
-        o.degrees = flags;
-    } else if (name == "--overlay") {
-        o.overlayName = value;
-    } else if (name == "--labels") {
-        std::string labels = Lower(value);
-        if (labels == "degrees")
-            o.labels = RenderOptions::Labels::Degrees;
-        else if (labels == "notes")
-            o.labels = RenderOptions::Labels::Notes;
-        else if (labels == "none")
-            o.labels = RenderOptions::Labels::None;
-        else {
-            error = "unknown labels '" + value + "': use degrees, notes or none";
-            return false;
-        }
+    if (!ParseSize(value, o.width, o.height)) {
+        error = "bad size " + Quoted(value) + ": use WxH with each side " +
+                std::to_string(RenderOptions::MIN_SIDE) + ".." +
+                std::to_string(RenderOptions::MAX_SIDE) + " pixels, e.g. 640x480";
+        return false;
     }
     return true;
 }
 
+bool SetDpi(const std::string& value, RenderOptions& o, std::string& error)
+{
+    auto dpi = ParseNumber(value);
+    if (!dpi || *dpi < RenderOptions::MIN_DPI || *dpi > RenderOptions::MAX_DPI) {
+        error = "bad resolution " + Quoted(value) + ": use --dpi " +
+                std::to_string(RenderOptions::MIN_DPI) + ".." +
+                std::to_string(RenderOptions::MAX_DPI);
+        return false;
+    }
+    o.dpi = *dpi;
+    return true;
+}
+
+bool SetPage(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string page = Lower(value);
+    if (page != "a4" && page != "letter") {
+        error = "unknown page " + Quoted(value) + ": use a4 or letter";
+        return false;
+    }
+    o.letter = page == "letter";
+    return true;
+}
+
+bool SetInstrument(const std::string& value, RenderOptions& o, std::string& error)
+{
+    o.instrument = RenderOptions::ParseInstrument(value);
+    if (!o.instrument) {
+        error = "unknown instrument " + Quoted(value) + ": use guitar, bass, mandolin or banjo";
+        return false;
+    }
+    return true;
+}
+
+bool SetStrings(const std::string& value, RenderOptions& o, std::string& error)
+{
+    o.strings = ParseNumber(value);
+    if (!o.strings) {
+        error = "bad string count " + Quoted(value) + ": use a whole number";
+        return false;
+    }
+    return true;
+}
+
+bool SetTuning(const std::string& value, RenderOptions& o, std::string& error)
+{
+    std::vector<int> notes;
+    for (const std::string& item : SplitList(value)) {
+        auto note = RenderOptions::ParseNote(item);
+        if (!note) {
+            error = "unknown note " + Quoted(item) + " in --tuning";
+            return false;
+        }
+        notes.push_back(*note);
+    }
+    o.tuning = notes;
+    return true;
+}
+
+// A root note into field; name is the option, for the message.
+bool SetNote(const std::string& value, int& field, const char* name, std::string& error)
+{
+    auto note = RenderOptions::ParseNote(value);
+    if (!note) {
+        error = "unknown note " + Quoted(value) + " in " + name;
+        return false;
+    }
+    field = *note;
+    return true;
+}
+
+bool SetDegrees(const std::string& value, RenderOptions& o, std::string& error)
+{
+    std::array<int, 12> flags{};
+    for (const std::string& item : SplitList(value)) {
+        auto degree = ParseNumber(item);
+        if (!degree || *degree > 11) {
+            error = "bad degree " + Quoted(item) + " in --degrees: use numbers 0..11";
+            return false;
+        }
+        flags[*degree] = 1;
+    }
+    o.degrees = flags;
+    return true;
+}
+
+bool SetLabels(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string labels = Lower(value);
+    if (labels == "degrees")
+        o.labels = RenderOptions::Labels::Degrees;
+    else if (labels == "notes")
+        o.labels = RenderOptions::Labels::Notes;
+    else if (labels == "none")
+        o.labels = RenderOptions::Labels::None;
+    else {
+        error = "unknown labels " + Quoted(value) + ": use degrees, notes or none";
+        return false;
+    }
+    return true;
+}
+
+using Value = const std::string&;
+using Error = std::string&;
+
+// Every option of --render: one row each. A row with a value takes it as the next argument or
+// after '='; a flag takes none.
+const RenderOptions::Option optionTable[] = {
+    {"--render", true, SetFile},
+    {"--size", true, SetSize},
+    {"--dpi", true, SetDpi},
+    {"--page", true, SetPage},
+    {"--instrument", true, SetInstrument},
+    {"--strings", true, SetStrings},
+    {"--tuning", true, SetTuning},
+    {"--root", true,
+     [](Value v, RenderOptions& o, Error e) { return SetNote(v, o.root, "--root", e); }},
+    {"--scale", true,
+     [](Value v, RenderOptions& o, Error) {
+         o.scaleName = v;
+         return true;
+     }},
+    {"--degrees", true, SetDegrees},
+    {"--overlay", true,
+     [](Value v, RenderOptions& o, Error) {
+         o.overlayName = v;
+         return true;
+     }},
+    {"--overlay-root", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetNote(v, o.overlayRoot, "--overlay-root", e);
+     }},
+    {"--labels", true, SetLabels},
+    {"--common", false, [](Value, RenderOptions& o, Error) { return o.common = true; }},
+    {"--no-color", false, [](Value, RenderOptions& o, Error) { return o.noColor = true; }},
+    {"--no-markers", false, [](Value, RenderOptions& o, Error) { return o.noMarkers = true; }},
+};
+
 } // namespace
+
+const RenderOptions::Option* RenderOptions::FindOption(std::string_view name)
+{
+    for (const Option& option : optionTable) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+bool RenderOptions::TakeValue(const std::vector<std::string>& args, std::size_t& i,
+                              const std::optional<std::string>& attached, const std::string& name,
+                              std::string& value, std::string& error)
+{
+    if (attached) {
+        value = *attached;
+        return true;
+    }
+    // The next argument is never taken when it is an option itself: "--scale --help" lacks a value.
+    if (i + 1 >= args.size() || args[i + 1].rfind('-', 0) == 0) {
+        error = "option " + name + " needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+std::string RenderOptions::UnknownOption(const std::string& arg)
+{
+    return "unknown option " + Quoted(arg) + "; see pinto --help";
+}
+
+std::string RenderOptions::UnexpectedArgument(const std::string& arg)
+{
+    return "unexpected argument " + Quoted(arg) + "; see pinto --help";
+}
 
 bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& options,
                           std::string& error)
 {
     RenderOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size() && !o.help && !o.version; ++i) {
         std::string name = args[i];
-        std::optional<std::string> value;
-        if (name.rfind("--", 0) == 0) {
-            std::size_t eq = name.find('=');
-            if (eq != std::string::npos) {
-                value = name.substr(eq + 1);
-                name.erase(eq);
-            }
+        std::optional<std::string> attached;
+        const std::size_t eq = name.find('=');
+        if (name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            attached = name.substr(eq + 1);
+            name.erase(eq);
         }
-        if (name == "--help" || name == "-h")
+        if ((name == "--help" || name == "-h" || name == "--version") && attached) {
+            error = "option " + name + " takes no value";
+            return false;
+        }
+        if (name == "--help" || name == "-h") {
             o.help = true;
-        else if (name == "--version")
+        } else if (name == "--version") {
             o.version = true;
-        else if (name == "--common")
-            o.common = true;
-        else if (name == "--no-color")
-            o.noColor = true;
-        else if (name == "--no-markers")
-            o.noMarkers = true;
-        else if (TakesValue(name)) {
-            if (!value) {
-                if (i + 1 >= args.size()) {
-                    error = "option " + name + " needs a value";
-                    return false;
-                }
-                value = args[++i];
-            }
-            if (!Apply(name, *value, o, error))
+        } else if (const Option* option = FindOption(name)) {
+            std::string value;
+            if (!option->takesValue && attached) {
+                error = "option " + name + " takes no value";
                 return false;
-            continue;
-        } else if (name.rfind("-", 0) == 0) {
-            error = "unknown option '" + args[i] + "' (see pinto --help)";
+            }
+            if (option->takesValue && !TakeValue(args, i, attached, name, value, error))
+                return false;
+            if (!option->apply(value, o, error))
+                return false;
+        } else if (name.rfind('-', 0) == 0) {
+            error = UnknownOption(args[i]);
             return false;
         } else {
-            error = "unexpected argument '" + args[i] + "' (see pinto --help)";
-            return false;
-        }
-        if (value) {
-            error = "option " + name + " takes no value";
+            error = UnexpectedArgument(args[i]);
             return false;
         }
     }
@@ -265,8 +350,11 @@ std::optional<int> RenderOptions::ParseInstrument(const std::string& text)
 
 std::string RenderOptions::HelpText()
 {
-    return "Usage: pinto --render FILE [options]\n"
-           "Draws the neck diagram into FILE and exits without opening a window.\n"
+    return "Usage: pinto [window options]\n"
+           "       pinto --render FILE [options]\n"
+           "Without --render the window opens; it takes Qt's window options, such as\n"
+           "-platform NAME, -style NAME, -geometry WxH+X+Y, -display HOST:N and -reverse.\n"
+           "With --render the neck diagram is drawn into FILE without opening a window.\n"
            "\n"
            "FILE's ending chooses the format:\n"
            "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"

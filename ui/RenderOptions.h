@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What `pinto --render FILE [options]` was asked to draw, read from the command line without Qt.
@@ -30,10 +31,30 @@ public:
     static constexpr int MIN_DPI = 72;
     static constexpr int MAX_DPI = 4800;
 
-    // Reads the arguments after the program name into options; false with a one-line error text
-    // (no line break) naming the faulty argument. --help and --version only set their flags.
+    // One option of the command line: its name, whether it takes a value, and what it does with
+    // it (false with a one-line error text when the value is unusable).
+    struct Option
+    {
+        const char* name;
+        bool takesValue;
+        bool (*apply)(const std::string& value, RenderOptions& options, std::string& error);
+    };
+
+    // Reads the arguments after the program name into options, left to right; --help and
+    // --version stop the reading and only set their flags. False with a one-line error text (no
+    // line break, values shown safely) naming the first faulty argument.
     static bool Parse(const std::vector<std::string>& args, RenderOptions& options,
                       std::string& error);
+    // The option called name (such as "--size"); null for no option of --render.
+    static const Option* FindOption(std::string_view name);
+    // The value of option name at args[i]: attached (after '=') or the next argument, which is
+    // never taken when it starts with '-'; advances i past a value taken. False with error set.
+    static bool TakeValue(const std::vector<std::string>& args, std::size_t& i,
+                          const std::optional<std::string>& attached, const std::string& name,
+                          std::string& value, std::string& error);
+    // The error texts for an unknown option and for a word that is no option's value.
+    static std::string UnknownOption(const std::string& arg);
+    static std::string UnexpectedArgument(const std::string& arg);
     // Note number 0..11 counted from A for a name such as "A", "c#" or "G#"; nothing for any other
     // text (flats, blanks, unknown letters).
     static std::optional<int> ParseNote(const std::string& text);

@@ -1,6 +1,7 @@
 #include "RenderStateBuilder.h"
 
 #include "AppState.h"
+#include "EchoText.h"
 #include "InstrumentTunings.h"
 #include "SettingsFile.h"
 
@@ -33,7 +34,7 @@ bool ApplyLibraryScale(AppState& state, const std::string& name, int layer, int&
 {
     index = RenderStateBuilder::FindScale(state.scaleLibrary, name);
     if (index < 0) {
-        error = "unknown scale '" + name + "'";
+        error = "unknown scale " + Quoted(name);
         return false;
     }
     const ScaleRecord* record = state.scaleLibrary.Record(index);

@@ -8,7 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <string>
+#include <utility>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -246,7 +256,9 @@ const ErrorCase errorCases[] = {
     {"UnknownScale", {"--render", "out.pdf", "--scale", "Nope"}, "unknown scale 'Nope'"},
     {"StringCount", {"--render", "out.svg", "--instrument", "bass", "--strings", "7"}, "7 strings"},
     {"MissingFolder", {"--render", "missing/out.png"}, "cannot write 'missing/out.png'"},
-    {"FileIsAFolder", {"--render", "taken.png"}, "cannot write 'taken.png'"},
+    {"FileIsAFolder", {"--render", "taken.png"}, "cannot write 'taken.png': Is a directory"},
+    {"UnknownBeforeHelp", {"--render", "x.png", "--bogus", "--help"}, "unknown option '--bogus'"},
+    {"ValueIsAnOption", {"--render", "x.png", "--scale", "--help"}, "--scale needs a value"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderErrors, testing::ValuesIn(errorCases),
@@ -273,7 +285,7 @@ TEST_F(RenderCommandTest, VersionAndHelp)
     const Result version = Pinto({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("Pinto ver 2.2a\n"));
-    const Result help = Pinto({"--render", "x.png", "--bogus", "--help"});
+    const Result help = Pinto({"--render", "x.png", "--help", "--bogus"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option :
          {"--render FILE", "--size", "--dpi", "--page", "--instrument", "--strings", "--tuning",
@@ -282,5 +294,159 @@ TEST_F(RenderCommandTest, VersionAndHelp)
         EXPECT_TRUE(help.out.contains(option)) << option;
     EXPECT_TRUE(Entries().isEmpty());
 }
+
+struct ArgumentCase
+{
+    const char* name;
+    QStringList args;
+    const char* line; // the whole of standard error
+};
+
+class ArgumentRules : public Folder, public testing::WithParamInterface<ArgumentCase>
+{
+};
+
+// Without a display any attempt to open the window would fail with Qt's own messages.
+TEST_P(ArgumentRules, OneLineExitTwoNoWindowNoFile)
+{
+    const Result run = Pinto(GetParam().args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QByteArray(GetParam().line));
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+const ArgumentCase argumentCases[] = {
+    {"Misspelled", {"--rendr", "out.png"}, "pinto: unknown option '--rendr'; see pinto --help\n"},
+    {"OneDash", {"-render", "out.png"}, "pinto: unknown option '-render'; see pinto --help\n"},
+    {"AfterWindowOptions",
+     {"-style", "fusion", "--colour"},
+     "pinto: unknown option '--colour'; see pinto --help\n"},
+    {"ValueIsAnOption", {"--scale", "--help"}, "pinto: option --scale needs a value\n"},
+    {"WindowValueIsAnOption",
+     {"-platform", "--version"},
+     "pinto: option -platform needs a value\n"},
+    {"TerminalCodesEscaped",
+     {"--\x1b]0;title\x07"},
+     "pinto: unknown option '--\\x1b]0;title\\x07'; see pinto --help\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ArgumentRules, testing::ValuesIn(argumentCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RenderCommandTest, QtWindowOptionsOpenTheWindow)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PINTO_EXIT_AFTER_FIRST_PAINT"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(PINTO_BINARY),
+                  {"-platform", "offscreen", "-style=fusion", "--reverse", "-qwindowtitle", "T"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    EXPECT_GT(process.readAllStandardOutput().trimmed().toLongLong(), 0) << "painted";
+}
+
+// Runs pinto with args given as raw bytes (no text encoding between) in folder; exit code and
+// standard error.
+std::pair<int, std::string> RunRaw(const QString& folder, const std::vector<std::string>& args)
+{
+    int errPipe[2];
+    if (::pipe(errPipe) != 0)
+        return {-1, {}};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(errPipe[1], 2);
+        ::close(errPipe[0]);
+        if (::chdir(folder.toLocal8Bit().constData()) != 0)
+            ::_exit(127);
+        std::vector<char*> argv = {const_cast<char*>(PINTO_BINARY)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execv(PINTO_BINARY, argv.data());
+        ::_exit(127);
+    }
+    ::close(errPipe[1]);
+    std::string err;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(errPipe[0], buffer, sizeof buffer)) > 0;)
+        err.append(buffer, static_cast<std::size_t>(got));
+    ::close(errPipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, err};
+}
+
+TEST_F(RenderCommandTest, AFileNameThatIsNoUtf8IsWrittenAsGiven)
+{
+    const std::string name = "caf\xe9.png";
+    const auto [code, err] = RunRaw(dir.path(), {"--render", name, "--size", "64x64"});
+    ASSERT_EQ(code, 0) << err;
+    struct stat info = {};
+    EXPECT_EQ(::stat((dir.path().toLocal8Bit() + "/").toStdString().append(name).c_str(), &info),
+              0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
+                            std::filesystem::directory_iterator()),
+              1);
+    const auto [failed, message] = RunRaw(dir.path(), {"--render", "no/caf\xe9.png"});
+    EXPECT_EQ(failed, 2);
+    EXPECT_EQ(message, "pinto: cannot write 'no/caf\\xe9.png': No such file or directory\n");
+}
+
+// A tmpfs of 256 KiB filled to the last byte, mounted below the test's folder (root only).
+class FullDisk : public Folder, public testing::WithParamInterface<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        disk = dir.path().toStdString() + "/disk";
+        ::mkdir(disk.c_str(), 0755);
+        mounted = ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=256k") == 0;
+    }
+    void TearDown() override
+    {
+        if (mounted)
+            ::umount2(disk.c_str(), MNT_DETACH);
+    }
+    void Fill() const
+    {
+        const int fd = ::open((disk + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+        const std::string block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        while (::write(fd, block.data(), 1) > 0) {
+        }
+        ::close(fd);
+    }
+
+    std::string disk;
+    bool mounted = false;
+};
+
+TEST_P(FullDisk, ExportFailsAndKeepsTheOldPicture)
+{
+    if (!mounted)
+        GTEST_SKIP() << "mounting a tmpfs needs root";
+    const QString file = QStringLiteral("disk/") + QString::fromLatin1(GetParam());
+    {
+        QFile old(Path(file));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("earlier picture");
+    }
+    Fill();
+    const Result run = Pinto({"--render", file, "--size", "64x64"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "pinto: cannot write '" + file.toUtf8() + "': No space left on device\n");
+    EXPECT_EQ(Contents(file), QByteArray("earlier picture"));
+    EXPECT_EQ(QDir(Path("disk")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"filler", QString::fromLatin1(GetParam())}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FullDisk, testing::Values("out.png", "out.svg", "out.pdf"),
+                         [](const auto& info) {
+                             return QString::fromLatin1(info.param).section('.', 1).toStdString();
+                         });
 
 } // namespace

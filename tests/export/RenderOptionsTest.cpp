@@ -96,8 +96,13 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_TRUE(o.common);
          EXPECT_EQ(o.root, 7);
      }},
-    {"HelpAndVersionNeedNoFile", "--help --version",
-     [](const RenderOptions& o) { EXPECT_TRUE(o.help && o.version); }},
+    {"HelpNeedsNoFileAndStopsTheReading", "--help --version --bogus",
+     [](const RenderOptions& o) { EXPECT_TRUE(o.help && !o.version); }},
+    {"ValueAfterEqualsMayStartWithADash", "--render=-dash.png --scale=-odd",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.file, "-dash.png");
+         EXPECT_EQ(o.scaleName, "-odd");
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -142,6 +147,11 @@ const RejectedCase rejectedCases[] = {
     {"DegreeTooLarge", "--render a.png --degrees 0,12", "'12'"},
     {"Labels", "--render a.png --labels letters", "'letters'"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+    {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
+    {"UnknownBeforeHelp", "--render a.png --bogus --help",
+     "unknown option '--bogus'; see pinto --help"},
+    {"ControlCharactersEscaped", "--render a.png --root \x1b[2J\x07",
+     "unknown note '\\x1b[2J\\x07' in --root"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsRejects, testing::ValuesIn(rejectedCases),
@@ -154,6 +164,15 @@ TEST(RenderOptionsTest, ScaleNameMayHoldBlanksAsOneArgument)
     ASSERT_TRUE(RenderOptions::Parse({"--render", "a.png", "--scale", "Super Lochrian (Gypsy)"},
                                      options, error));
     EXPECT_EQ(options.scaleName, "Super Lochrian (Gypsy)");
+}
+
+TEST(RenderOptionsTest, EchoedValuesAreCutAfter200Characters)
+{
+    RenderOptions options;
+    std::string error;
+    ASSERT_FALSE(RenderOptions::Parse({"--render", "a.png", "--page", std::string(205, '7')},
+                                      options, error));
+    EXPECT_EQ(error, "unknown page '" + std::string(200, '7') + "...': use a4 or letter");
 }
 
 TEST(RenderOptionsTest, NoteNamesAreTheTwelveWithoutBlank)
