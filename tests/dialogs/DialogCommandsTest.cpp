@@ -87,6 +87,9 @@ private slots:
     void saveScaleWithOverlayStoresUnion();
     void saveScaleCancelledAfterSaveStoresNothing();
     void saveScaleFailureIsReported();
+    void saveScaleBlankNameStoresNothing();
+    void twoWindowsListWhatTheFileHolds();
+    void partlyReadFileIsReportedAndOnlyAppendedTo();
     void configureRestrings_data();
     void configureRestrings();
     void patternWorkflow();
@@ -174,6 +177,78 @@ void DialogCommandsTest::saveScaleFailureIsReported()
     QCOMPARE(f.frame->ScaleList()->count(), count + 1);
     QCOMPARE(f.frame->OverlayList()->count(), count + 1);
     QCOMPARE(f.frame->ScaleList()->currentIndex(), selected);
+}
+
+void DialogCommandsTest::saveScaleBlankNameStoresNothing()
+{
+    Fixture f;
+    const int count = f.state.scaleLibrary.scaleCount;
+    for (const QString& blank : {QStringLiteral(" "), QStringLiteral(" \t  ")}) {
+        AnswerName(blank, true);
+        Trigger(*f.frame, 32773);
+        QCOMPARE(f.state.nameBuffer, std::string());
+    }
+    QCOMPARE(f.state.scaleLibrary.scaleCount, count);
+    QCOMPARE(f.frame->ScaleList()->count(), count + 1);
+    QVERIFY(!QFile::exists(f.dir.FilePath(QStringLiteral("pinto_s.dat"))));
+}
+
+void DialogCommandsTest::twoWindowsListWhatTheFileHolds()
+{
+    Fixture a;
+    AppState otherState;
+    CMainFrame b(otherState);
+    const int builtIns = a.state.scaleLibrary.scaleCount;
+
+    AnswerName(QStringLiteral("FromA"), true);
+    Trigger(*a.frame, 32773);
+    AnswerName(QStringLiteral("FromB"), true);
+    Trigger(b, 32773);
+    QCOMPARE(b.ScaleList()->count(), builtIns + 3);
+    QCOMPARE(b.OverlayList()->itemText(builtIns + 1), QStringLiteral("FromA"));
+    QCOMPARE(b.ScaleList()->currentIndex(), builtIns + 2);
+
+    // A applies its own scale as the overlay, then forgets it: B's scale survives and is listed.
+    a.frame->ApplyOverlaySelection(builtIns + 1);
+    a.frame->ScaleList()->setCurrentIndex(builtIns + 1);
+    Trigger(*a.frame, 32779);
+    QCOMPARE(a.frame->ScaleList()->count(), builtIns + 2);
+    QCOMPARE(a.frame->OverlayList()->itemText(builtIns + 1), QStringLiteral("FromB"));
+    QCOMPARE(a.state.overlayScale, -1);
+    QCOMPARE(a.frame->ScaleList()->currentIndex(), 0);
+    QFile file(a.dir.FilePath(QStringLiteral("pinto_s.dat")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().split('\n').first(), QByteArray("FromB\r"));
+}
+
+void DialogCommandsTest::partlyReadFileIsReportedAndOnlyAppendedTo()
+{
+    ScopedWorkDir dir;
+    const QByteArray text = "Kept\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+                            "A note of mine\r\nthat is no scale\r\n";
+    {
+        QFile file(QStringLiteral("pinto_s.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    AppState state;
+    CMainFrame frame(state);
+    auto seen = AnswerNextMessageBox();
+    frame.ReportUnreadFiles();
+    QCOMPARE(seen->text.count(QStringLiteral("pinto_s.dat")), 1);
+
+    frame.ApplyScaleSelection(state.scaleLibrary.presetCount + 1); // "Kept"
+    seen = AnswerNextMessageBox();
+    Trigger(frame, 32779);
+    QVERIFY2(seen->text.contains(QStringLiteral("pinto_s.dat could not be read completely")),
+             qPrintable(seen->text));
+    AnswerName(QStringLiteral("New"), true);
+    Trigger(frame, 32773);
+    QFile file(QStringLiteral("pinto_s.dat"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray now = file.readAll();
+    QVERIFY(now.startsWith(text));
+    QVERIFY(now.mid(text.size()).startsWith("New\r\n"));
 }
 
 void DialogCommandsTest::configureRestrings_data()
