@@ -350,10 +350,11 @@ std::optional<int> RenderOptions::ParseInstrument(const std::string& text)
 
 std::string RenderOptions::HelpText()
 {
-    return "Usage: pinto [window options]\n"
+    return "Usage: pinto [--home] [window options]\n"
            "       pinto --render FILE [options]\n"
-           "Without --render the window opens; it takes Qt's window options, such as\n"
-           "-platform NAME, -style NAME, -geometry WxH+X+Y, -display HOST:N and -reverse.\n"
+           "Without --render the window opens; --home keeps its files in PINTO_HOME or ~/Pinto.\n"
+           "The window takes Qt's window options, such as -platform NAME, -style NAME,\n"
+           "-geometry WxH+X+Y, -display HOST:N and -reverse.\n"
            "With --render the neck diagram is drawn into FILE without opening a window.\n"
            "\n"
            "FILE's ending chooses the format:\n"

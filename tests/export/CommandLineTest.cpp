@@ -29,7 +29,7 @@ TEST_P(CommandLineParse, ChoosesWhatToDo)
     const CommandLine line = CommandLine::Parse(GetParam().args);
     EXPECT_EQ(line.mode, GetParam().mode);
     EXPECT_EQ(line.home, std::string(GetParam().name).rfind("Home", 0) == 0 &&
-                             GetParam().mode == Mode::Window);
+                             GetParam().mode == CommandLine::Mode::Window);
     EXPECT_EQ(line.error, GetParam().error);
 }
 
@@ -43,7 +43,9 @@ const LineCase lineCases[] = {
      Mode::Window,
      ""},
     {"HomeWithQtOptions", {"--home", "-style", "fusion"}, Mode::Window, ""},
-    {"HomeTakesNoValue", {"--home=/tmp"}, Mode::Error,
+    {"HomeTakesNoValue",
+     {"--home=/tmp"},
+     Mode::Error,
      "unknown option '--home=/tmp'; see pinto --help"},
     {"HelpFirstWins", {"--help", "--bogus"}, Mode::Help, ""},
     {"Version", {"-style", "fusion", "--version"}, Mode::Version, ""},
