@@ -1,6 +1,6 @@
 #include "FuzzWorkingFolder.h"
-#include "RecordFile.h"
 #include "PatternLibrary.h"
+#include "RecordFile.h"
 
 #include <cstdlib>
 
