@@ -38,8 +38,9 @@ LockedFile::LockedFile(const std::string& path, Access access, std::chrono::mill
         }
         while (::flock(opened, operation) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR) {
-                error = errno;
-                ::close(opened);
+                // A file system without locks: the file is still used, as it was before locks.
+                fd = opened;
+                status = Status::Locked;
                 return;
             }
             if (std::chrono::steady_clock::now() >= deadline) {

@@ -18,7 +18,7 @@ public:
 
     enum class Status
     {
-        Locked,  // open and locked
+        Locked,  // open and locked (or open, on a file system that has no locks)
         Missing, // there is no such file (Read and Change only)
         Busy,    // another process held the lock for the whole wait
         Failed   // the file cannot be opened or is no regular file; Error() tells why
