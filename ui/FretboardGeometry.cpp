@@ -13,17 +13,47 @@ ViewLayout Spaced(ViewLayout layout)
     return layout;
 }
 
-} // namespace
-
-ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+// The window rule: margins of width / 16, the strings centred in the height with the margin as
+// the estimate of their spacing.
+ViewLayout CentredLayout(int width, int height, int stringCount)
 {
     ViewLayout layout;
     const int margin = width / 16;
     layout.leftX = margin;
-    // The strings are centred with the margin as the estimate of their spacing.
     layout.topY = height / 2 - ((stringCount - 1) * margin) / 2;
     layout.rightX = width - margin;
     return Spaced(layout);
+}
+
+// True when the dots of the top and bottom strings lie wholly within rows 0..height - 1.
+bool AllDotsInside(const ViewLayout& layout, int height, int stringCount)
+{
+    const int half = layout.dotDiameter / 2;
+    const int bottomY = layout.topY + (stringCount - 1) * layout.stringSpacing;
+    return layout.topY - half >= 0 && bottomY + half <= height;
+}
+
+} // namespace
+
+ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+{
+    const ViewLayout layout = CentredLayout(width, height, stringCount);
+    if (AllDotsInside(layout, height, stringCount)) {
+        return layout;
+    }
+    // Too short for its width: lay the neck out as in the widest narrower window whose dots all
+    // fit the height, centred across the real width.
+    for (int narrower = width - 1; narrower > 0; --narrower) {
+        ViewLayout fitted = CentredLayout(narrower, height, stringCount);
+        if (AllDotsInside(fitted, height, stringCount)) {
+            const int shift = (width - narrower) / 2;
+            fitted.leftX += shift;
+            fitted.rightX += shift;
+            fitted.nutX += shift;
+            return fitted;
+        }
+    }
+    return layout;
 }
 
 ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth)

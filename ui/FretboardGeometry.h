@@ -12,7 +12,9 @@
 class FretboardGeometry
 {
 public:
-    /// Layout for a window of width x height pixels showing stringCount (1..10) strings.
+    /// Layout for a window of width x height pixels showing stringCount (1..10) strings. A window
+    /// too short for its width gets the layout of the widest narrower window whose dots all fit
+    /// the height, centred across the width.
     static ViewLayout ScreenLayout(int width, int height, int stringCount);
     /// Layout for a printer of dpiX x dpiY pixels per inch and printableWidth pixels.
     static ViewLayout PrinterLayout(int dpiX, int dpiY, int printableWidth);

@@ -12,6 +12,8 @@ private slots:
     void layouts_data();
     void layouts();
     void dotAndMarkerBoxes();
+    void shortWideViewsKeepEveryDot_data();
+    void shortWideViewsKeepEveryDot();
     void clicks_data();
     void clicks();
 };
@@ -29,6 +31,17 @@ void FretboardGeometryTest::layouts_data()
         << QList<int>{200 - (6 * 43) / 2, 43, 657, 43, 43, 86, 21, 7};
     QTest::newRow("screen 100x50, 4 strings: integer division truncates")
         << FretboardGeometry::ScreenLayout(100, 50, 4) << QList<int>{16, 6, 94, 6, 6, 12, 3, 1};
+    // Too short for the width: the layout of a narrower window (1197 and 749 px) whose dots fit,
+    // moved right by half the difference.
+    QTest::newRow("screen 1270x410, 6 strings: fitted to the height")
+        << FretboardGeometry::ScreenLayout(1270, 410, 6)
+        << QList<int>{20, 110, 1159, 74, 74, 184, 37, 12};
+    QTest::newRow("screen 1024x300, 7 strings: fitted to the height")
+        << FretboardGeometry::ScreenLayout(1024, 300, 7)
+        << QList<int>{12, 183, 840, 46, 46, 229, 23, 7};
+    QTest::newRow("screen 800x200, 4 strings: fits, as the rule gives it")
+        << FretboardGeometry::ScreenLayout(800, 200, 4)
+        << QList<int>{25, 50, 750, 50, 50, 100, 25, 8};
     QTest::newRow("printer 600 dpi, 4800 px")
         << FretboardGeometry::PrinterLayout(600, 600, 4800)
         << QList<int>{1200, 600, 4200, 257, 257, 857, 128, 42};
@@ -60,6 +73,34 @@ void FretboardGeometryTest::dotAndMarkerBoxes()
     ViewLayout odd = layout;
     odd.stringSpacing = 41;
     QCOMPARE(FretboardGeometry::MarkerBox(odd, 12, 1.5), QRect(537, 198, 6, 6));
+}
+
+void FretboardGeometryTest::shortWideViewsKeepEveryDot_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("strings");
+    QTest::newRow("1270x410, 6 strings") << QSize(1270, 410) << 6;
+    QTest::newRow("1270x448, 7 strings") << QSize(1270, 448) << 7;
+    QTest::newRow("1900x300, 4 strings") << QSize(1900, 300) << 4;
+    QTest::newRow("3000x120, 7 strings") << QSize(3000, 120) << 7;
+    QTest::newRow("641x200, 6 strings") << QSize(641, 200) << 6;
+}
+
+void FretboardGeometryTest::shortWideViewsKeepEveryDot()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, strings);
+    const ViewLayout layout = FretboardGeometry::ScreenLayout(size.width(), size.height(), strings);
+    const QRect view(QPoint(0, 0), size);
+    for (int fret = 0; fret <= 13; ++fret) {
+        QVERIFY(view.contains(FretboardGeometry::DotBox(layout, 0, fret)));
+        QVERIFY(view.contains(FretboardGeometry::DotBox(layout, strings - 1, fret)));
+    }
+    // Centred across the width, and still filling the height: the spacing shrank no more than
+    // the fit needs.
+    QVERIFY(qAbs(layout.leftX - (size.width() - layout.rightX)) <= 1);
+    const int extent = (strings - 1) * layout.stringSpacing + layout.dotDiameter;
+    QVERIFY2(extent * 100 >= size.height() * 95, qPrintable(QString::number(extent)));
 }
 
 void FretboardGeometryTest::clicks_data()
