@@ -120,6 +120,7 @@ void DrawDots(QPainter& painter, const AppState& state, const ViewLayout& layout
     const Settings& settings = state.settings;
     const int n = settings.stringCount;
     const bool colour = settings.suppressColor == 0;
+    const QPen pen = painter.pen();
     DotStamp stamp(painter);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
@@ -152,12 +153,22 @@ void DrawDots(QPainter& painter, const AppState& state, const ViewLayout& layout
                 // A static text is placed by its top-left corner, as the labels are.
                 painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - charWidth / 2,
                                        y - textHeight / 2, *label);
+                // Text on a PDF or printer leaves a pen of its own behind; the next outline must
+                // keep the diagram's.
+                painter.setPen(pen);
             }
         }
     }
 }
 
 } // namespace
+
+QPen FretboardPainter::LinePen()
+{
+    QPen pen(Qt::black, 1);
+    pen.setCosmetic(true);
+    return pen;
+}
 
 ViewLayout FretboardPainter::Paint(QPainter& painter, const AppState& state,
                                    const PaintTarget& target)
@@ -181,7 +192,7 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const AppState& state,
     const int charWidth = metrics.averageCharWidth();
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(LinePen());
     if (target.printer) {
         DrawCaptions(painter, state, layout, textHeight);
     }

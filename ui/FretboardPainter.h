@@ -3,6 +3,8 @@
 #include "PaintTarget.h"
 #include "ViewLayout.h"
 
+#include <QPen>
+
 class AppState;
 class QPainter;
 
@@ -14,4 +16,7 @@ public:
     /// Paints into painter (device pixels, origin top-left) for target with painter's current
     /// font; returns the layout used, which the caller keeps for mapping clicks.
     static ViewLayout Paint(QPainter& painter, const AppState& state, const PaintTarget& target);
+    /// The pen of every line and outline: solid black, one device pixel wide on screen, printer,
+    /// preview and export alike.
+    static QPen LinePen();
 };

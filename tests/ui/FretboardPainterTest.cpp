@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +46,37 @@ QRgb CentreColour(const QImage& image, const ViewLayout& layout, int row, int fr
 {
     return image.pixel(FretboardGeometry::DotCenterX(layout, fret),
                        FretboardGeometry::RowY(layout, row));
+}
+
+// The distinct operands of the line-width operator "w" in the PDF's compressed content streams.
+QSet<QByteArray> PdfLineWidths(const QByteArray& pdf)
+{
+    QSet<QByteArray> widths;
+    qsizetype at = 0;
+    while ((at = pdf.indexOf("stream", at)) >= 0) {
+        qsizetype start = at + 6;
+        start += pdf.at(start) == '\r' ? 2 : 1;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0) {
+            break;
+        }
+        // qUncompress wants the inflated size up front; any generous guess will do.
+        QByteArray packed = pdf.mid(start, end - start);
+        const quint32 guess = static_cast<quint32>(packed.size()) * 64;
+        packed.prepend(static_cast<char>(guess & 0xff));
+        packed.prepend(static_cast<char>((guess >> 8) & 0xff));
+        packed.prepend(static_cast<char>((guess >> 16) & 0xff));
+        packed.prepend(static_cast<char>((guess >> 24) & 0xff));
+        const QByteArray content = qUncompress(packed);
+        for (const QByteArray& line : content.split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.size() >= 2 && words.at(1) == "w") {
+                widths.insert(words.at(0));
+            }
+        }
+        at = end + 9;
+    }
+    return widths;
 }
 
 } // namespace
@@ -232,6 +265,12 @@ void FretboardPainterTest::printToPdf()
                            QStringLiteral(" showing all notes")),
              qPrintable(text));
     QCOMPARE(text.count(QStringLiteral("Scale Name:")), 1);
+
+    // Lines, dots before and after the first label and markers share one pen, one device pixel.
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(state.settings.viewDegrees, 1);
+    QCOMPARE(PdfLineWidths(file.readAll()), QSet<QByteArray>{"1"});
 }
 
 QTEST_MAIN(FretboardPainterTest)
