@@ -3,18 +3,11 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "LibraryList.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-
-namespace {
-
-// Total height of box and dropped list, so that the library can be scrolled through.
-constexpr int kDroppedHeight = 100;
-
-} // namespace
 
 QGroupBox* BarControls::Group(QWidget* bar, const QString& caption, int x, int y, int cx, int cy)
 {
@@ -39,13 +32,11 @@ QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy
 
 QComboBox* BarControls::List(QWidget* bar, int id, int x, int y, int cx, int cy)
 {
-    auto* list = DialogUnits::Create<QComboBox>(bar, id, x, y, cx, cy);
+    auto* list = DialogUnits::Create<LibraryList>(bar, id, x, y, cx, cy);
     // The template height is that of box and list together; the box keeps its natural height.
     const QRect rect = list->geometry();
-    const int boxHeight = qMin(rect.height(), list->sizeHint().height());
-    list->setGeometry(rect.x(), rect.y(), rect.width(), boxHeight);
-    list->view()->setMinimumHeight(kDroppedHeight - boxHeight);
-    list->setMaxVisibleItems(20);
+    list->setGeometry(rect.x(), rect.y(), rect.width(),
+                      qMin(rect.height(), list->sizeHint().height()));
     list->addItem(QString());
     return list;
 }

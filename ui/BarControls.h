@@ -19,7 +19,6 @@ public:
     static CUpDown* Spin(QWidget* bar, int id, int x, int y, int cx, int cy);
     /// A read-only edit with id at (x, y, cx, cy) dialog units.
     static QLineEdit* Label(QWidget* bar, int id, int x, int y, int cx, int cy);
-    /// A drop-down list with id and one empty item; its dropped list is at least 100 px tall
-    /// together with the box.
+    /// A drop-down list with id and one empty item; box and dropped list span 100 px.
     static QComboBox* List(QWidget* bar, int id, int x, int y, int cx, int cy);
 };

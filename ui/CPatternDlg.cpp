@@ -5,10 +5,10 @@
 #include "ControlId.h"
 #include "DialogUnits.h"
 #include "InfoBox.h"
+#include "LibraryList.h"
 #include "PaintLayer.h"
 #include "WindowFrame.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,7 +43,7 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
                                  ComputeGeometry();
                                  m_board.Paint(painter, m_grid);
                              })),
-      m_list(new QComboBox(this))
+      m_list(new LibraryList(this))
 {
     setWindowTitle(QStringLiteral("Pinto - Pattern match"));
     setModal(true);
@@ -73,8 +73,6 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     // The template's height includes the dropped list; the closed field is as high as its font
     // needs, so it stays inside the group box.
     m_list->resize(m_list->width(), std::min(m_list->height(), m_list->sizeHint().height()));
-    // The open list gets 100 pixels, so that a long library can be scrolled through.
-    m_list->view()->setMinimumHeight(100);
     connect(m_list, &QComboBox::activated, this, &CPatternDlg::OnPatternChosen);
 
     QPushButton* ok = MakeButton(this, 1, "OK", 337, 148);

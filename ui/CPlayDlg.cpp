@@ -5,11 +5,11 @@
 #include "ControlId.h"
 #include "DialogUnits.h"
 #include "InfoBox.h"
+#include "LibraryList.h"
 #include "ScaleRunText.h"
 
 #include <SoundSchemes.h>
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -61,10 +61,8 @@ std::optional<std::string> ScaleName(const AppState& state, int index)
 
 QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, int id, int x, int y)
 {
-    auto* combo = DialogUnits::Create<QComboBox>(parent, id, x, y, 108, 16);
+    auto* combo = DialogUnits::Create<LibraryList>(parent, id, x, y, 108, 16);
     combo->addItem(QString());
-    combo->view()->setMinimumHeight(100);
-    combo->setMaxVisibleItems(10);
     return combo;
 }
 

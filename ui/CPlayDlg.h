@@ -33,7 +33,7 @@ public:
     int Scheme() const { return m_scheme; }
 
     /// A "Sound Scheme" drop-down list with its empty first entry, placed at (x, y) in dialog
-    /// units, whose open list is 100 pixels high.
+    /// units; box and open list span 100 pixels.
     static QComboBox* MakeSchemeCombo(QWidget* parent, int id, int x, int y);
 
 public slots:

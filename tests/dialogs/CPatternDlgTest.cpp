@@ -133,11 +133,12 @@ void CPatternDlgTest::listAndGeometry()
     // The closed list stays inside the "Fretboard" group box.
     QVERIFY(f.List()->geometry().bottom() <
             FindById<QWidget>(f.dlg.get(), 1065)->geometry().bottom());
-    // The open list has 100 pixels below its field to scroll through the library.
+    // Field and open list span 100 pixels, to scroll through the library.
     f.List()->showPopup();
     QWidget* popup = f.List()->view()->window();
     QTRY_VERIFY(popup->isVisible());
-    QVERIFY(popup->height() >= 100);
+    const QRect field(f.List()->mapToGlobal(QPoint(0, 0)), f.List()->size());
+    QCOMPARE(field.united(popup->geometry()).height(), 100);
     f.List()->hidePopup();
 
     // Board geometry from the group box, measured from the window's outer left edge.

@@ -7,6 +7,7 @@
 #include "PlayerState.h"
 #include "SchemeFolder.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -126,6 +127,21 @@ private slots:
             }
         }
         QCOMPARE(captions, 6);
+    }
+
+    void schemeListDropsTo100Pixels()
+    {
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* combo = Find<QComboBox>(&dialog, 1007);
+        combo->showPopup();
+        QWidget* popup = combo->view()->window();
+        QTRY_VERIFY(popup->isVisible());
+        const QRect box(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+        QCOMPARE(box.united(popup->geometry()).height(), 100);
+        combo->hidePopup();
     }
 
     void playsTheRunAndStopLetsItRing()

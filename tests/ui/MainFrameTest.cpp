@@ -69,6 +69,8 @@ class MainFrameTest : public QObject
 private slots:
     void startUpWithoutFiles();
     void frameLayout();
+    void listsDropTo100Pixels_data();
+    void listsDropTo100Pixels();
     void commandsAndToolTips();
     void rootSpins();
     void tuningSpins_data();
@@ -131,12 +133,40 @@ void MainFrameTest::frameLayout()
     // Bars keep their template size: 149 x 246 and 319 x 33 dialog units.
     QCOMPARE(scaleKey->widget()->size(), QSize(224, 400));
     QCOMPARE(overlay->widget()->size(), QSize(479, 54));
-    // The dropped list is at least 100 pixels tall together with the box.
-    QComboBox* list = frame.ScaleList();
+}
+
+void MainFrameTest::listsDropTo100Pixels_data()
+{
+    QTest::addColumn<int>("listId");
+    QTest::addColumn<int>("current");
+    QTest::newRow("scale list, empty item") << 1026 << 0;
+    QTest::newRow("scale list, deep in the library") << 1026 << 25;
+    QTest::newRow("overlay list, empty item") << 1041 << 0;
+    QTest::newRow("overlay list, last record") << 1041 << 29;
+}
+
+void MainFrameTest::listsDropTo100Pixels()
+{
+    QFETCH(int, listId);
+    QFETCH(int, current);
+    ScopedWorkDir dir;
+    QList<QPair<QString, QList<int>>> records;
+    for (int i = 0; i < 10; ++i) {
+        records.append({QStringLiteral("Mine %1").arg(i), {1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 0, 1}});
+    }
+    WriteUserScales(records);
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowAndWait(frame));
+    auto* list = FindById<QComboBox>(&frame, listId);
+    QCOMPARE(list->count(), 30);
+    list->setCurrentIndex(current);
     list->showPopup();
     QWidget* popup = list->view()->window();
     QTRY_VERIFY(popup->isVisible());
-    QVERIFY(popup->height() + list->height() >= 100);
+    // Box and open list together: 100 pixels, not twenty rows.
+    const QRect box(list->mapToGlobal(QPoint(0, 0)), list->size());
+    QCOMPARE(box.united(popup->geometry()).height(), 100);
     list->hidePopup();
 }
 
