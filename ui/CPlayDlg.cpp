@@ -15,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -171,9 +170,7 @@ bool CPlayDlg::Exchange()
     if (!ok) {
         // The framework's standard warning for a number field: the application title, a warning
         // icon.
-        QMessageBox warning(QMessageBox::Warning, QStringLiteral("Pinto2"),
-                            QStringLiteral("Please enter an integer."), QMessageBox::Ok, this);
-        warning.exec();
+        ShowWarning(this, QStringLiteral("Pinto2"), QStringLiteral("Please enter an integer."));
         m_bpmBox->setFocus();
         m_bpmBox->selectAll();
         return false;

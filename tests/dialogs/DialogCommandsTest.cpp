@@ -4,6 +4,7 @@
 #include "CNameDlg.h"
 #include "CPatternDlg.h"
 #include "ControlId.h"
+#include "InfoBox.h"
 #include "InstrumentTunings.h"
 #include "ModalHelper.h"
 
@@ -93,6 +94,8 @@ private slots:
     void configureRestrings_data();
     void configureRestrings();
     void patternWorkflow();
+    void messageBoxesShowTheirWholeTitle_data();
+    void messageBoxesShowTheirWholeTitle();
 };
 
 void DialogCommandsTest::saveScaleAddsToBothLists()
@@ -335,6 +338,7 @@ void DialogCommandsTest::patternWorkflow()
     const auto seen = AnswerNextMessageBox();
     Trigger(*f.frame, 32784);
     QCOMPARE(seen->title, QStringLiteral("Pattern Match Done"));
+    QVERIFY(seen->width >= CaptionWidth(seen->title));
     QCOMPARE(seen->text,
              QStringLiteral(
                  "Pattern matches found\nPress next pattern or prev. pattern to view matches"));
@@ -357,6 +361,37 @@ void DialogCommandsTest::patternWorkflow()
     }
     QVERIFY(oneStepUp != found);
     QCOMPARE(Positions(*board.placement), oneStepUp);
+}
+
+void DialogCommandsTest::messageBoxesShowTheirWholeTitle_data()
+{
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no match") << false << QStringLiteral("Pattern Match Done")
+                              << QStringLiteral("No pattern matches found\n");
+    QTest::newRow("tempo") << true << QStringLiteral("Pinto2")
+                           << QStringLiteral("Please enter an integer.");
+    QTest::newRow("short text, long title")
+        << false << QStringLiteral("Pattern not forgotten because of a long reason") << "x";
+}
+
+void DialogCommandsTest::messageBoxesShowTheirWholeTitle()
+{
+    QFETCH(bool, warning);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const auto seen = AnswerNextMessageBox();
+    if (warning) {
+        ShowWarning(nullptr, title, text);
+    } else {
+        ShowInfo(nullptr, title, text);
+    }
+    QCOMPARE(seen->title, title);
+    QVERIFY2(seen->width >= CaptionWidth(title),
+             qPrintable(QStringLiteral("%1 < %2").arg(seen->width).arg(CaptionWidth(title))));
+    // The caption needs more than Qt's own allowance of the title plus 50 pixels.
+    QVERIFY(CaptionWidth(title) > QFontMetrics(QApplication::font()).horizontalAdvance(title) + 50);
 }
 
 QTEST_MAIN(DialogCommandsTest)

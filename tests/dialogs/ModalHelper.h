@@ -41,11 +41,12 @@ inline QImage Snapshot(QWidget* widget)
     return image;
 }
 
-// Title and text of the next message box, closed with its OK button.
+// Title, text and width of the next message box, closed with its OK button.
 struct SeenMessage
 {
     QString title;
     QString text;
+    int width = 0; ///< of the box as shown, in pixels
 };
 
 inline std::shared_ptr<SeenMessage> AnswerNextMessageBox()
@@ -54,6 +55,7 @@ inline std::shared_ptr<SeenMessage> AnswerNextMessageBox()
     WhenModal<QMessageBox>([seen](QMessageBox* box) {
         seen->title = box->windowTitle();
         seen->text = box->text();
+        seen->width = box->width();
         box->accept();
     });
     return seen;
