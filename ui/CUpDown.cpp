@@ -1,6 +1,9 @@
 #include "CUpDown.h"
 
+#include "PaintLayer.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 CUpDown::CUpDown(QWidget* parent)
@@ -20,6 +23,13 @@ CUpDown::CUpDown(QWidget* parent)
     m_down->setObjectName(QStringLiteral("down"));
     connect(m_up, &QToolButton::clicked, this, [this] { OnClicked(-1); });
     connect(m_down, &QToolButton::clicked, this, [this] { OnClicked(+1); });
+    // Over both arrows, so the frame shows whole.
+    m_focusMark = new PaintLayer(this, [this](QPainter& painter) {
+        if (hasFocus()) {
+            painter.setPen(palette().color(QPalette::Highlight));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    });
 }
 
 int CUpDown::AcceleratedStep(qint64 heldMs)
@@ -46,6 +56,18 @@ void CUpDown::OnClicked(int direction)
 {
     const qint64 held = m_held.isValid() ? m_held.elapsed() : 0;
     emit stepped(direction * AcceleratedStep(held));
+}
+
+void CUpDown::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    m_focusMark->update();
+}
+
+void CUpDown::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    m_focusMark->update();
 }
 
 void CUpDown::keyPressEvent(QKeyEvent* event)

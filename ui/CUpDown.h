@@ -3,11 +3,13 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class PaintLayer;
 class QToolButton;
 
 // A pair of arrow buttons that reports only steps, never a value of its own.
 // The upper arrow (and the Up key) reports a negative step, the lower arrow (and the Down key)
-// a positive one; while an arrow is held the steps grow from 1 to 5 to 20.
+// a positive one; while an arrow is held the steps grow from 1 to 5 to 20. With the keyboard
+// focus it is framed in the style's highlight colour.
 class CUpDown : public QWidget
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ signals:
     void stepped(int delta);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -33,6 +37,7 @@ private:
 
     QToolButton* m_up;
     QToolButton* m_down;
+    PaintLayer* m_focusMark;
     QElapsedTimer m_held;
     QElapsedTimer m_lastPress;
 };
