@@ -4,6 +4,7 @@
 #include "ControlId.h"
 #include "DialogUnits.h"
 #include "LibraryList.h"
+#include "ReadOnlyField.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,8 +25,7 @@ CUpDown* BarControls::Spin(QWidget* bar, int id, int x, int y, int cx, int cy)
 QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy)
 {
     auto* label = DialogUnits::Create<QLineEdit>(bar, id, x, y, cx, cy);
-    label->setReadOnly(true);
-    label->setFocusPolicy(Qt::NoFocus);
+    ReadOnlyField::MakeLabel(label);
     label->setTextMargins(0, 0, 0, 0);
     return label;
 }

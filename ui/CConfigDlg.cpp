@@ -5,6 +5,9 @@
 #include "DialogUnits.h"
 #include "InstrumentTunings.h"
 #include "PaintLayer.h"
+#include "RadioGroupStop.h"
+#include "ReadOnlyField.h"
+#include "TabChain.h"
 #include "WindowFrame.h"
 
 #include <QCheckBox>
@@ -112,7 +115,7 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     connect(upDown, &CUpDown::stepped, this, &CConfigDlg::OnStepped);
 
     m_countEdit = DialogUnits::Create<QLineEdit>(this, 1034, 214, 82, 15, 14);
-    m_countEdit->setReadOnly(true);
+    ReadOnlyField::MakeLabel(m_countEdit);
     MakeLabel(this, 0, "Strings", 231, 84, 22, 8);
 
     auto* ok = DialogUnits::Create<QPushButton>(this, 1, 234, 111, 50, 14);
@@ -121,6 +124,11 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
 
     SyncControls();
+    new RadioGroupStop(QList<QRadioButton*>(m_instruments.begin(), m_instruments.end()));
+    QList<QWidget*> order(m_checks.begin(), m_checks.end());
+    order.append(QList<QWidget*>(m_instruments.begin(), m_instruments.end()));
+    order.append({upDown, ok});
+    TabChain::Link(order);
 }
 
 int CConfigDlg::StepStringCount(int instrument, int stringCount, int delta)

@@ -4,6 +4,8 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "RadioGroupStop.h"
+#include "TabChain.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,4 +26,7 @@ COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
     m_commonNotes->setText(QStringLiteral("Show common notes"));
     m_allNotes = DialogUnits::Create<QRadioButton>(this, 1045, 236, 15, 69, 10);
     m_allNotes->setText(QStringLiteral("Show all notes"));
+
+    new RadioGroupStop({m_commonNotes, m_allNotes});
+    TabChain::Link({m_rootSpin, m_overlayList, m_commonNotes, m_allNotes});
 }

@@ -6,7 +6,10 @@
 #include "DialogUnits.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
+#include "RadioGroupStop.h"
+#include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "TabChain.h"
 
 #include <SoundSchemes.h>
 
@@ -95,6 +98,7 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ReadOnlyField::MakeText(m_text);
     auto* options = new QGroupBox(QStringLiteral("Options"), this);
     DialogUnits::Place(options, 7, 39, 182, 73);
     options->lower(); // a frame behind the controls it surrounds
@@ -108,6 +112,9 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     for (QWidget* caption : std::initializer_list<QWidget*>{m_up, m_down, m_upAndDown, m_loop}) {
         DialogUnits::FitCaption(caption);
     }
+    new RadioGroupStop({m_up, m_down, m_upAndDown});
+    TabChain::Link(
+        {ok, m_schemeBox, m_up, m_down, m_upAndDown, m_loop, m_text, m_bpmBox, spin, play, stop});
 
     // Opening: the remembered direction, loop and tempo, the run and its text, the schemes.
     WriteMembers();

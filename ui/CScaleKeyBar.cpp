@@ -4,6 +4,7 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "TabChain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,4 +44,9 @@ CScaleKeyBar::CScaleKeyBar(QWidget* parent) : QWidget(parent)
             BarControls::Spin(this, kTuningSpinIds[row], 96, 44 + 28 * row, 11, 14);
         m_tuningLabels[row] = BarControls::Label(this, 1034 + row, 106, 44 + 28 * row, 15, 14);
     }
+
+    QList<QWidget*> order{m_rootSpin, m_scaleList};
+    order.append(QList<QWidget*>(m_degreeChecks.begin(), m_degreeChecks.end()));
+    order.append(QList<QWidget*>(m_tuningSpins.begin(), m_tuningSpins.end()));
+    TabChain::Link(order);
 }

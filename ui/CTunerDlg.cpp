@@ -6,6 +6,9 @@
 #include "DialogUnits.h"
 #include "ISoundOutput.h"
 #include "InfoBox.h"
+#include "RadioGroupStop.h"
+#include "ReadOnlyField.h"
+#include "TabChain.h"
 #include "TunerText.h"
 
 #include <SoundSchemes.h>
@@ -81,19 +84,29 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     auto* text = DialogUnits::Create<QPlainTextEdit>(this, 1003, 75, 7, 169, 36);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ReadOnlyField::MakeText(text);
     auto* frame = DialogUnits::Create<QGroupBox>(this, 1004, 7, 47, 237, 79);
     frame->lower(); // a frame behind the buttons it surrounds
     auto* stop = Control<QPushButton>(this, 1017, "Stop It", 7, 134, 50, 14);
+    QList<QRadioButton*> notes;
     for (int note = 0; note < 12; ++note) {
         const NoteButton& b = noteButtons[static_cast<std::size_t>(note)];
         auto* button = Control<QRadioButton>(this, b.id, b.caption, b.x, b.y, b.cx, 10);
         DialogUnits::FitCaption(button);
         connect(button, &QRadioButton::clicked, this, [this, note] { OnNote(note); });
+        notes.append(button);
     }
     m_schemeBox = CPlayDlg::MakeSchemeCombo(this, 1027, 75, 57);
     auto* label = new QLabel(QStringLiteral("Sound Scheme"), this);
     DialogUnits::Place(label, 21, 59, 47, 8);
     DialogUnits::FitCaption(label);
+
+    // The twelve notes are one stop: Tab reaches the last note played, the arrows the others.
+    new RadioGroupStop(notes);
+    QList<QWidget*> order{ok, text, stop};
+    order.append(QList<QWidget*>(notes.begin(), notes.end()));
+    order.append(m_schemeBox);
+    TabChain::Link(order);
 
     // Opening: no scheme selected, the settings text, the schemes.
     m_schemeBox->setCurrentIndex(m_scheme);

@@ -6,6 +6,7 @@
 #include "MessageCatcher.h"
 #include "PlayerState.h"
 #include "SchemeFolder.h"
+#include "TabWalk.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -127,6 +128,47 @@ private slots:
             }
         }
         QCOMPARE(captions, 6);
+    }
+
+    void tabVisitsTheTemplateOrder_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("radio"); // where Tab enters the direction buttons
+        QTest::newRow("no direction yet: the first button") << int(PlayDirection::None) << "1012";
+        QTest::newRow("down") << int(PlayDirection::Down) << "1013";
+        QTest::newRow("up and down") << int(PlayDirection::UpAndDown) << "1014";
+    }
+
+    void tabVisitsTheTemplateOrder()
+    {
+        QFETCH(int, direction);
+        QFETCH(QString, radio);
+        Bench bench;
+        bench.player.direction = static_cast<PlayDirection>(direction);
+        CPlayDlg& dialog = bench.Open();
+        QWidget* ok = Find<QPushButton>(&dialog, 1);
+        const QStringList forward{"1007", radio,  "1008", "1009", "1011",
+                                  "1010", "1015", "1016", "1"};
+        QCOMPARE(TabWalk(&dialog, ok, forward.size()), forward);
+        QStringList backward(forward.rbegin() + 1, forward.rend());
+        backward << "1";
+        QCOMPARE(TabWalk(&dialog, ok, backward.size(), true), backward);
+    }
+
+    void scaleTextIsReadOnly()
+    {
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        auto* text = Find<QPlainTextEdit>(&dialog, 1009);
+        const QString before = text->toPlainText();
+        TabWalk(&dialog, Find<QCheckBox>(&dialog, 1008), 1);
+        QCOMPARE(QApplication::focusWidget(), text);
+        QTest::keyClicks(text, QStringLiteral("x 1"));
+        QTest::keyClick(text, Qt::Key_Delete);
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(text->toPlainText(), before);
+        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&dialog, 1011));
+        QCOMPARE(text->palette().color(QPalette::Base), text->palette().color(QPalette::Window));
     }
 
     void schemeListDropsTo100Pixels()

@@ -4,6 +4,7 @@
 #include "FakeSoundOutput.h"
 #include "MessageCatcher.h"
 #include "SchemeFolder.h"
+#include "TabWalk.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -115,6 +116,55 @@ private slots:
         Choose(&dialog, 2);
         FindById<QRadioButton>(&dialog, 1026)->click();
         QCOMPARE(output.events.back().path, std::string("o11.wav"));
+    }
+
+    void tabVisitsTheTemplateOrder_data()
+    {
+        QTest::addColumn<int>("played");   // note clicked before, -1 for none
+        QTest::addColumn<QString>("note"); // where Tab enters the note buttons
+        QTest::newRow("nothing played: A") << -1 << "1014";
+        QTest::newRow("after G#: G#") << 11 << "1026";
+        QTest::newRow("after C: C, whose id follows Stop It") << 3 << "1018";
+    }
+
+    void tabVisitsTheTemplateOrder()
+    {
+        QFETCH(int, played);
+        QFETCH(QString, note);
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        Choose(&dialog, 1);
+        if (played >= 0) {
+            FindById<QRadioButton>(&dialog, CTunerDlg::NoteButtonId(played))->click();
+        }
+        QWidget* ok = FindById<QPushButton>(&dialog, 1);
+        const QStringList forward{"1003", "1017", note, "1027", "1"};
+        QCOMPARE(TabWalk(&dialog, ok, forward.size()), forward);
+        const QStringList backward{"1027", note, "1017", "1003", "1"};
+        QCOMPARE(TabWalk(&dialog, ok, backward.size(), true), backward);
+    }
+
+    void arrowKeysPlayTheNeighbouringNote()
+    {
+        SchemeFolder folder;
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        Choose(&dialog, 1);
+        FindById<QRadioButton>(&dialog, 1016)->click(); // B
+        TabWalk(&dialog, FindById<QPushButton>(&dialog, 1017), 1);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1016"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(output.events.back().path, std::string("t3.wav")); // C
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(output.events.back().path, std::string("t9.wav")); // F# below C
+        auto* text = FindById<QPlainTextEdit>(&dialog, 1003);
+        const QString before = text->toPlainText();
+        text->setFocus();
+        QTest::keyClicks(text, QStringLiteral("E4"));
+        QCOMPARE(text->toPlainText(), before);
     }
 
     void noSchemeShowsTheGuard()

@@ -4,6 +4,7 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
+#include "TabWalk.h"
 #include "UiTestSupport.h"
 
 #include <QAbstractItemView>
@@ -71,6 +72,9 @@ private slots:
     void frameLayout();
     void listsDropTo100Pixels_data();
     void listsDropTo100Pixels();
+    void tabCyclesThroughBothBars_data();
+    void tabCyclesThroughBothBars();
+    void barsByKeyboard();
     void commandsAndToolTips();
     void rootSpins();
     void tuningSpins_data();
@@ -168,6 +172,67 @@ void MainFrameTest::listsDropTo100Pixels()
     const QRect box(list->mapToGlobal(QPoint(0, 0)), list->size());
     QCOMPARE(box.united(popup->geometry()).height(), 100);
     list->hidePopup();
+}
+
+void MainFrameTest::tabCyclesThroughBothBars_data()
+{
+    QTest::addColumn<bool>("common"); // "Show common notes" chosen
+    QTest::newRow("show all notes") << false;
+    QTest::newRow("show common notes") << true;
+}
+
+void MainFrameTest::tabCyclesThroughBothBars()
+{
+    QFETCH(bool, common);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    if (common) {
+        FindById<QRadioButton>(&frame, 1044)->click();
+    }
+    // The ScaleKey bar in template order, then the OverlayScaleName bar; labels are passed over.
+    QStringList order{"1026"};
+    for (int id = 1000; id <= 1011; ++id) {
+        order << IdName(id);
+    }
+    for (int id : {1028, 1029, 1030, 1031, 1032, 1033, 1042, 1047, 1041}) {
+        order << IdName(id);
+    }
+    order << (common ? "1044" : "1045") << "1043";
+    QWidget* root = FindById<QWidget>(&frame, 1043);
+    QCOMPARE(TabWalk(&frame, root, order.size()), order);
+    QStringList backward(order.rbegin() + 1, order.rend());
+    backward << "1043";
+    QCOMPARE(TabWalk(&frame, root, backward.size(), true), backward);
+}
+
+void MainFrameTest::barsByKeyboard()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    auto* root = FindById<CUpDown>(&frame, 1043);
+    TabWalk(&frame, FindById<QWidget>(&frame, 1045), 1);
+    QCOMPARE(QApplication::focusWidget(), root);
+    QTest::keyClick(root, Qt::Key_Up);
+    QCOMPARE(Text(frame, 1052), QStringLiteral("A#"));
+    // The scale list chooses with the arrow keys; a degree box ticks with Space.
+    QTest::keyClick(root, Qt::Key_Tab);
+    QTest::keyClick(frame.ScaleList(), Qt::Key_Down);
+    QCOMPARE(state.currentScale, 0);
+    QTest::keyClick(frame.ScaleList(), Qt::Key_Tab);
+    auto* first = FindById<QCheckBox>(&frame, 1000);
+    QCOMPARE(QApplication::focusWidget(), first);
+    const bool ticked = first->isChecked();
+    QTest::keyClick(first, Qt::Key_Space);
+    QCOMPARE(first->isChecked(), !ticked);
+    // Root and tuning labels look read-only and take no typing.
+    for (int id : {1052, 1051, 1034, 1040}) {
+        auto* label = FindById<QLineEdit>(&frame, id);
+        QVERIFY(label->isReadOnly());
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->palette().color(QPalette::Base), label->palette().color(QPalette::Window));
+    }
 }
 
 void MainFrameTest::commandsAndToolTips()

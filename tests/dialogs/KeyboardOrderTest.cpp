@@ -1,0 +1,109 @@
+#include "CConfigDlg.h"
+#include "CFretboard.h"
+#include "CNameDlg.h"
+#include "CPatternDlg.h"
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "ModalHelper.h"
+#include "TabWalk.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+// Tab and Shift+Tab through the configuration, pattern setup and name dialogs: every control
+// with a tab stop in the template's order, radio groups entered at their checked button.
+class KeyboardOrderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullCycle_data();
+    void fullCycle();
+    void configurationByKeyboardAlone();
+};
+
+void KeyboardOrderTest::fullCycle_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<int>("instrument");
+    QTest::addColumn<QStringList>("order"); // after OK, ending on OK
+
+    const QStringList checks{"1051", "1052", "1053", "1055", "1054"};
+    QTest::newRow("configuration, guitar")
+        << "config" << 1 << checks + QStringList{"1062", "1028", "1"};
+    QTest::newRow("configuration, banjo: its radio button")
+        << "config" << 4 << checks + QStringList{"1065", "1028", "1"};
+    QTest::newRow("configuration, unknown instrument: the first radio button")
+        << "config" << 9 << checks + QStringList{"1062", "1028", "1"};
+    QTest::newRow("pattern setup") << "pattern" << 0 << QStringList{"1060", "1062", "1061", "1"};
+    QTest::newRow("name entry") << "name" << 0 << QStringList{"1034", "1"};
+}
+
+void KeyboardOrderTest::fullCycle()
+{
+    QFETCH(QString, dialog);
+    QFETCH(int, instrument);
+    QFETCH(QStringList, order);
+    ScopedWorkDir dir;
+    Settings settings;
+    settings.instrument = instrument;
+    const int tunings[6] = {7, 0, 5, 10, 2, 7};
+    CFretboard board(6, tunings);
+    PatternGrid grid{};
+    std::string name;
+    std::unique_ptr<QDialog> dlg;
+    if (dialog == QLatin1String("config")) {
+        dlg = std::make_unique<CConfigDlg>(settings);
+    } else if (dialog == QLatin1String("pattern")) {
+        dlg = std::make_unique<CPatternDlg>(board, grid, name);
+    } else {
+        dlg = std::make_unique<CNameDlg>();
+    }
+    QWidget* ok = FindById<QPushButton>(dlg.get(), 1);
+    QCOMPARE(TabWalk(dlg.get(), ok, order.size()), order);
+    QStringList backward(order.rbegin() + 1, order.rend());
+    backward << "1";
+    QCOMPARE(TabWalk(dlg.get(), ok, backward.size(), true), backward);
+}
+
+void KeyboardOrderTest::configurationByKeyboardAlone()
+{
+    Settings settings; // a six-string guitar
+    CConfigDlg dlg(settings);
+    TabWalk(&dlg, FindById<QWidget>(&dlg, 1054), 1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1062"));
+    // The arrow keys move through the instruments and choose them.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1063"));
+    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.stringCount, 4);
+    // The spin takes the Up key, shows that it has the focus, and the count shows the result.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* spin = FindById<CUpDown>(&dlg, 1028);
+    QCOMPARE(QApplication::focusWidget(), spin);
+    const QImage marked = spin->grab().toImage();
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(settings.stringCount, 5);
+    auto* count = FindById<QLineEdit>(&dlg, 1034);
+    QCOMPARE(count->text(), QStringLiteral("5"));
+    QVERIFY(count->isReadOnly());
+    QCOMPARE(count->palette().color(QPalette::Base), count->palette().color(QPalette::Window));
+    // Without the focus the spin looks different: the focus mark is gone.
+    QTest::keyClick(spin, Qt::Key_Tab);
+    QVERIFY(!spin->hasFocus());
+    QVERIFY(spin->grab().toImage() != marked);
+    // Space ticks a check box, Escape closes and keeps it all.
+    TabWalk(&dlg, FindById<QWidget>(&dlg, 1), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(settings.viewDots, 0);
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(settings.instrument, 2);
+}
+
+QTEST_MAIN(KeyboardOrderTest)
+#include "KeyboardOrderTest.moc"
