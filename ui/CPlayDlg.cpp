@@ -50,6 +50,14 @@ QLabel* Label(QWidget* parent, const char* text, int x, int y, int cx, int cy)
     return label;
 }
 
+// True for text that holds no digit yet but becomes a whole number when digits are typed in:
+// blanks with at most one sign.
+bool IsUnfinishedInteger(const QString& text)
+{
+    static const QRegularExpression unfinished(QStringLiteral("^\\s*[+-]?\\s*$"));
+    return unfinished.match(text).hasMatch();
+}
+
 std::optional<std::string> ScaleName(const AppState& state, int index)
 {
     if (index < 0) {
@@ -230,6 +238,10 @@ void CPlayDlg::OnLoop()
 
 void CPlayDlg::OnBpmEdited()
 {
+    // Text on its way to a number ("", "-", "+", blanks) is no error and changes nothing yet.
+    if (IsUnfinishedInteger(m_bpmBox->text())) {
+        return;
+    }
     Exchange();
     m_run.SetTempo(m_bpm);
 }

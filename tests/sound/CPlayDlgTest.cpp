@@ -257,23 +257,59 @@ private slots:
         QVERIFY(bench.output.events.empty());
     }
 
-    void bpmTextMustBeAnInteger()
+    void bpmTyping_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bpm");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("emptied: on the way") << QString() << 120 << 0;
+        QTest::newRow("minus: on the way") << QStringLiteral("-") << 120 << 0;
+        QTest::newRow("plus: on the way") << QStringLiteral("+") << 120 << 0;
+        QTest::newRow("blanks and a sign: on the way") << QStringLiteral(" - ") << 120 << 0;
+        QTest::newRow("digits") << QStringLiteral("9") << 9 << 0;
+        QTest::newRow("blanks around a signed number") << QStringLiteral(" +90 ") << 90 << 0;
+        QTest::newRow("letters") << QStringLiteral("abc") << 120 << 1;
+        QTest::newRow("blank inside") << QStringLiteral("12 3") << 120 << 1;
+        QTest::newRow("overflow") << QStringLiteral("99999999999") << 120 << 1;
+        QTest::newRow("two signs") << QStringLiteral("+-") << 120 << 1;
+        QTest::newRow("letter after digits") << QStringLiteral("9x") << 120 << 1;
+    }
+
+    void bpmTyping()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, bpm);
+        QFETCH(int, warnings);
         Bench bench;
         CPlayDlg& dialog = bench.Open();
         MessageCatcher catcher;
-        TypeBpm(&dialog, QString());
-        QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
-        QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Warning});
-        QCOMPARE(bench.player.bpm.load(), 120);
-        TypeBpm(&dialog, QStringLiteral("9"));
-        QCOMPARE(bench.player.bpm.load(), 9);
-        TypeBpm(&dialog, QStringLiteral(" +90 "));
-        QCOMPARE(bench.player.bpm.load(), 90);
-        QCOMPARE(bench.player.periodMs.load(), 666);
-        TypeBpm(&dialog, QStringLiteral("9x"));
-        QCOMPARE(bench.player.bpm.load(), 90);
-        QCOMPARE(catcher.seen.size(), 2);
+        TypeBpm(&dialog, text);
+        QCOMPARE(catcher.seen.size(), warnings);
+        for (const QString& seen : catcher.seen) {
+            QCOMPARE(seen, QStringLiteral("Pinto2|Please enter an integer."));
+        }
+        QCOMPARE(QList<QMessageBox::Icon>(catcher.icons.size(), QMessageBox::Warning),
+                 catcher.icons);
+        QCOMPARE(bench.player.bpm.load(), bpm);
+        QCOMPARE(dialog.Bpm(), bpm);
+        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), text);
+    }
+
+    void typingASignedTempoShowsNoMessage()
+    {
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* box = Find<QLineEdit>(&dialog, 1011);
+        box->setFocus();
+        box->selectAll();
+        MessageCatcher catcher;
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, QStringLiteral(" +75"));
+        QCOMPARE(catcher.seen, QStringList());
+        QCOMPARE(bench.player.bpm.load(), 75);
+        QCOMPARE(bench.player.periodMs.load(), 800);
     }
 
     void okWithBadTempoEndsTheRunAndStaysOpen()
