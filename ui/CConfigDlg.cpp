@@ -211,8 +211,20 @@ void CConfigDlg::OnStepped(int delta)
     m_countEdit->setText(QString::number(m_settings.stringCount));
 }
 
-void CConfigDlg::PaintLegend(QPainter& painter) const
+bool CConfigDlg::event(QEvent* event)
 {
+    // A window manager may report its frame only after the first paint; then the samples move.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate) &&
+        WindowFrame::ClientOffset(this) != m_paintedOffset) {
+        m_layer->update();
+    }
+    return QDialog::event(event);
+}
+
+void CConfigDlg::PaintLegend(QPainter& painter)
+{
+    m_paintedOffset = WindowFrame::ClientOffset(this);
     // Sample characters use the application's default font, not the dialog's.
     painter.setFont(QGuiApplication::font());
     Legend().Paint(painter, m_settings);

@@ -35,13 +35,16 @@ public:
     /// rules of instrument 1..4; other instruments keep their count.
     static int StepStringCount(int instrument, int stringCount, int delta);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void SyncControls();
     void OnCheckBox(int index);
     void OnInstrument(int instrument);
     void OnStepped(int delta);
     QRect OuterRect(const QWidget* child) const;
-    void PaintLegend(QPainter& painter) const;
+    void PaintLegend(QPainter& painter);
 
     Settings& m_settings;
     QGroupBox* m_legendBox = nullptr;
@@ -52,4 +55,5 @@ private:
     std::array<QCheckBox*, 5> m_checks{};
     std::array<int Settings::*, 5> m_checkSettings{};
     std::array<QRadioButton*, 4> m_instruments{};
+    QPoint m_paintedOffset; ///< frame offset the legend was last painted with
 };
