@@ -1,0 +1,172 @@
+#include "NoteSpeller.h"
+
+#include "CFretboard.h"
+#include "Notes.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kLetters = 7;
+constexpr char kLetterNames[kLetters] = {'A', 'B', 'C', 'D', 'E', 'F', 'G'};
+// Note number of each natural letter, counted from A.
+constexpr int kNaturalNotes[kLetters] = {0, 2, 3, 5, 7, 8, 10};
+// Letters above the root's letter for each degree; a tritone (6) is a flat fifth, or a sharp
+// fourth in a scale without a perfect fourth.
+constexpr int kLetterSteps[12] = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
+constexpr int kPerfectFourth = 5;
+constexpr int kTritone = 6;
+
+int Wrap(int note)
+{
+    return (note % 12 + 12) % 12;
+}
+
+bool AnyDegree(const std::array<int, 12>& degrees)
+{
+    for (int flag : degrees) {
+        if (flag != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The letter (0..6 from A) a note is named with when spelled sharp, or flat when flat is set.
+int LetterOf(int note, bool flat)
+{
+    for (int letter = 0; letter < kLetters; ++letter) {
+        if (kNaturalNotes[letter] == note) {
+            return letter;
+        }
+    }
+    // A black key lies one semitone above one letter and below the next.
+    for (int letter = 0; letter < kLetters; ++letter) {
+        if (Wrap(kNaturalNotes[letter] + 1) == note) {
+            return flat ? (letter + 1) % kLetters : letter;
+        }
+    }
+    return 0;
+}
+
+// Semitones from letter's natural note to note, -2..+2, that the accidentals add.
+int Alteration(int letter, int note)
+{
+    const int up = Wrap(note - kNaturalNotes[letter]);
+    return up > 6 ? up - 12 : up;
+}
+
+std::string NameOf(int letter, int alteration)
+{
+    static const char* const accidentals[5] = {"bb", "b", "", "#", "x"};
+    if (alteration < -2 || alteration > 2) {
+        return std::string();
+    }
+    return kLetterNames[letter] + std::string(accidentals[alteration + 2]);
+}
+
+// The letter of each degree above a root named with rootLetter.
+std::array<int, 12> DegreeLetters(int rootLetter, const std::array<int, 12>& degrees)
+{
+    std::array<int, 12> letters{};
+    for (int degree = 0; degree < 12; ++degree) {
+        int steps = kLetterSteps[degree];
+        if (degree == kTritone && degrees[kPerfectFourth] == 0) {
+            steps = 3;
+        }
+        letters[degree] = (rootLetter + steps) % kLetters;
+    }
+    return letters;
+}
+
+// Accidentals the scale's notes need when the root is named with rootLetter; a double counts two.
+int AccidentalCount(int root, int rootLetter, const std::array<int, 12>& degrees)
+{
+    const std::array<int, 12> letters = DegreeLetters(rootLetter, degrees);
+    int count = 0;
+    for (int degree = 0; degree < 12; ++degree) {
+        if (degrees[degree] != 0) {
+            count += std::abs(Alteration(letters[degree], Wrap(root + degree)));
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+NoteSpeller::NoteSpeller()
+{
+    for (int note = 0; note < 12; ++note) {
+        m_names[note] = noteNames[note];
+        if (m_names[note].back() == ' ') {
+            m_names[note].pop_back();
+        }
+    }
+}
+
+NoteSpeller NoteSpeller::ForKey(int root, const std::array<int, 12>& degrees)
+{
+    NoteSpeller speller;
+    if (!AnyDegree(degrees)) {
+        return speller;
+    }
+    root = Wrap(root);
+    int rootLetter = LetterOf(root, false);
+    const int flatLetter = LetterOf(root, true);
+    if (flatLetter != rootLetter &&
+        AccidentalCount(root, flatLetter, degrees) <= AccidentalCount(root, rootLetter, degrees)) {
+        rootLetter = flatLetter;
+    }
+    const std::array<int, 12> letters = DegreeLetters(rootLetter, degrees);
+    for (int degree = 0; degree < 12; ++degree) {
+        const int note = Wrap(root + degree);
+        const std::string name = NameOf(letters[degree], Alteration(letters[degree], note));
+        if (!name.empty()) {
+            speller.m_names[note] = name;
+        }
+    }
+    return speller;
+}
+
+NoteSpeller NoteSpeller::ForLayer(const CFretboard& board, int layer, NoteSpelling spelling)
+{
+    if (spelling != NoteSpelling::Key || (layer != LAYER_SCALE && layer != LAYER_OVERLAY)) {
+        return NoteSpeller();
+    }
+    return ForKey(board.GetRoot(layer),
+                  layer == LAYER_SCALE ? board.scaleDegrees : board.overlayDegrees);
+}
+
+NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling)
+{
+    if (spelling != NoteSpelling::Key) {
+        return NoteSpeller();
+    }
+    const NoteSpeller scale = ForLayer(board, LAYER_SCALE, spelling);
+    const NoteSpeller overlay = ForLayer(board, LAYER_OVERLAY, spelling);
+    const bool scaleSet = AnyDegree(board.scaleDegrees);
+    const int root = Wrap(board.GetRoot(LAYER_SCALE));
+    const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
+    NoteSpeller speller;
+    for (int note = 0; note < 12; ++note) {
+        const bool inScale = board.scaleDegrees[Wrap(note - root)] != 0;
+        const bool inOverlay = board.overlayDegrees[Wrap(note - overlayRoot)] != 0;
+        const bool byOverlay = !inScale && (inOverlay || !scaleSet);
+        speller.m_names[note] = byOverlay ? overlay.m_names[note] : scale.m_names[note];
+    }
+    return speller;
+}
+
+const std::string& NoteSpeller::Name(int note) const
+{
+    return m_names[Wrap(note)];
+}
+
+std::string NoteSpeller::Label(int note) const
+{
+    std::string label = Name(note);
+    if (label.size() < 2) {
+        label.resize(2, ' ');
+    }
+    return label;
+}

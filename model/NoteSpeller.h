@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+class CFretboard;
+
+// How note names are written: always with sharps ("A#"), or as the key of the scale spells them
+// ("Bb" in F major, "E#" in F# major).
+enum class NoteSpelling
+{
+    Sharps,
+    Key
+};
+
+// Names the twelve notes. The letter of a note follows its semitones above the key's root (a
+// second for 1 and 2, a third for 3 and 4, and so on); the accidental is whatever makes that
+// letter sound the note. A root on a black key is named sharp or flat, whichever spells the
+// scale with fewer accidentals (the flat name on a tie).
+class NoteSpeller
+{
+public:
+    /// Sharp names for every note: "A", "A#", "B", ... as the labels have always shown them.
+    NoteSpeller();
+
+    /// Every note spelled in the key of root (note 0..11 from A) whose scale holds the degrees
+    /// with non-zero flags (0..11 above the root); sharp names when no degree is set.
+    static NoteSpeller ForKey(int root, const std::array<int, 12>& degrees);
+    /// The key of one layer (LAYER_SCALE or LAYER_OVERLAY) of board alone; sharp names for
+    /// NoteSpelling::Sharps or another layer.
+    static NoteSpeller ForLayer(const CFretboard& board, int layer, NoteSpelling spelling);
+    /// The names the board's notes are shown with: a note of the scale as the scale's key spells
+    /// it, a note only in the overlay as the overlay's key spells it, any other note in the
+    /// scale's key (the overlay's when the scale is empty); sharp names for NoteSpelling::Sharps.
+    static NoteSpeller ForBoard(const CFretboard& board, NoteSpelling spelling);
+
+    /// Name of note 0..11 counted from A: a letter A..G and at most two accidentals, "#", "x"
+    /// (double sharp), "b" or "bb".
+    const std::string& Name(int note) const;
+    /// The name padded with blanks to two characters, as the program writes note labels: "C ",
+    /// "Bb", "Cbb"; in sharp names exactly the labels of noteNames.
+    std::string Label(int note) const;
+
+private:
+    std::array<std::string, 12> m_names;
+};

@@ -1,0 +1,223 @@
+#include "NoteSpeller.h"
+#include "CFretboard.h"
+#include "ScaleLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Table rows print as their name in test listings and failures.
+template <class Row>
+requires requires(const Row& row)
+{
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+// The note (0..11 from A) a name of a letter and accidentals sounds; -1 for a malformed name.
+int Sounds(const std::string& name)
+{
+    static const std::string letters = "ABCDEFG";
+    static const int naturals[] = {0, 2, 3, 5, 7, 8, 10};
+    if (name.empty() || letters.find(name[0]) == std::string::npos) {
+        return -1;
+    }
+    const std::string accidentals = name.substr(1);
+    int shift = 0;
+    if (accidentals == "#") {
+        shift = 1;
+    } else if (accidentals == "x") {
+        shift = 2;
+    } else if (accidentals == "b") {
+        shift = -1;
+    } else if (accidentals == "bb") {
+        shift = -2;
+    } else if (!accidentals.empty()) {
+        return -1;
+    }
+    return (naturals[letters.find(name[0])] + shift + 12) % 12;
+}
+
+std::array<int, 12> Degrees(std::initializer_list<int> degrees)
+{
+    std::array<int, 12> flags{};
+    for (int degree : degrees) {
+        flags[degree] = 1;
+    }
+    return flags;
+}
+
+// The names of the scale's notes, root first, as the key spells them.
+std::string ScaleText(int root, const std::array<int, 12>& degrees)
+{
+    const NoteSpeller speller = NoteSpeller::ForKey(root, degrees);
+    std::string text;
+    for (int degree = 0; degree < 12; ++degree) {
+        if (degrees[degree] != 0) {
+            text += (text.empty() ? "" : " ") + speller.Name(root + degree);
+        }
+    }
+    return text;
+}
+
+const std::array<int, 12> major = Degrees({0, 2, 4, 5, 7, 9, 11});
+const std::array<int, 12> minor = Degrees({0, 2, 3, 5, 7, 8, 10});
+
+struct KeyCase
+{
+    const char* name;
+    int root; // note number from A
+    std::array<int, 12> degrees;
+    const char* expected;
+};
+
+class SpelledKey : public testing::TestWithParam<KeyCase>
+{
+};
+
+TEST_P(SpelledKey, NamesEachNoteOfTheScale)
+{
+    EXPECT_EQ(ScaleText(GetParam().root, GetParam().degrees), GetParam().expected);
+}
+
+const KeyCase keyCases[] = {
+    {"FMajor", 8, major, "F G A Bb C D E"},
+    {"ASharpMajorIsBFlat", 1, major, "Bb C D Eb F G A"},
+    {"CLydianSharpFourth", 3, Degrees({0, 2, 4, 6, 7, 9, 11}), "C D E F# G A B"},
+    {"CLocrianFlatFifth", 3, Degrees({0, 1, 3, 5, 6, 8, 10}), "C Db Eb F Gb Ab Bb"},
+    {"FSharpHarmonicMinor", 9, Degrees({0, 2, 3, 5, 7, 8, 11}), "F# G# A B C# D E#"},
+    {"DSharpMinorTieGoesFlat", 6, minor, "Eb F Gb Ab Bb Cb Db"},
+    {"GSharpMajorIsAFlat", 11, major, "Ab Bb C Db Eb F G"},
+    {"FSharpMajorTieGoesFlat", 9, major, "Gb Ab Bb Cb Db Eb F"},
+    {"CSharpMajorIsDFlat", 4, major, "Db Eb F Gb Ab Bb C"},
+    {"BluesHasBothFourthAndFlatFifth", 3, Degrees({0, 3, 5, 6, 7, 10}), "C Eb F Gb G Bb"},
+    {"NoDegreeKeepsSharps", 1, Degrees({}), ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, SpelledKey, testing::ValuesIn(keyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NoteSpeller, EmptyKeyAndSharpsGiveTheOldLabels)
+{
+    const NoteSpeller sharps;
+    const NoteSpeller empty = NoteSpeller::ForKey(1, Degrees({}));
+    for (int note = 0; note < 12; ++note) {
+        EXPECT_EQ(sharps.Label(note), noteNames[note]);
+        EXPECT_EQ(empty.Label(note), noteNames[note]);
+    }
+    EXPECT_EQ(NoteSpeller::ForKey(1, major).Label(1), "Bb");
+}
+
+// Every name of every note, for every root and built-in scale, is a letter and at most two
+// accidentals that sound the note; the seven-note scales use each letter once, except the two
+// "Magic" ones, which hold two notes a semitone apart on one step.
+TEST(NoteSpeller, EveryRootAndBuiltInScaleSpellsSoundNames)
+{
+    ScaleLibrary library;
+    LoadScaleLibrary(library);
+    ASSERT_GE(library.scaleCount, BUILT_IN_SCALE_COUNT);
+    for (int index = 0; index < BUILT_IN_SCALE_COUNT; ++index) {
+        const ScaleRecord& scale = library.records[index];
+        std::array<int, 12> degrees{};
+        int size = 0;
+        for (int degree = 0; degree < 12; ++degree) {
+            degrees[degree] = scale.degrees[degree] != 0 ? 1 : 0;
+            size += degrees[degree];
+        }
+        const bool magic = scale.name.rfind("Magic", 0) == 0;
+        for (int root = 0; root < 12; ++root) {
+            SCOPED_TRACE(scale.name + " on " + noteNames[root]);
+            const NoteSpeller speller = NoteSpeller::ForKey(root, degrees);
+            std::set<char> letters;
+            for (int note = 0; note < 12; ++note) {
+                EXPECT_EQ(Sounds(speller.Name(note)), note) << speller.Name(note);
+                if (degrees[(note - root + 12) % 12] != 0) {
+                    letters.insert(speller.Name(note)[0]);
+                }
+            }
+            if (size == 7 && !magic) {
+                EXPECT_EQ(letters.size(), 7u) << ScaleText(root, degrees);
+            }
+        }
+    }
+}
+
+struct BoardCase
+{
+    const char* name;
+    int root;
+    std::array<int, 12> scale;
+    int overlayRoot;
+    std::array<int, 12> overlay;
+    NoteSpelling spelling;
+    std::vector<std::pair<int, std::string>> names; // note, expected name on the board
+};
+
+class SpelledBoard : public testing::TestWithParam<BoardCase>
+{
+};
+
+TEST_P(SpelledBoard, NamesNotesByTheLayerTheyBelongTo)
+{
+    const BoardCase& c = GetParam();
+    const int tunings[] = {7, 0, 5, 10, 2, 7};
+    CFretboard board(6, tunings);
+    board.SetRoot(c.root, LAYER_SCALE);
+    board.SetRoot(c.overlayRoot, LAYER_OVERLAY);
+    board.scaleDegrees = c.scale;
+    board.overlayDegrees = c.overlay;
+    const NoteSpeller speller = NoteSpeller::ForBoard(board, c.spelling);
+    for (const auto& [note, name] : c.names) {
+        EXPECT_EQ(speller.Name(note), name) << "note " << note;
+    }
+}
+
+const BoardCase boardCases[] = {
+    // F major with A# major laid over it: A# is in both and keeps F major's Bb; D# (only in the
+    // overlay) is spelled by the overlay's key as Eb.
+    {"OverlayOnlyNoteByOverlayKey",
+     8,
+     major,
+     1,
+     major,
+     NoteSpelling::Key,
+     {{1, "Bb"}, {6, "Eb"}, {0, "A"}}},
+    // E major over C major: G# only in the overlay is G# in E, C# too; C (scale) stays C.
+    {"SharpOverlayOnFlatlessScale",
+     3,
+     major,
+     7,
+     major,
+     NoteSpelling::Key,
+     {{11, "G#"}, {4, "C#"}, {3, "C"}}},
+    // A note in neither layer takes the scale's key: above F, G# is a minor third (Ab) and C# a
+    // minor sixth (Db).
+    {"OtherNotesInTheScaleKey",
+     8,
+     major,
+     0,
+     Degrees({}),
+     NoteSpelling::Key,
+     {{11, "Ab"}, {1, "Bb"}, {4, "Db"}}},
+    {"EmptyScaleUsesOverlayKey", 3, Degrees({}), 8, major, NoteSpelling::Key, {{1, "Bb"}}},
+    {"NothingTickedKeepsSharps",
+     8,
+     Degrees({}),
+     8,
+     Degrees({}),
+     NoteSpelling::Key,
+     {{1, "A#"}, {6, "D#"}}},
+    {"SharpsModeIgnoresTheKey", 8, major, 1, major, NoteSpelling::Sharps, {{1, "A#"}, {6, "D#"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, SpelledBoard, testing::ValuesIn(boardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
