@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFretboard.h"
+#include "DiagramOptions.h"
 #include "ScaleLibrary.h"
 #include "Settings.h"
 #include "SoundSchemeTable.h"
@@ -26,4 +27,5 @@ public:
     SoundSchemeTable soundSchemes; ///< sample paths of the loaded sound schemes
     bool printing = false;         ///< true for the whole of a print job or preview
     ViewLayout layout;             ///< the diagram's layout of its latest drawing
+    DiagramOptions diagram;        ///< how every picture of the neck is drawn
 };

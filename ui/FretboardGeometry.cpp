@@ -33,11 +33,19 @@ bool AllDotsInside(const ViewLayout& layout, int height, int stringCount)
     return layout.topY - half >= 0 && bottomY + half <= height;
 }
 
+// x of the middle of fret's cell in the right-handed picture.
+int RightHandedCenterX(const ViewLayout& layout, int fret)
+{
+    return layout.nutX - layout.fretSpacing / 2 + fret * layout.fretSpacing;
+}
+
 } // namespace
 
-ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount)
+ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount,
+                                           const DiagramOptions& options)
 {
-    const ViewLayout layout = CentredLayout(width, height, stringCount);
+    ViewLayout layout = CentredLayout(width, height, stringCount);
+    layout.options = options;
     if (AllDotsInside(layout, height, stringCount)) {
         return layout;
     }
@@ -50,19 +58,36 @@ ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCoun
             fitted.leftX += shift;
             fitted.rightX += shift;
             fitted.nutX += shift;
+            fitted.options = options;
             return fitted;
         }
     }
     return layout;
 }
 
-ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth)
+ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth,
+                                            const DiagramOptions& options)
 {
     ViewLayout layout;
+    layout.options = options;
     layout.leftX = dpiX;
     layout.topY = 2 * dpiY;
     layout.rightX = printableWidth - dpiX;
     return Spaced(layout);
+}
+
+int FretboardGeometry::MirrorX(const ViewLayout& layout, int x)
+{
+    return layout.options.leftHanded ? layout.leftX + layout.rightX - x : x;
+}
+
+QRect FretboardGeometry::MirrorBox(const ViewLayout& layout, const QRect& box)
+{
+    if (!layout.options.leftHanded) {
+        return box;
+    }
+    return QRect(QPoint(MirrorX(layout, box.right()), box.top()),
+                 QPoint(MirrorX(layout, box.left()), box.bottom()));
 }
 
 int FretboardGeometry::RowY(const ViewLayout& layout, int row)
@@ -70,37 +95,40 @@ int FretboardGeometry::RowY(const ViewLayout& layout, int row)
     return layout.topY + row * layout.stringSpacing;
 }
 
-int FretboardGeometry::FretLineX(const ViewLayout& layout, int line)
+int FretboardGeometry::FretLineX(const ViewLayout& layout, int line, int offset)
 {
-    return layout.nutX + line * layout.fretSpacing;
+    return MirrorX(layout, layout.nutX + line * layout.fretSpacing + offset);
 }
 
 int FretboardGeometry::DotCenterX(const ViewLayout& layout, int fret)
 {
-    return layout.nutX - layout.fretSpacing / 2 + fret * layout.fretSpacing;
+    return DotBox(layout, 0, fret).left() + layout.dotDiameter / 2;
 }
 
 QRect FretboardGeometry::DotBox(const ViewLayout& layout, int row, int fret)
 {
-    const int cx = DotCenterX(layout, fret);
+    const int cx = RightHandedCenterX(layout, fret);
     const int cy = RowY(layout, row);
     const int half = layout.dotDiameter / 2;
-    return QRect(QPoint(cx - half, cy - half), QPoint(cx + half - 1, cy + half - 1));
+    return MirrorBox(layout,
+                     QRect(QPoint(cx - half, cy - half), QPoint(cx + half - 1, cy + half - 1)));
 }
 
 QRect FretboardGeometry::MarkerBox(const ViewLayout& layout, int fret, double row)
 {
-    const int cx = DotCenterX(layout, fret);
+    const int cx = RightHandedCenterX(layout, fret);
     const double cy = layout.topY + layout.stringSpacing * row;
     const int half = layout.markerDiameter / 2;
     const int top = static_cast<int>(cy - half);
     const int bottom = static_cast<int>(cy + half);
-    return QRect(QPoint(cx - half, top), QPoint(cx + half - 1, bottom - 1));
+    return MirrorBox(layout, QRect(QPoint(cx - half, top), QPoint(cx + half - 1, bottom - 1)));
 }
 
 std::optional<FretCell> FretboardGeometry::CellAt(const ViewLayout& layout, int stringCount, int x,
                                                   int y)
 {
+    // The band is symmetric, so a mirrored point is checked and mapped as the right hand's.
+    x = MirrorX(layout, x);
     const int halfDot = layout.dotDiameter / 2;
     if (x <= layout.leftX || x >= layout.rightX) {
         return std::nullopt;

@@ -3,11 +3,13 @@
 #include "AppState.h"
 #include "DotStamp.h"
 #include "FretboardGeometry.h"
+#include "NoteSpeller.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStaticText>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -24,23 +26,30 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text)
     painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
+// The two-character label of layer's root, spelled as the options say.
+QString RootLabel(const CFretboard& board, int layer, NoteSpelling spelling)
+{
+    return QString::fromStdString(
+        NoteSpeller::ForLayer(board, layer, spelling).Label(board.GetRoot(layer)));
+}
+
 void DrawCaptions(QPainter& painter, const AppState& state, const ViewLayout& layout,
                   int textHeight)
 {
     const CFretboard& board = *state.fretboard;
+    const NoteSpelling spelling = layout.options.spelling;
     if (const ScaleRecord* scale = state.scaleLibrary.Record(state.currentScale)) {
-        const QString text = QStringLiteral("Scale Name: %1 %2")
-                                 .arg(QString::fromLatin1(noteNames[board.GetRoot(LAYER_SCALE)]),
-                                      QString::fromStdString(scale->name));
+        const QString text =
+            QStringLiteral("Scale Name: %1 %2")
+                .arg(RootLabel(board, LAYER_SCALE, spelling), QString::fromStdString(scale->name));
         DrawTextAt(painter, layout.leftX, layout.topY / 2, text);
     }
     if (const ScaleRecord* overlay = state.scaleLibrary.Record(state.overlayScale)) {
         const QString format = board.GetOverlayMode() == OVERLAY_ALL
                                    ? QStringLiteral("Overlay: %1 %2 showing all notes")
                                    : QStringLiteral("Overlay: %1 %2 showing common notes");
-        const QString text =
-            format.arg(QString::fromLatin1(noteNames[board.GetRoot(LAYER_OVERLAY)]),
-                       QString::fromStdString(overlay->name));
+        const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, spelling),
+                                        QString::fromStdString(overlay->name));
         const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
     }
@@ -50,36 +59,56 @@ void DrawNeck(QPainter& painter, const AppState& state, const ViewLayout& layout
               int textHeight)
 {
     const CFretboard& board = *state.fretboard;
+    const DiagramOptions& options = layout.options;
     const int n = state.settings.stringCount;
-    const bool banjo = state.settings.instrument == 4;
-    const bool shortString = banjo && n == 5;
+    const bool shortString = state.settings.instrument == 4 && n == 5;
+    // The five-string banjo's short string is string 0; the lines left of its fifth fret leave
+    // out its row, which is the bottom one unless the low string is on top.
+    const int shortRow = shortString ? options.RowOfString(0, n) : -1;
+    const int topY = FretboardGeometry::RowY(layout, 0);
     const int bottomY = FretboardGeometry::RowY(layout, n - 1);
-    const int aboveShortY = FretboardGeometry::RowY(layout, n - 2);
+    const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
+    const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
+    const int farEndX = FretboardGeometry::MirrorX(layout, layout.rightX);
+    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling);
 
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
-        const int startX =
-            banjo && row == 4 ? FretboardGeometry::FretLineX(layout, 4) : layout.leftX;
-        painter.drawLine(startX, y, layout.rightX, y);
+        if (row == shortRow) {
+            const int startX = FretboardGeometry::FretLineX(layout, 4);
+            painter.drawLine(std::min(startX, farEndX), y, std::max(startX, farEndX), y);
+        } else {
+            painter.drawLine(layout.leftX, y, layout.rightX, y);
+        }
         if (printer) {
-            if (const CFretString* string = board.GetString(n - 1 - row)) {
-                DrawTextAt(painter, layout.leftX - 2 * textHeight, y - textHeight / 2,
-                           QString::fromLatin1(noteNames[string->GetTuning()]));
+            if (const CFretString* string = board.GetString(options.StringOfRow(row, n))) {
+                const QString name = QString::fromStdString(names.Label(string->GetTuning()));
+                // Beside the open strings: left of the neck, or right of a mirrored one.
+                int x = layout.leftX - 2 * textHeight;
+                if (options.leftHanded) {
+                    x = FretboardGeometry::MirrorX(
+                        layout, x + painter.fontMetrics().horizontalAdvance(name) - 1);
+                }
+                DrawTextAt(painter, x, y - textHeight / 2, name);
             }
         }
     }
     for (int line = 0; line <= 12; ++line) {
         const int x = FretboardGeometry::FretLineX(layout, line);
-        painter.drawLine(x, layout.topY, x, shortString && line <= 4 ? aboveShortY : bottomY);
+        const bool beforeShort = shortString && line <= 4;
+        painter.drawLine(x, beforeShort ? longTopY : topY, x, beforeShort ? longBottomY : bottomY);
     }
-    const int nutX = FretboardGeometry::FretLineX(layout, 0) - 2;
-    painter.drawLine(nutX, layout.topY, nutX, shortString ? aboveShortY : bottomY);
+    const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
+    painter.drawLine(nutX, longTopY, nutX, longBottomY);
     if (shortString) {
-        const int shortNutX = FretboardGeometry::FretLineX(layout, 5) - 2;
-        painter.drawLine(shortNutX, aboveShortY, shortNutX, bottomY);
+        const int shortNutX = FretboardGeometry::FretLineX(layout, 5, -2);
+        const int besideY = FretboardGeometry::RowY(layout, shortRow == 0 ? 1 : n - 2);
+        const int shortY = FretboardGeometry::RowY(layout, shortRow);
+        painter.drawLine(shortNutX, std::min(besideY, shortY), shortNutX,
+                         std::max(besideY, shortY));
     }
-    const int endX = FretboardGeometry::FretLineX(layout, 12) + 2;
-    painter.drawLine(endX, layout.topY, endX, bottomY);
+    const int endX = FretboardGeometry::FretLineX(layout, 12, 2);
+    painter.drawLine(endX, topY, endX, bottomY);
 }
 
 void DrawMarkers(QPainter& painter, const AppState& state, const ViewLayout& layout)
@@ -102,29 +131,38 @@ void DrawMarkers(QPainter& painter, const AppState& state, const ViewLayout& lay
 void DrawDots(QPainter& painter, const AppState& state, const ViewLayout& layout, int textHeight,
               int charWidth)
 {
+    const CFretboard& board = *state.fretboard;
+    const Settings& settings = state.settings;
+    // Note names spelled by key vary in length, so each is centred on its dot; degree labels
+    // and sharp names keep the two-character placement.
+    const bool centredNames = layout.options.spelling == NoteSpelling::Key;
+    const NoteSpeller names = NoteSpeller::ForBoard(board, layout.options.spelling);
     // Each label is laid out once per drawing and then only placed; a neck repeats them often.
     std::array<QStaticText, 12> degreeTexts;
     std::array<QStaticText, 12> noteTexts;
-    auto labelText = [&](std::array<QStaticText, 12>& cache,
-                         const std::array<const char*, 12>& names, int index) -> QStaticText& {
-        QStaticText& text = cache[index];
+    std::array<int, 12> noteOffsets{};
+    auto prepared = [&painter](QStaticText& text, const QString& label) -> QStaticText& {
         if (text.text().isEmpty()) {
-            text.setText(QString::fromLatin1(names[index], 2));
+            text.setText(label);
             text.setTextFormat(Qt::PlainText);
             text.prepare(painter.transform(), painter.font());
         }
         return text;
     };
+    for (int note = 0; note < 12; ++note) {
+        noteOffsets[note] = centredNames ? painter.fontMetrics().horizontalAdvance(
+                                               QString::fromStdString(names.Name(note))) /
+                                               2
+                                         : charWidth / 2;
+    }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const CFretboard& board = *state.fretboard;
-    const Settings& settings = state.settings;
     const int n = settings.stringCount;
     const bool colour = settings.suppressColor == 0;
     const QPen pen = painter.pen();
     DotStamp stamp(painter);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
-        const int row = n - 1 - s;
+        const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
         for (int fret = 0; fret <= board.GetFretCount(s); ++fret) {
             const int value = board.Classify(s, fret);
@@ -144,14 +182,19 @@ void DrawDots(QPainter& painter, const AppState& state, const ViewLayout& layout
             }
             stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), fill);
             const QStaticText* label = nullptr;
+            int offset = charWidth / 2;
             if (settings.viewDegrees) {
-                label = &labelText(degreeTexts, degreeNames, string->DegreeAt(fret));
+                const int degree = string->DegreeAt(fret);
+                label = &prepared(degreeTexts[degree], QString::fromLatin1(degreeNames[degree], 2));
             } else if (settings.viewNotes) {
-                label = &labelText(noteTexts, noteNames, string->NoteAt(fret));
+                const int note = string->NoteAt(fret);
+                const std::string text = centredNames ? names.Name(note) : names.Label(note);
+                label = &prepared(noteTexts[note], QString::fromStdString(text));
+                offset = noteOffsets[note];
             }
             if (label != nullptr) {
                 // A static text is placed by its top-left corner, as the labels are.
-                painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - charWidth / 2,
+                painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - offset,
                                        y - textHeight / 2, *label);
                 // Text on a PDF or printer leaves a pen of its own behind; the next outline must
                 // keep the diagram's.
@@ -175,9 +218,10 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const AppState& state,
 {
     const int n = state.settings.stringCount;
     const ViewLayout layout =
-        target.printer
-            ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY, target.printableWidth)
-            : FretboardGeometry::ScreenLayout(target.size.width(), target.size.height(), n);
+        target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
+                                                          target.printableWidth, state.diagram)
+                       : FretboardGeometry::ScreenLayout(target.size.width(), target.size.height(),
+                                                         n, state.diagram);
 
     painter.save();
     if (target.fillBackground) {

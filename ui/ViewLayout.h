@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagramOptions.h"
+
 // Where the diagram was last drawn, in device pixels; the click handler maps points with it.
 struct ViewLayout
 {
@@ -8,7 +10,8 @@ struct ViewLayout
     int rightX = 630;       ///< x where the string lines end
     int fretSpacing = 28;   ///< distance between fret lines
     int stringSpacing = 30; ///< distance between string lines
-    int nutX = 265;         ///< x of the nut (fret line 0)
+    int nutX = 265;         ///< x of the nut (fret line 0) before any mirroring
     int dotDiameter = 15;   ///< diameter of a note dot
     int markerDiameter = 5; ///< diameter of a fret marker
+    DiagramOptions options; ///< the picture's orientation and spelling
 };

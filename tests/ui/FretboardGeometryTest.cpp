@@ -16,6 +16,9 @@ private slots:
     void shortWideViewsKeepEveryDot();
     void clicks_data();
     void clicks();
+    void mirroredAgainstRightHanded_data();
+    void mirroredAgainstRightHanded();
+    void rowsOfStrings();
 };
 
 void FretboardGeometryTest::layouts_data()
@@ -137,6 +140,77 @@ void FretboardGeometryTest::clicks()
     } else {
         QVERIFY(cell.has_value());
         QCOMPARE(*cell, (FretCell{row, fret}));
+    }
+}
+
+void FretboardGeometryTest::mirroredAgainstRightHanded_data()
+{
+    QTest::addColumn<ViewLayout>("right");
+    QTest::addColumn<ViewLayout>("left");
+
+    const DiagramOptions lefty{.leftHanded = true};
+    const DiagramOptions leftyOnTop{.leftHanded = true, .lowStringOnTop = true};
+    QTest::newRow("screen 640x480") << FretboardGeometry::ScreenLayout(640, 480, 6)
+                                    << FretboardGeometry::ScreenLayout(640, 480, 6, lefty);
+    QTest::newRow("screen 701x400, odd span")
+        << FretboardGeometry::ScreenLayout(701, 400, 7)
+        << FretboardGeometry::ScreenLayout(701, 400, 7, leftyOnTop);
+    QTest::newRow("printer 600 dpi") << FretboardGeometry::PrinterLayout(600, 600, 4800)
+                                     << FretboardGeometry::PrinterLayout(600, 600, 4800, lefty);
+}
+
+// Pixel column x of the right-handed picture is column leftX + rightX - x of the left-handed one:
+// lines, dots and markers land there, and a click there selects the same cell.
+void FretboardGeometryTest::mirroredAgainstRightHanded()
+{
+    QFETCH(ViewLayout, right);
+    QFETCH(ViewLayout, left);
+    const int span = right.leftX + right.rightX;
+    auto mirrored = [span](const QRect& box) {
+        return QRect(QPoint(span - box.right(), box.top()),
+                     QPoint(span - box.left(), box.bottom()));
+    };
+    QCOMPARE(left.nutX, right.nutX);
+    QCOMPARE(FretboardGeometry::FretLineX(left, 0), span - right.nutX);
+    for (int line = 0; line <= 13; ++line) {
+        for (int offset : {-2, 0, 2}) {
+            QCOMPARE(FretboardGeometry::FretLineX(left, line, offset),
+                     span - FretboardGeometry::FretLineX(right, line, offset));
+        }
+    }
+    for (int fret = 0; fret <= 13; ++fret) {
+        const QRect box = FretboardGeometry::DotBox(right, 2, fret);
+        QCOMPARE(FretboardGeometry::DotBox(left, 2, fret), mirrored(box));
+        // The centre keeps its place within the box, so a label sits on its dot as before.
+        QCOMPARE(FretboardGeometry::DotCenterX(left, fret) -
+                     FretboardGeometry::DotBox(left, 2, fret).left(),
+                 FretboardGeometry::DotCenterX(right, fret) - box.left());
+        QCOMPARE(FretboardGeometry::MarkerBox(left, fret, 2.5),
+                 mirrored(FretboardGeometry::MarkerBox(right, fret, 2.5)));
+    }
+    for (int y = right.topY - right.dotDiameter; y < right.topY + 7 * right.stringSpacing;
+         y += right.stringSpacing / 3) {
+        for (int x = right.leftX - 1; x <= right.rightX + 1; ++x) {
+            QCOMPARE(FretboardGeometry::CellAt(left, 6, span - x, y),
+                     FretboardGeometry::CellAt(right, 6, x, y));
+        }
+    }
+    // The open string's cell is now at the right: a click just left of the right edge.
+    QCOMPARE(FretboardGeometry::CellAt(left, 6, left.rightX - 1, left.topY),
+             (std::optional<FretCell>(FretCell{0, 0})));
+}
+
+void FretboardGeometryTest::rowsOfStrings()
+{
+    const DiagramOptions usual;
+    const DiagramOptions onTop{.lowStringOnTop = true};
+    for (int count : {4, 5, 6, 7}) {
+        for (int string = 0; string < count; ++string) {
+            QCOMPARE(usual.RowOfString(string, count), count - 1 - string);
+            QCOMPARE(onTop.RowOfString(string, count), string);
+            QCOMPARE(usual.StringOfRow(usual.RowOfString(string, count), count), string);
+            QCOMPARE(onTop.StringOfRow(onTop.RowOfString(string, count), count), string);
+        }
     }
 }
 

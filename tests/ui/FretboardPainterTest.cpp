@@ -79,6 +79,53 @@ QSet<QByteArray> PdfLineWidths(const QByteArray& pdf)
     return widths;
 }
 
+// True when two colours differ by at most 8 in every channel.
+bool Near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= 8 && qAbs(qGreen(a) - qGreen(b)) <= 8 &&
+           qAbs(qBlue(a) - qBlue(b)) <= 8;
+}
+
+// The neck as the painter draws it for target, without a window.
+QImage Paint(const AppState& state, const PaintTarget& target)
+{
+    QImage image(target.size, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    FretboardPainter::Paint(painter, state, target);
+    return image;
+}
+
+// A state showing instrument with stringCount strings in standard tuning, G major on G with the
+// minor pentatonic of E laid over it, a placed pattern note, unlabelled dots.
+std::unique_ptr<AppState> NeckState(int instrument, int stringCount)
+{
+    auto state = std::make_unique<AppState>();
+    state->settings.instrument = instrument;
+    state->settings.stringCount = stringCount;
+    state->settings.viewDegrees = 0;
+    state->settings.viewNotes = 0;
+    const int tunings[] = {10, 5, 10, 2, 5, 7};
+    const int guitar[] = {7, 0, 5, 10, 2, 7};
+    state->fretboard =
+        std::make_unique<CFretboard>(stringCount, instrument == 4 ? tunings : guitar);
+    if (instrument == 4 && stringCount == 5) {
+        state->fretboard->SetStartFret(0, 5);
+    }
+    CFretboard& board = *state->fretboard;
+    board.SetRoot(10, LAYER_SCALE);
+    board.SetRoot(7, LAYER_OVERLAY);
+    for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+        board.ToggleDegree(degree, LAYER_SCALE);
+    }
+    for (int degree : {0, 3, 5, 7, 10}) {
+        board.ToggleDegree(degree, LAYER_OVERLAY);
+    }
+    board.placement = std::make_unique<PositionList>();
+    board.placement->Add(1, 2);
+    return state;
+}
+
 } // namespace
 
 class FretboardPainterTest : public QObject
@@ -92,6 +139,11 @@ private slots:
     void viewClickInExampleWindow();
     void printerLayoutAndCaption();
     void printToPdf();
+    void mirroredNeck_data();
+    void mirroredNeck();
+    void lowStringOnTop_data();
+    void lowStringOnTop();
+    void labelsReadableAndCentred();
 };
 
 void FretboardPainterTest::dotColours_data()
@@ -271,6 +323,132 @@ void FretboardPainterTest::printToPdf()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(state.settings.viewDegrees, 1);
     QCOMPARE(PdfLineWidths(file.readAll()), QSet<QByteArray>{"1"});
+}
+
+void FretboardPainterTest::mirroredNeck_data()
+{
+    QTest::addColumn<int>("instrument");
+    QTest::addColumn<int>("strings");
+    QTest::addColumn<bool>("lowStringOnTop");
+    QTest::addColumn<bool>("printer");
+
+    QTest::newRow("guitar on screen") << 1 << 6 << false << false;
+    QTest::newRow("five-string banjo on screen") << 4 << 5 << false << false;
+    QTest::newRow("banjo with its short string on top") << 4 << 5 << true << false;
+    QTest::newRow("guitar on a 300 dpi page") << 1 << 6 << false << true;
+    QTest::newRow("banjo on a 300 dpi page, short string on top") << 4 << 5 << true << true;
+}
+
+// Without labels the left-handed neck is the right-handed one mirrored pixel for pixel across
+// the strings' span, dots, markers, nut and the banjo's short string included (the smoothed rims
+// of the dots may round a few steps apart).
+void FretboardPainterTest::mirroredNeck()
+{
+    QFETCH(int, instrument);
+    QFETCH(int, strings);
+    QFETCH(bool, lowStringOnTop);
+    QFETCH(bool, printer);
+    const PaintTarget target =
+        printer ? PaintTarget::Printer(300, 300, 2480, 1400) : PaintTarget::Screen(QSize(700, 420));
+    std::unique_ptr<AppState> state = NeckState(instrument, strings);
+    state->diagram.lowStringOnTop = lowStringOnTop;
+    const QImage right = Paint(*state, target);
+    state->diagram.leftHanded = true;
+    const QImage left = Paint(*state, target);
+
+    const ViewLayout neck = printer ? FretboardGeometry::PrinterLayout(300, 300, 2480)
+                                    : FretboardGeometry::ScreenLayout(700, 420, strings);
+    const int span = neck.leftX + neck.rightX;
+    const int top = neck.topY - neck.dotDiameter;
+    const int bottom = FretboardGeometry::RowY(neck, strings - 1) + neck.dotDiameter;
+    int differing = 0;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = neck.leftX; x <= neck.rightX; ++x) {
+            differing += Near(left.pixel(x, y), right.pixel(span - x, y)) ? 0 : 1;
+        }
+    }
+    QCOMPARE(differing, 0);
+    QVERIFY(left != right);
+}
+
+void FretboardPainterTest::lowStringOnTop_data()
+{
+    QTest::addColumn<bool>("leftHanded");
+    QTest::newRow("right-handed") << false;
+    QTest::newRow("left-handed") << true;
+}
+
+// The five-string banjo upside down: its short string is the top line, starting at fret line 4,
+// with the fret lines left of it and the nut stopping one row below it.
+void FretboardPainterTest::lowStringOnTop()
+{
+    QFETCH(bool, leftHanded);
+    std::unique_ptr<AppState> state = NeckState(4, 5);
+    state->settings.dotMarkers = 0;
+    state->diagram = DiagramOptions{.leftHanded = leftHanded, .lowStringOnTop = true};
+    const QImage image = Paint(*state, PaintTarget::Screen(QSize(640, 480)));
+    const ViewLayout layout =
+        FretboardGeometry::ScreenLayout(640, 480, 5, DiagramOptions{.leftHanded = leftHanded});
+    auto at = [&image](int x, int y) { return image.pixel(x, y); };
+    const int topY = FretboardGeometry::RowY(layout, 0);
+    const int between = (topY + FretboardGeometry::RowY(layout, 1)) / 2;
+    const int inward = leftHanded ? -2 : 2; // towards the higher frets
+
+    QCOMPARE(at(FretboardGeometry::MirrorX(layout, layout.leftX + 2), topY), kWhite);
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 4) + inward, topY), kBlack);
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 2), between), kWhite);
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 0, -2), between), kWhite);
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 6), between), kBlack);
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 5, -2), between), kBlack);
+    // The nut runs on below, down to the bottom line, the highest D string.
+    const int lowerBetween =
+        (FretboardGeometry::RowY(layout, 3) + FretboardGeometry::RowY(layout, 4)) / 2;
+    QCOMPARE(at(FretboardGeometry::FretLineX(layout, 0, -2), lowerBetween), kBlack);
+    // Dots: none left of fret 5 on the short string; its fret 5 is a G, the root. The open G
+    // string (string 2) is in the middle row either way; the bottom row is string 4 (D).
+    for (int fret = 0; fret < 5; ++fret) {
+        QCOMPARE(CentreColour(image, layout, 0, fret), kWhite);
+    }
+    QCOMPARE(DotColour(image, layout, 0, 5), kBlue);
+    QCOMPARE(DotColour(image, layout, 4, 0), kWhite);
+    QCOMPARE(DotColour(image, layout, 1, 2), kGreen); // the pattern note on string 1
+}
+
+// Note names spelled by key are centred on their dots and read left to right on a mirrored neck;
+// the picture shows them, not mirrored glyphs.
+void FretboardPainterTest::labelsReadableAndCentred()
+{
+    std::unique_ptr<AppState> state = NeckState(1, 6);
+    state->settings.viewNotes = 1;
+    state->settings.dotMarkers = 0;
+    state->fretboard->placement.reset();
+    const PaintTarget target = PaintTarget::Screen(QSize(640, 480));
+    state->diagram = DiagramOptions{.spelling = NoteSpelling::Key};
+    const QImage right = Paint(*state, target);
+    state->diagram.leftHanded = true;
+    const QImage left = Paint(*state, target);
+    const ViewLayout rightLayout = FretboardGeometry::ScreenLayout(640, 480, 6);
+    const ViewLayout leftLayout =
+        FretboardGeometry::ScreenLayout(640, 480, 6, DiagramOptions{.leftHanded = true});
+    // The label of a dot is the same picture on either hand: the F# at the open high E's second
+    // fret, in the top row.
+    const QRect box = FretboardGeometry::DotBox(rightLayout, 0, 2);
+    const QRect mirroredBox = FretboardGeometry::DotBox(leftLayout, 0, 2);
+    QCOMPARE(left.copy(mirroredBox), right.copy(box));
+    // Centred: the ink of a one-letter name (the G at fret 3) is as far from both box edges.
+    const QRect gBox = FretboardGeometry::DotBox(rightLayout, 0, 3);
+    int first = -1;
+    int last = -1;
+    for (int x = gBox.left() + 2; x < gBox.right() - 1; ++x) {
+        for (int y = gBox.top() + 2; y < gBox.bottom() - 1; ++y) {
+            if (qGray(right.pixel(x, y)) < 100) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+    }
+    QVERIFY(first > 0);
+    QVERIFY(qAbs((first - gBox.left()) - (gBox.right() - last)) <= 2);
 }
 
 QTEST_MAIN(FretboardPainterTest)

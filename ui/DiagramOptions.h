@@ -1,0 +1,22 @@
+#pragma once
+
+#include "NoteSpeller.h"
+
+// How every picture of the neck is drawn: the view, the printed page, the exported files and the
+// pattern setup board. All off is the picture as it has always been.
+struct DiagramOptions
+{
+    bool leftHanded = false;     ///< mirrored: the nut and open strings at the right
+    bool lowStringOnTop = false; ///< string 0 (the lowest, or a banjo's short one) is the top row
+    NoteSpelling spelling = NoteSpelling::Sharps; ///< how note labels are spelled
+
+    /// Row 0..count-1 (0 = top line) that shows string 0..count-1 of count strings.
+    int RowOfString(int string, int count) const
+    {
+        return lowStringOnTop ? string : count - 1 - string;
+    }
+    /// String 0..count-1 shown in row 0..count-1 (0 = top line) of count strings.
+    int StringOfRow(int row, int count) const { return RowOfString(row, count); }
+
+    bool operator==(const DiagramOptions&) const = default;
+};
