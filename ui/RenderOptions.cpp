@@ -198,6 +198,20 @@ bool SetLabels(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetSpelling(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string spelling = Lower(value);
+    if (spelling == "sharps")
+        o.diagram.spelling = NoteSpelling::Sharps;
+    else if (spelling == "key")
+        o.diagram.spelling = NoteSpelling::Key;
+    else {
+        error = "unknown spelling " + Quoted(value) + ": use sharps or key";
+        return false;
+    }
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -232,6 +246,11 @@ const RenderOptions::Option optionTable[] = {
     {"--common", false, [](Value, RenderOptions& o, Error) { return o.common = true; }},
     {"--no-color", false, [](Value, RenderOptions& o, Error) { return o.noColor = true; }},
     {"--no-markers", false, [](Value, RenderOptions& o, Error) { return o.noMarkers = true; }},
+    {"--left-handed", false,
+     [](Value, RenderOptions& o, Error) { return o.diagram.leftHanded = true; }},
+    {"--low-string-on-top", false,
+     [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
+    {"--spelling", true, SetSpelling},
 };
 
 } // namespace
@@ -379,6 +398,10 @@ std::string RenderOptions::HelpText()
            "  --labels KIND         degrees, notes or none (default degrees)\n"
            "  --no-color            every dot white\n"
            "  --no-markers          no fret position markers\n"
+           "  --left-handed         the neck mirrored: nut and open strings at the right\n"
+           "  --low-string-on-top   the lowest string (a banjo's short string) as the top line\n"
+           "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
+           "                        the scale's key spells them (key: Bb in F major)\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

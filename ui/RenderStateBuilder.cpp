@@ -85,6 +85,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, AppState& state, st
     settings.viewNotes = options.labels == RenderOptions::Labels::Notes ? 1 : 0;
     settings.dotMarkers = options.noMarkers ? 0 : 1;
     state.settings = settings;
+    state.diagram = options.diagram;
 
     state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
     if (settings.instrument == 4 && settings.stringCount == 5)
