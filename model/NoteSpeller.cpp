@@ -92,6 +92,22 @@ int AccidentalCount(int root, int rootLetter, const std::array<int, 12>& degrees
     return count;
 }
 
+// True when speller, spelling the key of root, writes the degrees' notes with more flats than
+// sharps.
+bool SpelledFlat(const NoteSpeller& speller, int root, const std::array<int, 12>& degrees)
+{
+    int flats = 0;
+    int sharps = 0;
+    for (int degree = 0; degree < 12; ++degree) {
+        if (degrees[degree] != 0) {
+            const std::string& name = speller.Name(root + degree);
+            flats += name.find('b', 1) != std::string::npos ? 1 : 0;
+            sharps += name.find_first_of("#x", 1) != std::string::npos ? 1 : 0;
+        }
+    }
+    return flats > sharps;
+}
+
 } // namespace
 
 NoteSpeller::NoteSpeller()
@@ -144,15 +160,23 @@ NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling
     }
     const NoteSpeller scale = ForLayer(board, LAYER_SCALE, spelling);
     const NoteSpeller overlay = ForLayer(board, LAYER_OVERLAY, spelling);
-    const bool scaleSet = AnyDegree(board.scaleDegrees);
     const int root = Wrap(board.GetRoot(LAYER_SCALE));
     const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
+    // A note of neither scale (an open string, say) has no degree to name it by: it keeps its
+    // letter on a white key, and a black key leans the way the scale (else the overlay) does.
+    const bool flat = AnyDegree(board.scaleDegrees)
+                          ? SpelledFlat(scale, root, board.scaleDegrees)
+                          : SpelledFlat(overlay, overlayRoot, board.overlayDegrees);
     NoteSpeller speller;
     for (int note = 0; note < 12; ++note) {
-        const bool inScale = board.scaleDegrees[Wrap(note - root)] != 0;
-        const bool inOverlay = board.overlayDegrees[Wrap(note - overlayRoot)] != 0;
-        const bool byOverlay = !inScale && (inOverlay || !scaleSet);
-        speller.m_names[note] = byOverlay ? overlay.m_names[note] : scale.m_names[note];
+        if (board.scaleDegrees[Wrap(note - root)] != 0) {
+            speller.m_names[note] = scale.m_names[note];
+        } else if (board.overlayDegrees[Wrap(note - overlayRoot)] != 0) {
+            speller.m_names[note] = overlay.m_names[note];
+        } else {
+            const int letter = LetterOf(note, flat);
+            speller.m_names[note] = NameOf(letter, Alteration(letter, note));
+        }
     }
     return speller;
 }

@@ -30,8 +30,9 @@ public:
     /// NoteSpelling::Sharps or another layer.
     static NoteSpeller ForLayer(const CFretboard& board, int layer, NoteSpelling spelling);
     /// The names the board's notes are shown with: a note of the scale as the scale's key spells
-    /// it, a note only in the overlay as the overlay's key spells it, any other note in the
-    /// scale's key (the overlay's when the scale is empty); sharp names for NoteSpelling::Sharps.
+    /// it, a note only in the overlay as the overlay's key spells it; any other note by its
+    /// letter, or flat on a black key when the scale (else the overlay) is spelled with more
+    /// flats than sharps, else sharp. Sharp names for NoteSpelling::Sharps.
     static NoteSpeller ForBoard(const CFretboard& board, NoteSpelling spelling);
 
     /// Name of note 0..11 counted from A: a letter A..G and at most two accidentals, "#", "x"
