@@ -5,7 +5,7 @@
 
 std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
                           const std::optional<std::string>& scaleName,
-                          const std::optional<std::string>& overlayName)
+                          const std::optional<std::string>& overlayName, NoteSpelling spelling)
 {
     for (int i = 0; i < 12; ++i) {
         state.inRun[static_cast<std::size_t>(i)] = false;
@@ -30,15 +30,17 @@ std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
         }
     }
 
+    const NoteSpeller names = NoteSpeller::ForBoard(board, spelling);
     std::string text;
     if (scaleName) {
-        text += noteNames[static_cast<std::size_t>(root)];
+        text += NoteSpeller::ForLayer(board, LAYER_SCALE, spelling).Label(root);
         text += ' ';
         text += *scaleName;
     }
     if (overlayName) {
         text += " and ";
-        text += noteNames[static_cast<std::size_t>(board.GetRoot(LAYER_OVERLAY) % 12)];
+        text += NoteSpeller::ForLayer(board, LAYER_OVERLAY, spelling)
+                    .Label(board.GetRoot(LAYER_OVERLAY));
         text += ' ';
         text += *overlayName;
         text += allNotes ? " playinging all notes" : " playing common notes";
@@ -48,7 +50,7 @@ std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
         const int note = (root + i) % 12;
         if (state.noteListed[static_cast<std::size_t>(note)]) {
             text += ' ';
-            text += noteNames[static_cast<std::size_t>(note)];
+            text += names.Label(note);
         }
     }
     text += "\r\nDegrees:";

@@ -2,6 +2,8 @@
 
 #include "PlayerState.h"
 
+#include <NoteSpeller.h>
+
 #include <optional>
 #include <string>
 
@@ -10,7 +12,9 @@ class CFretboard;
 /// Works out the notes the scale player plays (state.inRun, by degree above the root) and lists
 /// (state.noteListed, by note from A) from the board's scale, overlay and overlay mode, and
 /// returns the player's three text lines joined by CR LF. scaleName is empty-handed when no
-/// scale is chosen, overlayName when no overlay scale is chosen.
+/// scale is chosen, overlayName when no overlay scale is chosen. Note names are spelled as
+/// spelling says, each root by its own scale's key.
 std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
                           const std::optional<std::string>& scaleName,
-                          const std::optional<std::string>& overlayName);
+                          const std::optional<std::string>& overlayName,
+                          NoteSpelling spelling = NoteSpelling::Sharps);

@@ -1,10 +1,9 @@
 #include "TunerText.h"
 
-#include <Notes.h>
-
 #include <array>
 
-std::string TunerSettingsText(int instrument, int stringCount, const std::vector<int>& openNotes)
+std::string TunerSettingsText(int instrument, int stringCount, const std::vector<int>& openNotes,
+                              const NoteSpeller& names)
 {
     static constexpr std::array<const char*, 4> instrumentNames = {"Guitar", "Bass", "Mandolin",
                                                                    "Banjo"};
@@ -16,7 +15,7 @@ std::string TunerSettingsText(int instrument, int stringCount, const std::vector
     }
     text += "\r\nTuning (low to high): ";
     for (int note : openNotes) {
-        text += noteNames[static_cast<std::size_t>(((note % 12) + 12) % 12)];
+        text += names.Label(note);
         text += ' ';
     }
     return text;

@@ -145,7 +145,7 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     if (m_state.fretboard) {
         const std::string text =
             BuildScaleRun(m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
-                          ScaleName(m_state, m_state.overlayScale));
+                          ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling);
         m_text->setPlainText(
             QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }

@@ -111,14 +111,16 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     // Opening: no scheme selected, the settings text, the schemes.
     m_schemeBox->setCurrentIndex(m_scheme);
     std::vector<int> openNotes;
+    NoteSpeller names;
     if (const CFretboard* board = m_state.fretboard.get()) {
         for (int i = 0; i < board->GetStringCount(); ++i) {
             openNotes.push_back(board->GetOpenNote(i));
         }
+        names = NoteSpeller::ForBoard(*board, m_state.diagram.spelling);
     }
     text->setPlainText(
-        QString::fromStdString(
-            TunerSettingsText(m_state.settings.instrument, m_state.settings.stringCount, openNotes))
+        QString::fromStdString(TunerSettingsText(m_state.settings.instrument,
+                                                 m_state.settings.stringCount, openNotes, names))
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     for (const std::string& name : LoadSoundSchemes(m_state.soundSchemes)) {
         m_schemeBox->addItem(QString::fromStdString(name));

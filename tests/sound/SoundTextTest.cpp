@@ -87,6 +87,18 @@ TEST_F(ScaleRunTextTest, OverlayChoosesCommonOrAllNotes)
     EXPECT_TRUE(state.inRun[10]);
 }
 
+TEST_F(ScaleRunTextTest, SpelledByKeyEachRootByItsOwnScale)
+{
+    Scale(1, {0, 2, 4, 5, 7, 9, 11});          // A# major, named Bb
+    Scale(6, {0, 3, 5, 7, 10}, LAYER_OVERLAY); // D# minor pentatonic: Eb Gb Ab Bb Db
+    const std::string text = BuildScaleRun(state, board, std::string("Major"),
+                                           std::string("Minor Pentatonic"), NoteSpelling::Key);
+    EXPECT_EQ(Line(text, 0), "Bb Major and Eb Minor Pentatonic playinging all notes");
+    // Db, Gb and Ab lie only in the overlay and keep its flats; the rest is Bb major.
+    EXPECT_EQ(Line(text, 1), "Notes: Bb C  Db D  Eb F  Gb G  Ab A ");
+    EXPECT_EQ(Line(text, 2), "Degrees: 1  2  -3 3  4  5  -6 6  -7 7 ");
+}
+
 TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
 {
     struct Row
@@ -117,6 +129,21 @@ TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
         EXPECT_EQ(TunerSettingsText(row.instrument, static_cast<int>(row.notes.size()), row.notes),
                   row.text);
     }
+}
+
+TEST(TunerTextTest, TuningSpelledAsTheNamesGiven)
+{
+    // A mandolin tuned G C F A# with F major on the neck: the A# string is Bb.
+    const int mandolin[] = {10, 3, 8, 1};
+    CFretboard board(4, mandolin);
+    board.SetRoot(8, LAYER_SCALE);
+    for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+        board.ToggleDegree(degree, LAYER_SCALE);
+    }
+    EXPECT_EQ(
+        TunerSettingsText(3, 4, {10, 3, 8, 1}, NoteSpeller::ForBoard(board, NoteSpelling::Key)),
+        "Current settings:\r\nInstrument: 4 string Mandolin\r\nTuning (low to high): G  C  F  "
+        "Bb ");
 }
 
 } // namespace
