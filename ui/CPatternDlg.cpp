@@ -95,7 +95,15 @@ void CPatternDlg::ComputeGeometry()
     // Measured from the window's outer left edge, so the frame shifts the board to the right.
     const int frameLeft = WindowFrame::ClientOffset(this).x();
     const QRect group = m_group->geometry();
-    m_board = PatternBoard(group.left() + frameLeft, group.left() + group.width() + frameLeft);
+    m_board =
+        PatternBoard(group.left() + frameLeft, group.left() + group.width() + frameLeft, m_options);
+}
+
+void CPatternDlg::SetDiagramOptions(const DiagramOptions& options)
+{
+    m_options = options;
+    ComputeGeometry();
+    m_layer->update();
 }
 
 void CPatternDlg::showEvent(QShowEvent* event)

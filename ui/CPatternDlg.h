@@ -25,6 +25,9 @@ public:
     CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string& nameBuffer,
                 QWidget* parent = nullptr);
 
+    /// Draws the board as options show the neck (mirrored, low string on top); the cells keep
+    /// their meaning.
+    void SetDiagramOptions(const DiagramOptions& options);
     /// The board's geometry in client pixels, as computed when the dialog was opened.
     const PatternBoard& Board() const { return m_board; }
     /// The pattern library as loaded at opening and changed by Save and Forget.
@@ -54,6 +57,7 @@ private:
     std::string& m_nameBuffer;
     PatternLibrary m_library;
     PatternBoard m_board;
+    DiagramOptions m_options;
     QGroupBox* m_group;
     PaintLayer* m_layer;
     QComboBox* m_list;

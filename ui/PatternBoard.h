@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagramOptions.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -12,7 +14,9 @@ class QPainter;
 using PatternGrid = std::array<std::array<int, 7>, 13>;
 
 // Geometry, hit-testing and painting of the pattern setup board: six string lines, the nut and
-// twelve fret lines, a dot for every marked cell. All values are client pixels.
+// twelve fret lines, a dot for every marked cell. All values are client pixels. The board is
+// drawn as the neck is: mirrored for the left hand (nut at the right), and upside down with the
+// low string on top; the cells keep their meaning, row 0 the highest string.
 class PatternBoard
 {
 public:
@@ -22,8 +26,8 @@ public:
     static constexpr int kFrets = 13;
 
     /// Board between the group box edges groupLeft and groupRight, in pixels from the window's
-    /// outer left edge.
-    PatternBoard(int groupLeft, int groupRight);
+    /// outer left edge, drawn as options show the neck.
+    PatternBoard(int groupLeft, int groupRight, const DiagramOptions& options = {});
 
     /// X of the board's left bound; a press counts only strictly right of it.
     int Left() const { return m_left; }
@@ -33,14 +37,14 @@ public:
     int FretSpacing() const { return m_fretSpacing; }
     /// Y of the top string line.
     int Top() const { return kTop; }
-    /// X of the nut (fret line 0).
+    /// X of the nut (fret line 0) of the right-handed board.
     int NutX() const { return m_left + m_fretSpacing; }
     /// Diameter of a note dot in pixels.
     int DotDiameter() const { return m_fretSpacing / 2; }
 
     /// Cell hit by a press at point, bounds strict; false when the press is outside the board.
     bool CellAt(const QPoint& point, int& fret, int& row) const;
-    /// Centre of the dot of fret 0..12 and row 0..5.
+    /// Centre of the dot of fret 0..12 and row 0..5, where the board shows it.
     QPoint DotCentre(int fret, int row) const;
     /// The area to repaint after a cell changed.
     QRect DirtyRect() const;
@@ -50,7 +54,13 @@ public:
 private:
     static constexpr int kTop = 60;
 
+    /// Column x of the right-handed board as this board shows it.
+    int MirrorX(int x) const;
+    /// y of the line that shows row 0..5.
+    int RowY(int row) const;
+
     int m_left;
     int m_right;
     int m_fretSpacing;
+    DiagramOptions m_options;
 };
