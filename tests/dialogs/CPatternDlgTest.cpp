@@ -82,9 +82,12 @@ struct Fixture
     std::string nameBuffer;
     std::unique_ptr<CPatternDlg> dlg;
 
+    DiagramOptions options;
+
     void Open()
     {
         dlg = std::make_unique<CPatternDlg>(*board, grid, nameBuffer);
+        dlg->SetDiagramOptions(options);
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
     }
@@ -118,6 +121,8 @@ private slots:
     void forgetRefusesPresets();
     void saveFailureIsReported();
     void forgetFailureIsReported();
+    void boardTurnedLikeTheNeck_data();
+    void boardTurnedLikeTheNeck();
 };
 
 void CPatternDlgTest::listAndGeometry()
@@ -402,6 +407,45 @@ void CPatternDlgTest::forgetFailureIsReported()
     QCOMPARE(f.List()->count(), 4);
     QCOMPARE(f.List()->itemText(3), QStringLiteral("Kept"));
     QCOMPARE(f.dlg->Library().patternCount, 3);
+}
+
+void CPatternDlgTest::boardTurnedLikeTheNeck_data()
+{
+    QTest::addColumn<bool>("leftHanded");
+    QTest::addColumn<bool>("lowStringOnTop");
+    QTest::newRow("left-handed") << true << false;
+    QTest::newRow("low string on top") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+// The board shows the cells where the turned neck has them, a click there toggles the same cell,
+// and OK hands the model the same pattern as the unturned board.
+void CPatternDlgTest::boardTurnedLikeTheNeck()
+{
+    QFETCH(bool, leftHanded);
+    QFETCH(bool, lowStringOnTop);
+    Fixture f;
+    f.options = DiagramOptions{.leftHanded = leftHanded, .lowStringOnTop = lowStringOnTop};
+    f.grid = GridOf({{0, 0}});
+    f.Open();
+    const PatternBoard& board = f.dlg->Board();
+    const PatternBoard plain(board.Left() - 20, board.Right() + 20);
+    // The open top string's cell is beside the nut: at the right when left-handed, and on the
+    // bottom line when the low string is on top.
+    const QPoint open = board.DotCentre(0, 0);
+    QCOMPARE(open.x(), leftHanded ? board.Left() + board.Right() - plain.DotCentre(0, 0).x()
+                                  : plain.DotCentre(0, 0).x());
+    QCOMPARE(open.y(), lowStringOnTop ? plain.DotCentre(0, 5).y() : plain.DotCentre(0, 0).y());
+    QCOMPARE(Snapshot(f.dlg.get()).pixel(open), qRgb(0, 255, 0));
+    QVERIFY(Snapshot(f.dlg.get()).pixel(plain.DotCentre(3, 1)) != qRgb(0, 255, 0));
+
+    Click(*f.dlg, board.DotCentre(3, 1));
+    QCOMPARE(MarkedCells(f.grid), (Cells{{0, 0}, {3, 1}}));
+    QCOMPARE(Snapshot(f.dlg.get()).pixel(board.DotCentre(3, 1)), qRgb(0, 255, 0));
+    Click(*f.dlg, open);
+    QCOMPARE(MarkedCells(f.grid), (Cells{{3, 1}}));
+    f.Press(1);
+    QCOMPARE(PatternOf(*f.board), (QList<QPoint>{{4, 3}}));
 }
 
 QTEST_MAIN(CPatternDlgTest)
