@@ -60,11 +60,16 @@ Result RunProgram(const QString& folder, const QString& program, const QStringLi
     return result;
 }
 
-// Centre of the dot of (string, fret) in a 640 x 480 picture of count strings.
-QPoint DotCentre(int count, int string, int fret)
+// Centre of the dot of (string, fret) in a 640 x 480 picture of count strings; a left-handed
+// picture mirrors pixel column x to 640 - x (the strings run from 40 to 600), so the centre, the
+// right one of the dot's two middle columns, moves to 641 - x.
+QPoint DotCentre(int count, int string, int fret, bool leftHanded = false,
+                 bool lowStringOnTop = false)
 {
     const int topY = 240 - ((count - 1) * 40) / 2;
-    return QPoint(60 + 40 * fret, topY + 40 * (count - 1 - string));
+    const int x = 60 + 40 * fret;
+    const int row = lowStringOnTop ? string : count - 1 - string;
+    return QPoint(leftHanded ? 641 - x : x, topY + 40 * row);
 }
 
 const QRgb blue = qRgb(0, 0, 255);      // root
@@ -124,8 +129,12 @@ TEST_P(RenderPixels, DotCentresShowTheirKind)
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QImage image(Path("out.png"));
     ASSERT_EQ(image.size(), QSize(640, 480));
+    const bool leftHanded = c.args.contains("--left-handed");
+    const bool lowStringOnTop = c.args.contains("--low-string-on-top");
     for (const Probe& probe : c.probes) {
-        EXPECT_EQ(image.pixel(DotCentre(c.strings, probe.string, probe.fret)), probe.colour)
+        EXPECT_EQ(
+            image.pixel(DotCentre(c.strings, probe.string, probe.fret, leftHanded, lowStringOnTop)),
+            probe.colour)
             << "string " << probe.string << " fret " << probe.fret;
     }
 }
@@ -152,6 +161,16 @@ const PixelCase pixelCases[] = {
      6,
      {{0, 0, white}, {0, 5, black}, {0, 3, black}, {0, 9, black}, {1, 7, white}}},
     {"NoColour", triads + QStringList{"--no-color"}, 6, {{0, 5, white}, {0, 3, white}}},
+    {"LeftHandedLowStringOnTop",
+     triads + QStringList{"--left-handed", "--low-string-on-top"},
+     6,
+     {{0, 5, blue},
+      {0, 0, white},
+      {0, 9, white},
+      {0, 3, red},
+      {0, 8, red},
+      {0, 2, black},
+      {5, 5, blue}}},
     {"OwnTuningAndRoot",
      {"--instrument", "bass", "--tuning", "E,E,E,G", "--root", "E", "--degrees", "0"},
      4,
@@ -229,6 +248,17 @@ TEST_F(RenderCommandTest, PdfCaptionsNameOverlayOnOneLetterPage)
     EXPECT_TRUE(info.contains("612 x 792 pts")) << info.toStdString();
 }
 
+TEST_F(RenderCommandTest, SpellingByKeyNamesRootsAndStringsOnThePage)
+{
+    const Result run = Pinto({"--render", "sheet.pdf", "--instrument", "mandolin", "--tuning",
+                              "G,D,A,D#", "--root", "A#", "--scale", "Major", "--spelling", "key"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString text = Tool("pdftotext", {"-raw", Path("sheet.pdf"), "-"});
+    EXPECT_TRUE(text.contains(QRegularExpression("Scale Name: Bb +Major"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("\\bEb\\b"))) << text.toStdString();
+    EXPECT_FALSE(text.contains("#")) << text.toStdString();
+}
+
 struct ErrorCase
 {
     const char* name;
@@ -290,7 +320,7 @@ TEST_F(RenderCommandTest, VersionAndHelp)
     for (const char* option :
          {"--render FILE", "--size", "--dpi", "--page", "--instrument", "--strings", "--tuning",
           "--root", "--scale", "--degrees", "--overlay-root", "--common", "--labels", "--no-color",
-          "--no-markers", "--version"})
+          "--no-markers", "--left-handed", "--low-string-on-top", "--spelling KIND", "--version"})
         EXPECT_TRUE(help.out.contains(option)) << option;
     EXPECT_TRUE(Entries().isEmpty());
 }

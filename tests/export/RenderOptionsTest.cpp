@@ -61,6 +61,7 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_FALSE(o.instrument || o.strings || o.tuning || o.scaleName || o.degrees);
          EXPECT_EQ(o.root + o.overlayRoot, 0);
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
+         EXPECT_EQ(o.diagram, DiagramOptions{});
      }},
     {"SvgSizeAnyCase", "--render dir.x/A.SVG --size 1024X768",
      [](const RenderOptions& o) {
@@ -103,6 +104,14 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.file, "-dash.png");
          EXPECT_EQ(o.scaleName, "-odd");
      }},
+    {"DiagramToggles", "--render a.png --left-handed --low-string-on-top --spelling Key",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram,
+                   (DiagramOptions{
+                       .leftHanded = true, .lowStringOnTop = true, .spelling = NoteSpelling::Key}));
+     }},
+    {"SpellingSharps", "--render a.png --spelling=key --spelling sharps",
+     [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -146,6 +155,8 @@ const RejectedCase rejectedCases[] = {
     {"TuningNote", "--render a.png --tuning E,A,D,G,B,Q", "unknown note 'Q' in --tuning"},
     {"DegreeTooLarge", "--render a.png --degrees 0,12", "'12'"},
     {"Labels", "--render a.png --labels letters", "'letters'"},
+    {"Spelling", "--render a.png --spelling flats", "unknown spelling 'flats'"},
+    {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
     {"UnknownBeforeHelp", "--render a.png --bogus --help",
