@@ -8,9 +8,13 @@
 #include "CUpDown.h"
 #include "CommandTable.h"
 #include "ControlId.h"
+#include "DiagramProfile.h"
+#include "DiagramWriter.h"
 #include "FretboardPainter.h"
 #include "InfoBox.h"
 #include "InstrumentTunings.h"
+#include "NoteSpeller.h"
+#include "RenderOptions.h"
 #include "ScaleLibrary.h"
 #include "ScaleListModel.h"
 #include "SettingsFile.h"
@@ -18,8 +22,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +41,8 @@
 #include <QRadioButton>
 #include <QToolBar>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <span>
 
@@ -40,10 +51,17 @@ namespace {
 constexpr int kStandardToolBarId = 59392;
 const QString kTitle = QStringLiteral("Pinto ver 2.2a");
 
-QString NoteLabel(int note)
+// The formats Export Diagram offers, by file ending.
+const struct
 {
-    return QString::fromLatin1(noteNames[(note % 12 + 12) % 12], 2);
-}
+    const char* filter;
+    const char* ending;
+    RenderOptions::Format format;
+} kExportFormats[] = {
+    {"PNG image (*.png)", "png", RenderOptions::Format::Png},
+    {"SVG drawing (*.svg)", "svg", RenderOptions::Format::Svg},
+    {"PDF page (*.pdf)", "pdf", RenderOptions::Format::Pdf},
+};
 
 // The semitones a spin step moves a note by: the upper arrow (-1) raises, the lower (+1) lowers;
 // the larger steps of a held arrow change nothing.
@@ -88,6 +106,10 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
     CreateToolBarAndMenu();
     CreateBars();
+    m_state.diagram = DiagramProfile::Load();
+    m_leftHanded->setChecked(m_state.diagram.leftHanded);
+    m_lowStringOnTop->setChecked(m_state.diagram.lowStringOnTop);
+    m_noteNamesByKey->setChecked(m_state.diagram.spelling == NoteSpelling::Key);
 
     std::vector<int> tunings;
     LoadSettings(m_state.settings, tunings);
@@ -195,6 +217,7 @@ void CMainFrame::CreateToolBarAndMenu()
     fill("&Scale", scaleMenu);
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
+    CreateDiagramMenu();
     fill("&Help", helpMenu);
     connect(actions[57665], &QAction::triggered, this, &QWidget::close);
 
@@ -202,7 +225,7 @@ void CMainFrame::CreateToolBarAndMenu()
     connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
 
     // Accelerator table: the program's keys, then the document and editing keys, which the
-    // empty document and the read-only window have no use for.
+    // empty document and the read-only window have no use for; Ctrl+C copies the diagram.
     actions[32772]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     actions[32773]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     actions[57607]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -212,7 +235,7 @@ void CMainFrame::CreateToolBarAndMenu()
         QList<QKeySequence> keys;
     } idleKeys[] = {
         {57601, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {57634, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {57634, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
         {57635, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
         {57637, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
         {57643, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
@@ -237,6 +260,30 @@ void CMainFrame::CreateToolBarAndMenu()
     }
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateDiagramMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Diagram"));
+    auto add = [this, menu](const char* name, const char* text, void (CMainFrame::*handler)()) {
+        auto* action = new QAction(QString::fromLatin1(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        menu->addAction(action);
+        addAction(action);
+        return action;
+    };
+    m_leftHanded = add("leftHanded", "&Left-handed", &CMainFrame::OnDiagramToggled);
+    m_lowStringOnTop = add("lowStringOnTop", "Low string on &top", &CMainFrame::OnDiagramToggled);
+    m_noteNamesByKey = add("noteNamesByKey", "Note names by &key", &CMainFrame::OnDiagramToggled);
+    for (QAction* toggle : {m_leftHanded, m_lowStringOnTop, m_noteNamesByKey}) {
+        toggle->setCheckable(true);
+    }
+    menu->addSeparator();
+    add("copyDiagram", "&Copy Diagram\tCtrl+C", &CMainFrame::OnCopyDiagram)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    add("exportDiagram", "&Export Diagram...\tCtrl+E", &CMainFrame::OnExportDiagram)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 void CMainFrame::CreateBars()
@@ -291,6 +338,11 @@ void CMainFrame::Redraw()
     if (m_view != nullptr) {
         m_view->update();
     }
+    // A name spelled by key depends on the whole scale, so it follows every change the diagram
+    // shows; sharp names change only where each handler writes them.
+    if (m_state.diagram.spelling == NoteSpelling::Key && m_state.fretboard != nullptr) {
+        ShowNoteNames();
+    }
 }
 
 void CMainFrame::ApplyConfiguration()
@@ -310,18 +362,33 @@ void CMainFrame::ApplyConfiguration()
 void CMainFrame::ShowTuningLabels()
 {
     const CFretboard& board = *m_state.fretboard;
+    const NoteSpeller names = NoteSpeller::ForBoard(board, m_state.diagram.spelling);
     for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
-        const int string = board.numStrings - 1 - row;
+        const int string = m_state.diagram.StringOfRow(row, board.numStrings);
         const bool shown = row < m_state.settings.stringCount && board.GetString(string) != nullptr;
-        m_scaleKeyBar->TuningLabel(row)->setText(shown ? NoteLabel(board.GetOpenNote(string))
-                                                       : QStringLiteral("  "));
+        m_scaleKeyBar->TuningLabel(row)->setText(
+            shown ? QString::fromStdString(names.Label(board.GetOpenNote(string)))
+                  : QStringLiteral("  "));
     }
+}
+
+QString CMainFrame::RootLabel(int layer) const
+{
+    const CFretboard& board = *m_state.fretboard;
+    return QString::fromStdString(
+        NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling).Label(board.GetRoot(layer)));
 }
 
 void CMainFrame::SetRootLabels()
 {
-    m_scaleKeyBar->RootLabel()->setText(NoteLabel(m_state.fretboard->GetRoot(LAYER_SCALE)));
-    m_overlayBar->RootLabel()->setText(NoteLabel(m_state.fretboard->GetRoot(LAYER_OVERLAY)));
+    m_scaleKeyBar->RootLabel()->setText(RootLabel(LAYER_SCALE));
+    m_overlayBar->RootLabel()->setText(RootLabel(LAYER_OVERLAY));
+}
+
+void CMainFrame::ShowNoteNames()
+{
+    SetRootLabels();
+    ShowTuningLabels();
 }
 
 void CMainFrame::NewScale()
@@ -339,7 +406,7 @@ void CMainFrame::NewScale()
     board.SetOverlayMode(OVERLAY_ALL);
     m_state.modulationSteps = 0;
     ScaleList()->setCurrentIndex(0);
-    m_scaleKeyBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_SCALE)));
+    m_scaleKeyBar->RootLabel()->setText(RootLabel(LAYER_SCALE));
 }
 
 void CMainFrame::SetDegreeChecksFromBoard()
@@ -391,7 +458,7 @@ void CMainFrame::ApplyOverlaySelection(int listIndex)
         m_overlayBar->AllNotes()->setChecked(true);
         board.SetOverlayMode(OVERLAY_ALL);
     }
-    m_overlayBar->RootLabel()->setText(NoteLabel(board.GetRoot(LAYER_OVERLAY)));
+    m_overlayBar->RootLabel()->setText(RootLabel(LAYER_OVERLAY));
     Redraw();
 }
 
@@ -408,8 +475,8 @@ void CMainFrame::ToggleScaleDegree(int degree)
 
 void CMainFrame::ToggleDegreeAt(int row, int fret)
 {
-    const CFretString* string =
-        m_state.fretboard->GetString(m_state.fretboard->numStrings - 1 - row);
+    const CFretString* string = m_state.fretboard->GetString(
+        m_state.diagram.StringOfRow(row, m_state.fretboard->numStrings));
     if (string == nullptr || fret < 0 || fret > 12) {
         return;
     }
@@ -437,7 +504,7 @@ void CMainFrame::ShiftLayerRoot(int layer, int delta)
     board.ShiftRoot(SemitonesOfStep(delta), layer);
     QLineEdit* label =
         layer == LAYER_SCALE ? m_scaleKeyBar->RootLabel() : m_overlayBar->RootLabel();
-    label->setText(NoteLabel(board.GetRoot(layer)));
+    label->setText(RootLabel(layer));
     board.ClearMatches();
     m_state.modulationSteps = 0;
     Redraw();
@@ -450,14 +517,16 @@ void CMainFrame::OnTuningSpin(int row, int delta)
         return;
     }
     CFretboard& board = *m_state.fretboard;
-    const int index = board.numStrings - 1 - row;
+    const int index = m_state.diagram.StringOfRow(row, board.numStrings);
     CFretString* string = board.GetString(index);
     if (string == nullptr) {
         return;
     }
     const int tuning = (board.GetOpenNote(index) + SemitonesOfStep(delta) + 12) % 12;
     string->SetTuning(tuning);
-    m_scaleKeyBar->TuningLabel(row)->setText(NoteLabel(board.GetOpenNote(index)));
+    const NoteSpeller names = NoteSpeller::ForBoard(board, m_state.diagram.spelling);
+    m_scaleKeyBar->TuningLabel(row)->setText(
+        QString::fromStdString(names.Label(board.GetOpenNote(index))));
     board.RemovePattern();
     m_state.modulationSteps = 0;
     Redraw();
@@ -599,6 +668,86 @@ void CMainFrame::OnPrintSetup()
 {
     QPageSetupDialog dialog(&Printer(), this);
     dialog.exec();
+}
+
+void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
+{
+    m_state.diagram = options;
+    m_leftHanded->setChecked(options.leftHanded);
+    m_lowStringOnTop->setChecked(options.lowStringOnTop);
+    m_noteNamesByKey->setChecked(options.spelling == NoteSpelling::Key);
+    DiagramProfile::Save(options);
+    ShowNoteNames();
+    Redraw();
+}
+
+void CMainFrame::OnDiagramToggled()
+{
+    DiagramOptions options = m_state.diagram;
+    options.leftHanded = m_leftHanded->isChecked();
+    options.lowStringOnTop = m_lowStringOnTop->isChecked();
+    options.spelling = m_noteNamesByKey->isChecked() ? NoteSpelling::Key : NoteSpelling::Sharps;
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnCopyDiagram()
+{
+    QGuiApplication::clipboard()->setImage(DiagramWriter::Picture(m_state, m_view->size()));
+}
+
+void CMainFrame::OnExportDiagram()
+{
+    QStringList filters;
+    for (const auto& format : kExportFormats) {
+        filters << QString::fromLatin1(format.filter);
+    }
+    QFileDialog dialog(this, QStringLiteral("Export Diagram"));
+    dialog.setObjectName(QStringLiteral("exportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(kExportFormats[0].ending));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        dialog.setDefaultSuffix(QString::fromLatin1(kExportFormats[filters.indexOf(f)].ending));
+    });
+    dialog.selectFile(QStringLiteral("diagram.png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    QString fileName = dialog.selectedFiles().constFirst();
+    // A name with another ending gets the chosen format's.
+    const QString ending = QFileInfo(fileName).suffix().toLower();
+    const bool known = std::any_of(std::begin(kExportFormats), std::end(kExportFormats),
+                                   [&ending](const auto& f) { return ending == f.ending; });
+    if (!known) {
+        const int chosen = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+        fileName += QLatin1Char('.') + QString::fromLatin1(kExportFormats[chosen].ending);
+    }
+    ExportDiagram(fileName);
+}
+
+bool CMainFrame::ExportDiagram(const QString& fileName)
+{
+    RenderOptions options;
+    options.file = QFile::encodeName(fileName).toStdString();
+    const QString ending = QFileInfo(fileName).suffix().toLower();
+    for (const auto& format : kExportFormats) {
+        if (ending == QLatin1String(format.ending)) {
+            options.format = format.format;
+        }
+    }
+    options.width = m_view->width();
+    options.height = m_view->height();
+    // The printed page: the size chosen in Print Setup when it is Letter, else A4.
+    options.letter =
+        m_printer != nullptr && m_printer->pageLayout().pageSize().id() == QPageSize::Letter;
+    std::string error;
+    if (!DiagramWriter::Write(m_state, options, error)) {
+        const QString text = QString::fromStdString(error);
+        ShowInfo(this, QStringLiteral("Export Diagram"), text.left(1).toUpper() + text.mid(1));
+        return false;
+    }
+    return true;
 }
 
 QMenu* CMainFrame::createPopupMenu()

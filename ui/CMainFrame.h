@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagramOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
@@ -40,7 +41,8 @@ public:
     void Redraw();
     /// Re-strings the board with the standard tuning of the configured instrument, then redraws.
     void ApplyConfiguration();
-    /// Writes the seven tuning labels: row 0 (top) shows the highest string, unused rows "  ".
+    /// Writes the seven tuning labels: row 0 (top) shows the string of the diagram's top line
+    /// (the highest string, or string 0 with the low string on top), unused rows "  ".
     void ShowTuningLabels();
     /// Clears scale and overlay degrees, resets both bars and shows "Show all notes".
     void NewScale();
@@ -52,7 +54,8 @@ public:
     void ApplyScaleSelection(int listIndex);
     /// What choosing list item listIndex (0 = empty item) of the overlay list does.
     void ApplyOverlaySelection(int listIndex);
-    /// A click on the neck: row 0..stringCount-1 from the top, fret 0..12; flips that degree.
+    /// A click on the neck: row 0..stringCount-1 from the top of the diagram as drawn, fret 0..12;
+    /// flips that degree.
     void ToggleDegreeAt(int row, int fret);
     /// A click on degree check box 1000 + degree; degree 0..11 above the scale root.
     void ToggleScaleDegree(int degree);
@@ -62,6 +65,13 @@ public:
     QPrinter& Printer();
     /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
     void PrintTo(QPrinter& printer);
+    /// Draws every picture of the neck with options: ticks the Diagram menu's toggles, keeps them
+    /// in the profile, rewrites the note labels and redraws.
+    void SetDiagramOptions(const DiagramOptions& options);
+    /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf)
+    /// chooses the format: PNG and SVG at the view's size, PDF as the printed page. A failure
+    /// shows the information box naming the file; returns whether the file was written.
+    bool ExportDiagram(const QString& fileName);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
     /// Shows one information box for each library file (scales and patterns) that could not be
@@ -69,24 +79,27 @@ public:
     void ReportUnreadFiles();
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its id).
-    void OnNewScale();      ///< 32772
-    void OnSaveScale();     ///< 32773
-    void OnForgetScale();   ///< 32779
-    void OnPrint();         ///< 57607, with the print dialog
-    void OnPrintDirect();   ///< 57608, without a dialog
-    void OnPrintPreview();  ///< 57609
-    void OnPrintSetup();    ///< 57606
-    void OnSetPattern();    ///< 32783
-    void OnFindPattern();   ///< 32784
-    void OnPrevPattern();   ///< 32785
-    void OnNextPattern();   ///< 32786
-    void OnModulateDown();  ///< 32803
-    void OnModulateUp();    ///< 32802
-    void OnRemovePattern(); ///< 32787
-    void OnPlayIt();        ///< 32799
-    void OnTuneUp();        ///< 32797
-    void OnConfigure();     ///< 137
-    void OnAbout();         ///< 57664
+    void OnNewScale();       ///< 32772
+    void OnSaveScale();      ///< 32773
+    void OnForgetScale();    ///< 32779
+    void OnPrint();          ///< 57607, with the print dialog
+    void OnPrintDirect();    ///< 57608, without a dialog
+    void OnPrintPreview();   ///< 57609
+    void OnPrintSetup();     ///< 57606
+    void OnSetPattern();     ///< 32783
+    void OnFindPattern();    ///< 32784
+    void OnPrevPattern();    ///< 32785
+    void OnNextPattern();    ///< 32786
+    void OnModulateDown();   ///< 32803
+    void OnModulateUp();     ///< 32802
+    void OnRemovePattern();  ///< 32787
+    void OnPlayIt();         ///< 32799
+    void OnTuneUp();         ///< 32797
+    void OnConfigure();      ///< 137
+    void OnAbout();          ///< 57664
+    void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
+    void OnCopyDiagram();    ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
+    void OnExportDiagram();  ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< spin 1043
@@ -105,6 +118,11 @@ protected:
 private:
     void CreateToolBarAndMenu();
     void CreateBars();
+    void CreateDiagramMenu();
+    /// The root labels and the tuning labels, spelled as the diagram's options say.
+    void ShowNoteNames();
+    /// Two-character label of layer's root, spelled as the diagram's options say.
+    QString RootLabel(int layer) const;
     void CreateFretboard(const std::vector<int>& tunings);
     void SetRootLabels();
     /// Clears matches and pattern, selects listIndex in list and loads its record into layer.
@@ -127,5 +145,8 @@ private:
     CPinto2View* m_view = nullptr;
     ScaleListModel* m_scaleModel = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    QAction* m_leftHanded = nullptr;
+    QAction* m_lowStringOnTop = nullptr;
+    QAction* m_noteNamesByKey = nullptr;
     bool m_painted = false;
 };

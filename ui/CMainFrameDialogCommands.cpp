@@ -8,6 +8,7 @@ void CMainFrame::OnSetPattern()
 {
     AppState& state = State();
     CPatternDlg patternDlg(*state.fretboard, state.setupGrid, state.nameBuffer, this);
+    patternDlg.SetDiagramOptions(state.diagram);
     patternDlg.exec();
     state.modulationSteps = 0;
 }

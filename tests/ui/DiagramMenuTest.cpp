@@ -1,0 +1,373 @@
+#include "AppState.h"
+#include "CMainFrame.h"
+#include "CPinto2View.h"
+#include "CUpDown.h"
+#include "ControlId.h"
+#include "FretboardGeometry.h"
+#include "UiTestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QSettings>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QAction* Action(CMainFrame& frame, const char* name)
+{
+    return frame.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QString Text(CMainFrame& frame, int id)
+{
+    return FindById<QLineEdit>(&frame, id)->text();
+}
+
+QStringList TuningLabels(CMainFrame& frame)
+{
+    QStringList labels;
+    for (int id = 1034; id <= 1040; ++id) {
+        labels << Text(frame, id);
+    }
+    return labels;
+}
+
+void ClickArrow(CMainFrame& frame, int spinId, const char* arrow)
+{
+    QTest::mouseClick(FindById<CUpDown>(&frame, spinId)->findChild<QToolButton*>(arrow),
+                      Qt::LeftButton);
+}
+
+// The scale list's item of the library scale called name.
+int ListItem(CMainFrame& frame, const QString& name)
+{
+    return frame.ScaleList()->findText(name);
+}
+
+// Chooses the major scale on A# (the root spin's upper arrow once from A).
+void AsharpMajor(CMainFrame& frame)
+{
+    ClickArrow(frame, 1043, "up");
+    frame.ApplyScaleSelection(ListItem(frame, QStringLiteral("Major")));
+}
+
+// Shows the window and makes it the active one, so that its keys reach it.
+bool ShowActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the next Export Diagram dialog: chooses filter filterIndex and the file path.
+void AnswerExportDialog(int filterIndex, const QString& path)
+{
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, filterIndex, path, polls = 0]() mutable {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr || ++polls > 500) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (dialog != nullptr) {
+            // As the user does: the format picked with the arrow keys in the file type list,
+            // then the name typed.
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; i < filterIndex; ++i) {
+                QTest::keyClick(types, Qt::Key_Down);
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+// The Diagram menu of the main window: the three toggles, the profile that keeps them, Copy
+// Diagram and Export Diagram.
+class DiagramMenuTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void menuBetweenSoundAndHelp();
+    void clicksFollowThePicture_data();
+    void clicksFollowThePicture();
+    void tuningColumnFollowsTheStrings();
+    void namesSpelledByKey();
+    void profileKeepsTogglesNotSettingsFile();
+    void copyPutsTheViewOnTheClipboard();
+    void exportWritesEachFormat_data();
+    void exportWritesEachFormat();
+    void exportFailureNamesTheFile();
+
+private:
+    QTemporaryDir m_profileDir;
+};
+
+void DiagramMenuTest::initTestCase()
+{
+    // A profile of the test's own, under the program's names.
+    QVERIFY(m_profileDir.isValid());
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_profileDir.path());
+}
+
+void DiagramMenuTest::init()
+{
+    QSettings().clear();
+}
+
+void DiagramMenuTest::menuBetweenSoundAndHelp()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QStringList titles;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        titles << menu->text();
+    }
+    QCOMPARE(titles, (QStringList{"&Scale", "&Pattern Find", "&Sound", "&Diagram", "&Help"}));
+
+    const QList<QAction*> items = frame.menuBar()->actions().at(3)->menu()->actions();
+    QStringList texts;
+    for (QAction* item : items) {
+        texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
+    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "-",
+                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(items.at(i)->isCheckable());
+        QVERIFY(!items.at(i)->isChecked());
+    }
+    QCOMPARE(Action(frame, "copyDiagram")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    QCOMPARE(Action(frame, "exportDiagram")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    // The editing command keeps only its other key, so Ctrl+C is nobody else's.
+    QCOMPARE(FindById<QAction>(&frame, 57634)->shortcuts(),
+             (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Ins"))}));
+    QCOMPARE(state.diagram, DiagramOptions{});
+}
+
+void DiagramMenuTest::clicksFollowThePicture_data()
+{
+    QTest::addColumn<bool>("leftHanded");
+    QTest::addColumn<bool>("lowStringOnTop");
+    QTest::newRow("right-handed") << false << false;
+    QTest::newRow("left-handed") << true << false;
+    QTest::newRow("low string on top") << false << true;
+    QTest::newRow("left-handed, low string on top") << true << true;
+}
+
+// A click on the spot where the picture shows the low E string's third fret (G, the minor
+// seventh above A) flips that degree, however the neck is turned.
+void DiagramMenuTest::clicksFollowThePicture()
+{
+    QFETCH(bool, leftHanded);
+    QFETCH(bool, lowStringOnTop);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowAndWait(frame));
+    if (leftHanded) {
+        Action(frame, "leftHanded")->trigger();
+    }
+    if (lowStringOnTop) {
+        Action(frame, "lowStringOnTop")->trigger();
+    }
+    QCOMPARE(state.diagram.leftHanded, leftHanded);
+    QCOMPARE(state.diagram.lowStringOnTop, lowStringOnTop);
+    frame.View()->repaint();
+    const ViewLayout& layout = state.layout;
+    const int row = lowStringOnTop ? 0 : 5;
+    const QPoint point(FretboardGeometry::DotCenterX(layout, 3),
+                       FretboardGeometry::RowY(layout, row));
+    QCOMPARE(point.x() > layout.leftX + layout.rightX - point.x(), leftHanded);
+    QTest::mouseClick(frame.View(), Qt::LeftButton, {}, point);
+    QCOMPARE(state.fretboard->scaleDegrees[10], 1);
+    QVERIFY(FindById<QCheckBox>(&frame, 1010)->isChecked());
+    QCOMPARE(
+        std::count(state.fretboard->scaleDegrees.begin(), state.fretboard->scaleDegrees.end(), 1),
+        1);
+}
+
+// With the low string on top the tuning column lists the strings the same way round, and a
+// spin retunes the string beside it.
+void DiagramMenuTest::tuningColumnFollowsTheStrings()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    Action(frame, "lowStringOnTop")->trigger();
+    QCOMPARE(TuningLabels(frame), (QStringList{"E ", "A ", "D ", "G ", "B ", "E ", "  "}));
+    ClickArrow(frame, 1028, "up"); // the top row: the low E string becomes F
+    QCOMPARE(TuningLabels(frame), (QStringList{"F ", "A ", "D ", "G ", "B ", "E ", "  "}));
+    QCOMPARE(state.fretboard->GetOpenNote(0), 8);
+    QCOMPARE(state.fretboard->GetOpenNote(5), 7);
+    Action(frame, "lowStringOnTop")->trigger();
+    QCOMPARE(TuningLabels(frame), (QStringList{"E ", "B ", "G ", "D ", "A ", "F ", "  "}));
+}
+
+void DiagramMenuTest::namesSpelledByKey()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    AsharpMajor(frame);
+    ClickArrow(frame, 1033, "down"); // the low E string down to D#
+    QCOMPARE(Text(frame, 1052), QStringLiteral("A#"));
+    QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
+
+    Action(frame, "noteNamesByKey")->trigger();
+    QCOMPARE(Text(frame, 1052), QStringLiteral("Bb"));
+    QCOMPARE(Text(frame, 1051), QStringLiteral("A ")); // no overlay: sharp names
+    QCOMPARE(TuningLabels(frame), (QStringList{"E ", "B ", "G ", "D ", "A ", "Eb", "  "}));
+    // Names follow the scale: without its fourth (D#) the scale no longer spells it, and the
+    // D# string leans flat with the rest of B flat major.
+    FindById<QCheckBox>(&frame, 1005)->click();
+    QCOMPARE(Text(frame, 1052), QStringLiteral("Bb"));
+    QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("Eb"));
+    ClickArrow(frame, 1043, "up"); // B major: the root is a white key
+    QCOMPARE(Text(frame, 1052), QStringLiteral("B "));
+
+    Action(frame, "noteNamesByKey")->trigger();
+    QCOMPARE(Text(frame, 1052), QStringLiteral("B "));
+    QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
+}
+
+// The toggles come back in the next run from the profile; pinto_c.dat is written byte for byte
+// as without them.
+void DiagramMenuTest::profileKeepsTogglesNotSettingsFile()
+{
+    ScopedWorkDir dir;
+    QByteArray plain;
+    {
+        AppState state;
+        CMainFrame frame(state);
+    }
+    plain = Contents(QStringLiteral("pinto_c.dat"));
+    QCOMPARE(plain.count('\n'), 14);
+    {
+        AppState state;
+        CMainFrame frame(state);
+        for (const char* toggle : {"leftHanded", "lowStringOnTop", "noteNamesByKey"}) {
+            Action(frame, toggle)->trigger();
+        }
+    }
+    QCOMPARE(Contents(QStringLiteral("pinto_c.dat")), plain);
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.diagram,
+             (DiagramOptions{
+                 .leftHanded = true, .lowStringOnTop = true, .spelling = NoteSpelling::Key}));
+    for (const char* toggle : {"leftHanded", "lowStringOnTop", "noteNamesByKey"}) {
+        QVERIFY2(Action(frame, toggle)->isChecked(), toggle);
+    }
+    QCOMPARE(TuningLabels(frame).first(), QStringLiteral("E "));
+    Action(frame, "leftHanded")->trigger();
+    QCOMPARE(QSettings().value(QStringLiteral("Diagram/LeftHanded")).toBool(), false);
+}
+
+void DiagramMenuTest::copyPutsTheViewOnTheClipboard()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowActive(frame));
+    AsharpMajor(frame);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&frame, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), frame.View()->size());
+    QImage shown(frame.View()->size(), QImage::Format_RGB32);
+    frame.View()->render(&shown);
+    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), shown);
+}
+
+void DiagramMenuTest::exportWritesEachFormat_data()
+{
+    QTest::addColumn<int>("filter"); // 0 PNG, 1 SVG, 2 PDF
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("PNG") << 0 << "neck.png"
+                         << "neck.png";
+    QTest::newRow("SVG, ending added") << 1 << "neck"
+                                       << "neck.svg";
+    QTest::newRow("PDF") << 2 << "neck.pdf"
+                         << "neck.pdf";
+    QTest::newRow("the typed ending wins") << 0 << "neck.svg"
+                                           << "neck.svg";
+}
+
+void DiagramMenuTest::exportWritesEachFormat()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowActive(frame));
+    AsharpMajor(frame);
+    Action(frame, "noteNamesByKey")->trigger();
+    const QSize viewSize = frame.View()->size();
+
+    AnswerExportDialog(filter, dir.FilePath(typed));
+    QTest::keyClick(&frame, Qt::Key_E, Qt::ControlModifier);
+    const QString path = dir.FilePath(written);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    const QByteArray bytes = Contents(path);
+    if (written.endsWith(QStringLiteral(".png"))) {
+        QCOMPARE(QImage::fromData(bytes, "PNG").size(), viewSize);
+    } else if (written.endsWith(QStringLiteral(".svg"))) {
+        QSvgRenderer svg(bytes);
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), viewSize));
+    } else {
+        QVERIFY(bytes.startsWith("%PDF"));
+        // The printed page, with its caption spelled as the window spells the root.
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        QVERIFY2(text.contains(QStringLiteral("Scale Name: Bb Major")), qPrintable(text));
+    }
+}
+
+void DiagramMenuTest::exportFailureNamesTheFile()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    const QString path = dir.FilePath(QStringLiteral("missing/neck.png"));
+    MessageBoxAnswer answer;
+    QVERIFY(!frame.ExportDiagram(path));
+    QCOMPARE(answer.icon, QMessageBox::Information);
+    QVERIFY2(answer.text.contains(path), qPrintable(answer.text));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(DiagramMenuTest)
+#include "DiagramMenuTest.moc"
