@@ -113,6 +113,17 @@ private slots:
         QCOMPARE(combo->currentIndex(), 0);
     }
 
+    void scaleTextSpelledByKey()
+    {
+        Bench bench;
+        bench.state->fretboard->ShiftRoot(5, LAYER_SCALE); // F major: its fourth is Bb
+        bench.state->diagram.spelling = NoteSpelling::Key;
+        CPlayDlg& dialog = bench.Open();
+        const QStringList lines = Find<QPlainTextEdit>(&dialog, 1009)->toPlainText().split('\n');
+        QCOMPARE(lines.value(0), QStringLiteral("F  Major"));
+        QCOMPARE(lines.value(1), QStringLiteral("Notes: F  G  A  Bb C  D  E "));
+    }
+
     void everyCaptionShowsWhole()
     {
         Bench bench;
