@@ -707,15 +707,19 @@ void CMainFrame::OnExportDiagram()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QString::fromLatin1(kExportFormats[0].ending));
+    // A name typed without an ending gets the chosen format's, and the overwrite question
+    // asks about that file.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(QString::fromLatin1(kExportFormats[filters.indexOf(f)].ending));
+        if (const qsizetype chosen = filters.indexOf(f); chosen >= 0) {
+            dialog.setDefaultSuffix(QString::fromLatin1(kExportFormats[chosen].ending));
+        }
     });
     dialog.selectFile(QStringLiteral("diagram.png"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     QString fileName = dialog.selectedFiles().constFirst();
-    // A name with another ending gets the chosen format's.
+    // A name with an ending of no format offered gets the chosen format's too.
     const QString ending = QFileInfo(fileName).suffix().toLower();
     const bool known = std::any_of(std::begin(kExportFormats), std::end(kExportFormats),
                                    [&ending](const auto& f) { return ending == f.ending; });

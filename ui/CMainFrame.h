@@ -68,9 +68,9 @@ public:
     /// Draws every picture of the neck with options: ticks the Diagram menu's toggles, keeps them
     /// in the profile, rewrites the note labels and redraws.
     void SetDiagramOptions(const DiagramOptions& options);
-    /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf)
-    /// chooses the format: PNG and SVG at the view's size, PDF as the printed page. A failure
-    /// shows the information box naming the file; returns whether the file was written.
+    /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf;
+    /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
+    /// page. A failure shows the information box naming the file; returns whether it was written.
     bool ExportDiagram(const QString& fileName);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
