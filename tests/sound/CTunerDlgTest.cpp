@@ -44,24 +44,37 @@ private slots:
     {
         QTest::addColumn<int>("instrument");
         QTest::addColumn<std::vector<int>>("tunings");
+        QTest::addColumn<bool>("fMajorByKey"); // F major on the neck, note names by key
         QTest::addColumn<QString>("text");
         QTest::newRow("6-string guitar")
-            << 1 << std::vector<int>{7, 0, 5, 10, 2, 7}
+            << 1 << std::vector<int>{7, 0, 5, 10, 2, 7} << false
             << QStringLiteral("Current settings:\nInstrument: 6 string Guitar\n"
                               "Tuning (low to high): E  A  D  G  B  E  ");
         QTest::newRow("4-string bass")
-            << 2 << std::vector<int>{7, 0, 5, 10}
+            << 2 << std::vector<int>{7, 0, 5, 10} << false
             << QStringLiteral("Current settings:\nInstrument: 4 string Bass\n"
                               "Tuning (low to high): E  A  D  G  ");
+        QTest::newRow("mandolin in F, the A# string named Bb")
+            << 3 << std::vector<int>{10, 3, 8, 1} << true
+            << QStringLiteral("Current settings:\nInstrument: 4 string Mandolin\n"
+                              "Tuning (low to high): G  C  F  Bb ");
     }
 
     void showsSettings()
     {
         QFETCH(int, instrument);
         QFETCH(std::vector<int>, tunings);
+        QFETCH(bool, fMajorByKey);
         QFETCH(QString, text);
         SchemeFolder folder;
         auto state = MakeState(instrument, tunings);
+        if (fMajorByKey) {
+            state->fretboard->SetRoot(8, LAYER_SCALE);
+            for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+                state->fretboard->ToggleDegree(degree, LAYER_SCALE);
+            }
+            state->diagram.spelling = NoteSpelling::Key;
+        }
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
         QCOMPARE(dialog.objectName(), QStringLiteral("145"));

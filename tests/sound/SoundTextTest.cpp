@@ -131,19 +131,4 @@ TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
     }
 }
 
-TEST(TunerTextTest, TuningSpelledAsTheNamesGiven)
-{
-    // A mandolin tuned G C F A# with F major on the neck: the A# string is Bb.
-    const int mandolin[] = {10, 3, 8, 1};
-    CFretboard board(4, mandolin);
-    board.SetRoot(8, LAYER_SCALE);
-    for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
-        board.ToggleDegree(degree, LAYER_SCALE);
-    }
-    EXPECT_EQ(
-        TunerSettingsText(3, 4, {10, 3, 8, 1}, NoteSpeller::ForBoard(board, NoteSpelling::Key)),
-        "Current settings:\r\nInstrument: 4 string Mandolin\r\nTuning (low to high): G  C  F  "
-        "Bb ");
-}
-
 } // namespace

@@ -28,37 +28,11 @@ QAction* Action(CMainFrame& frame, const char* name)
     return frame.findChild<QAction*>(QString::fromLatin1(name));
 }
 
-QString Text(CMainFrame& frame, int id)
-{
-    return FindById<QLineEdit>(&frame, id)->text();
-}
-
-QStringList TuningLabels(CMainFrame& frame)
-{
-    QStringList labels;
-    for (int id = 1034; id <= 1040; ++id) {
-        labels << Text(frame, id);
-    }
-    return labels;
-}
-
-void ClickArrow(CMainFrame& frame, int spinId, const char* arrow)
-{
-    QTest::mouseClick(FindById<CUpDown>(&frame, spinId)->findChild<QToolButton*>(arrow),
-                      Qt::LeftButton);
-}
-
-// The scale list's item of the library scale called name.
-int ListItem(CMainFrame& frame, const QString& name)
-{
-    return frame.ScaleList()->findText(name);
-}
-
 // Chooses the major scale on A# (the root spin's upper arrow once from A).
 void AsharpMajor(CMainFrame& frame)
 {
     ClickArrow(frame, 1043, "up");
-    frame.ApplyScaleSelection(ListItem(frame, QStringLiteral("Major")));
+    frame.ApplyScaleSelection(frame.ScaleList()->findText(QStringLiteral("Major")));
 }
 
 // Shows the window and makes it the active one, so that its keys reach it.

@@ -18,7 +18,6 @@ private slots:
     void clicks();
     void mirroredAgainstRightHanded_data();
     void mirroredAgainstRightHanded();
-    void rowsOfStrings();
 };
 
 void FretboardGeometryTest::layouts_data()
@@ -198,20 +197,6 @@ void FretboardGeometryTest::mirroredAgainstRightHanded()
     // The open string's cell is now at the right: a click just left of the right edge.
     QCOMPARE(FretboardGeometry::CellAt(left, 6, left.rightX - 1, left.topY),
              (std::optional<FretCell>(FretCell{0, 0})));
-}
-
-void FretboardGeometryTest::rowsOfStrings()
-{
-    const DiagramOptions usual;
-    const DiagramOptions onTop{.lowStringOnTop = true};
-    for (int count : {4, 5, 6, 7}) {
-        for (int string = 0; string < count; ++string) {
-            QCOMPARE(usual.RowOfString(string, count), count - 1 - string);
-            QCOMPARE(onTop.RowOfString(string, count), string);
-            QCOMPARE(usual.StringOfRow(usual.RowOfString(string, count), count), string);
-            QCOMPARE(onTop.StringOfRow(onTop.RowOfString(string, count), count), string);
-        }
-    }
 }
 
 QTEST_GUILESS_MAIN(FretboardGeometryTest)

@@ -21,28 +21,6 @@
 
 namespace {
 
-QString Text(CMainFrame& frame, int id)
-{
-    return FindById<QLineEdit>(&frame, id)->text();
-}
-
-QStringList TuningLabels(CMainFrame& frame)
-{
-    QStringList labels;
-    for (int id = 1034; id <= 1040; ++id) {
-        labels << Text(frame, id);
-    }
-    return labels;
-}
-
-void ClickArrow(CMainFrame& frame, int spinId, const char* arrow, int times = 1)
-{
-    auto* button = FindById<CUpDown>(&frame, spinId)->findChild<QToolButton*>(arrow);
-    for (int i = 0; i < times; ++i) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-}
-
 void Trigger(CMainFrame& frame, int commandId)
 {
     FindById<QAction>(&frame, commandId)->trigger();

@@ -2,13 +2,17 @@
 
 #include "AppState.h"
 #include "CMainFrame.h"
+#include "CUpDown.h"
+#include "ControlId.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -64,4 +68,29 @@ inline void ConfigureBanjo(AppState& state, CMainFrame& frame)
     state.settings.instrument = 4;
     state.settings.stringCount = 5;
     frame.ApplyConfiguration();
+}
+
+// The text of the frame's read-only field with the id.
+inline QString Text(CMainFrame& frame, int id)
+{
+    return FindById<QLineEdit>(&frame, id)->text();
+}
+
+// The seven tuning labels of the ScaleKey bar, top row first.
+inline QStringList TuningLabels(CMainFrame& frame)
+{
+    QStringList labels;
+    for (int id = 1034; id <= 1040; ++id) {
+        labels << Text(frame, id);
+    }
+    return labels;
+}
+
+// Clicks the "up" or "down" arrow of the spin with the id, times times.
+inline void ClickArrow(CMainFrame& frame, int spinId, const char* arrow, int times = 1)
+{
+    auto* button = FindById<CUpDown>(&frame, spinId)->findChild<QToolButton*>(arrow);
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 }
