@@ -1,5 +1,5 @@
 #include "RenderStateBuilder.h"
-#include "AppState.h"
+#include "DiagramState.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ protected:
     }
     void TearDown() override { fs::current_path(home); }
 
-    bool Build(const std::vector<std::string>& more, AppState& state, std::string& error)
+    bool Build(const std::vector<std::string>& more, DiagramState& state, std::string& error)
     {
         std::vector<std::string> args = {"--render", "out.png"};
         args.insert(args.end(), more.begin(), more.end());
@@ -74,7 +74,7 @@ TEST_P(RenderStateBuilderTest, BuildsFromOptionsAndFilesWritingNothing)
     const BuildCase& c = GetParam();
     for (const auto& [file, text] : c.files)
         std::ofstream(file, std::ios::binary) << text;
-    AppState state;
+    DiagramState state;
     std::string error;
     const bool built = Build(c.args, state, error);
 
@@ -168,7 +168,7 @@ TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortString)
                                       "Major Triad", "--overlay-root", "F#", "--common", "--labels",
                                       "notes", "--no-color", "--no-markers"},
                                      options, error));
-    AppState state;
+    DiagramState state;
     ASSERT_TRUE(RenderStateBuilder::Build(options, state, error)) << error;
     const CFretboard& board = *state.fretboard;
     EXPECT_EQ(board.GetStartFret(0), 5);

@@ -1,6 +1,6 @@
 #include "RenderStateBuilder.h"
 
-#include "AppState.h"
+#include "DiagramState.h"
 #include "EchoText.h"
 #include "InstrumentTunings.h"
 #include "SettingsFile.h"
@@ -29,7 +29,7 @@ std::string AllowedCounts(int instrument)
 }
 
 // Applies record of the library as the degrees of layer; false with error when there is none.
-bool ApplyLibraryScale(AppState& state, const std::string& name, int layer, int& index,
+bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, int& index,
                        std::string& error)
 {
     index = RenderStateBuilder::FindScale(state.scaleLibrary, name);
@@ -47,7 +47,7 @@ bool ApplyLibraryScale(AppState& state, const std::string& name, int layer, int&
 
 } // namespace
 
-bool RenderStateBuilder::Build(const RenderOptions& options, AppState& state, std::string& error)
+bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state, std::string& error)
 {
     Settings settings;
     std::vector<int> tuning;

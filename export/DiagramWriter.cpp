@@ -1,6 +1,6 @@
 #include "DiagramWriter.h"
 
-#include "AppState.h"
+#include "DiagramState.h"
 #include "EchoText.h"
 #include "FileReplacer.h"
 #include "FretboardPainter.h"
@@ -19,7 +19,7 @@ namespace {
 const std::string CREATOR_TEXT = std::string("Pinto ver ") + PINTO_VERSION;
 constexpr int SCREEN_DPI = 96;
 
-bool PaintPng(const AppState& state, const RenderOptions& options, QIODevice& device,
+bool PaintPng(const DiagramState& state, const RenderOptions& options, QIODevice& device,
               QString& error)
 {
     const QImage image = DiagramWriter::Picture(state, QSize(options.width, options.height));
@@ -34,7 +34,7 @@ bool PaintPng(const AppState& state, const RenderOptions& options, QIODevice& de
     return true;
 }
 
-bool PaintSvg(const AppState& state, const RenderOptions& options, QIODevice& device,
+bool PaintSvg(const DiagramState& state, const RenderOptions& options, QIODevice& device,
               QString& error)
 {
     QSvgGenerator generator;
@@ -58,7 +58,7 @@ bool PaintSvg(const AppState& state, const RenderOptions& options, QIODevice& de
     return true;
 }
 
-bool PaintPdf(const AppState& state, const RenderOptions& options, QIODevice& device,
+bool PaintPdf(const DiagramState& state, const RenderOptions& options, QIODevice& device,
               QString& error)
 {
     QPdfWriter writer(&device);
@@ -85,7 +85,7 @@ bool PaintPdf(const AppState& state, const RenderOptions& options, QIODevice& de
 
 } // namespace
 
-QImage DiagramWriter::Picture(const AppState& state, QSize size)
+QImage DiagramWriter::Picture(const DiagramState& state, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -97,7 +97,7 @@ QImage DiagramWriter::Picture(const AppState& state, QSize size)
     return image;
 }
 
-bool DiagramWriter::Write(const AppState& state, const RenderOptions& options, std::string& error)
+bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& options, std::string& error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -8,7 +8,7 @@
 
 #include <string>
 
-class AppState;
+class DiagramState;
 
 // Draws the diagram of a program state into a picture or a file: the PNG, SVG and PDF files that
 // `pinto --render` and the Export Diagram command write, and the picture Copy Diagram puts on the
@@ -17,11 +17,11 @@ class DiagramWriter
 {
 public:
     /// The diagram as the window shows it at size pixels, on white.
-    static QImage Picture(const AppState& state, QSize size);
+    static QImage Picture(const DiagramState& state, QSize size);
     /// Writes state's diagram into options.file (the file name's bytes as given) in
     /// options.format: PNG and SVG at width x height pixels, PDF as the printed page at dpi on A4
     /// or letter. The picture is drawn in memory and stored through a fresh temporary beside the
     /// file that replaces it only once every byte is on disk; on failure nothing new is left
     /// behind, an earlier file stays as it was and error reads "cannot write 'FILE': reason".
-    static bool Write(const AppState& state, const RenderOptions& options, std::string& error);
+    static bool Write(const DiagramState& state, const RenderOptions& options, std::string& error);
 };

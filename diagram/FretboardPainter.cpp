@@ -1,6 +1,6 @@
 #include "FretboardPainter.h"
 
-#include "AppState.h"
+#include "DiagramState.h"
 #include "DotStamp.h"
 #include "FretboardGeometry.h"
 #include "NoteSpeller.h"
@@ -33,7 +33,7 @@ QString RootLabel(const CFretboard& board, int layer, NoteSpelling spelling)
         NoteSpeller::ForLayer(board, layer, spelling).Label(board.GetRoot(layer)));
 }
 
-void DrawCaptions(QPainter& painter, const AppState& state, const ViewLayout& layout,
+void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
                   int textHeight)
 {
     const CFretboard& board = *state.fretboard;
@@ -55,7 +55,7 @@ void DrawCaptions(QPainter& painter, const AppState& state, const ViewLayout& la
     }
 }
 
-void DrawNeck(QPainter& painter, const AppState& state, const ViewLayout& layout, bool printer,
+void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& layout, bool printer,
               int textHeight)
 {
     const CFretboard& board = *state.fretboard;
@@ -111,7 +111,7 @@ void DrawNeck(QPainter& painter, const AppState& state, const ViewLayout& layout
     painter.drawLine(endX, topY, endX, bottomY);
 }
 
-void DrawMarkers(QPainter& painter, const AppState& state, const ViewLayout& layout)
+void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout)
 {
     const int instrument = state.settings.instrument;
     const double middle = (state.settings.stringCount - 1) / 2.0;
@@ -128,7 +128,7 @@ void DrawMarkers(QPainter& painter, const AppState& state, const ViewLayout& lay
     }
 }
 
-void DrawDots(QPainter& painter, const AppState& state, const ViewLayout& layout, int textHeight,
+void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout, int textHeight,
               int charWidth)
 {
     const CFretboard& board = *state.fretboard;
@@ -213,7 +213,7 @@ QPen FretboardPainter::LinePen()
     return pen;
 }
 
-ViewLayout FretboardPainter::Paint(QPainter& painter, const AppState& state,
+ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
                                    const PaintTarget& target)
 {
     const int n = state.settings.stringCount;

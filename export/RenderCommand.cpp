@@ -1,6 +1,6 @@
 #include "RenderCommand.h"
 
-#include "AppState.h"
+#include "DiagramState.h"
 #include "DiagramWriter.h"
 #include "RenderOptions.h"
 #include "RenderStateBuilder.h"
@@ -11,7 +11,7 @@
 
 int RunRenderCommand(const RenderOptions& options, char* programName, std::string& error)
 {
-    AppState state;
+    DiagramState state;
     if (!RenderStateBuilder::Build(options, state, error))
         return 2;
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class AppState;
+class DiagramState;
 class ScaleLibrary;
 
 // Builds the program state a rendered diagram shows from the render options, reading
@@ -16,7 +16,7 @@ public:
     // Fills state (fretboard, settings, scale library, currentScale, overlayScale, printing);
     // false with a one-line error text for an unknown scale name, a string count the instrument
     // does not allow or a tuning of the wrong length.
-    static bool Build(const RenderOptions& options, AppState& state, std::string& error);
+    static bool Build(const RenderOptions& options, DiagramState& state, std::string& error);
     // Record index of the first library scale called exactly name; -1 when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };
