@@ -12,12 +12,44 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
 int terminationPipe[2] = {-1, -1};
+
+// What Qt says while the application is being made. A platform that cannot open (no display
+// reachable, an unknown -platform) ends in a fatal message of several lines; the user gets one
+// line of ours instead. When the window opens, the notes held back are passed on as usual.
+QtMessageHandler previousHandler = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldMessages;
+
+void HoldStartUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("pinto: cannot open the window: no display could be opened (pinto --render "
+                   "draws without one)\n",
+                   stderr);
+        std::_Exit(2);
+    }
+    heldMessages.emplace_back(type, message);
+    (void)context;
+}
+
+void PassOnHeldMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const auto& [type, message] : heldMessages) {
+        const QMessageLogContext context;
+        qt_message_output(type, context, message);
+    }
+    heldMessages.clear();
+}
 
 void OnTerminationSignal(int)
 {
@@ -53,7 +85,9 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
 
 int CPinto2App::Run(int argc, char* argv[])
 {
+    previousHandler = qInstallMessageHandler(HoldStartUpMessages);
     CPinto2App app(argc, argv);
+    PassOnHeldMessages();
     QApplication::setStyle(new GroupBoxStyle);
     // The profile settings live under the program's organisation; no recent-file list is kept.
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));

@@ -346,6 +346,10 @@ TEST_P(ArgumentRules, OneLineExitTwoNoWindowNoFile)
     EXPECT_TRUE(Entries().isEmpty());
 }
 
+const char* const noWindow =
+    "pinto: cannot open the window: no display could be opened (pinto --render draws without "
+    "one)\n";
+
 const ArgumentCase argumentCases[] = {
     {"Misspelled", {"--rendr", "out.png"}, "pinto: unknown option '--rendr'; see pinto --help\n"},
     {"OneDash", {"-render", "out.png"}, "pinto: unknown option '-render'; see pinto --help\n"},
@@ -359,6 +363,8 @@ const ArgumentCase argumentCases[] = {
     {"TerminalCodesEscaped",
      {"--\x1b]0;title\x07"},
      "pinto: unknown option '--\\x1b]0;title\\x07'; see pinto --help\n"},
+    {"NoDisplay", {}, noWindow},
+    {"UnknownPlatform", {"-platform", "nosuch"}, noWindow},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ArgumentRules, testing::ValuesIn(argumentCases),
