@@ -50,6 +50,12 @@ void CMainFrame::OnSaveScale()
     case StoreResult::Stored:
         // Selecting the new entry only marks it; the scale on the neck stays as it is.
         ScaleList()->setCurrentIndex(m_state.scaleLibrary.scaleCount);
+        if (!m_state.scaleLibrary.userFileComplete) {
+            ShowInfo(this, QStringLiteral("Scale saved"),
+                     QStringLiteral("The scale was added to the end of %1, after a part that "
+                                    "could not be read, so it will not be listed next time.")
+                         .arg(kFileName));
+        }
         break;
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Scale not saved"),

@@ -173,6 +173,11 @@ void CPatternDlg::OnSavePattern()
         // The list shows what the file now holds, patterns of other windows included.
         FillList();
         m_list->setCurrentIndex(m_library.patternCount);
+        if (!m_library.userFileComplete) {
+            ShowInfo(this, QStringLiteral("Pattern saved"),
+                     QStringLiteral("The pattern was added to the end of pinto_p.dat, after a part "
+                                    "that could not be read, so it will not be listed next time."));
+        }
         break;
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Pattern not saved"),

@@ -246,7 +246,10 @@ void DialogCommandsTest::partlyReadFileIsReportedAndOnlyAppendedTo()
     QVERIFY2(seen->text.contains(QStringLiteral("pinto_s.dat could not be read completely")),
              qPrintable(seen->text));
     AnswerName(QStringLiteral("New"), true);
+    seen = AnswerNextMessageBox();
     Trigger(frame, 32773);
+    QVERIFY2(seen->text.contains(QStringLiteral("will not be listed next time")),
+             qPrintable(seen->text));
     QFile file(QStringLiteral("pinto_s.dat"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray now = file.readAll();
