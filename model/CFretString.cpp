@@ -123,6 +123,11 @@ int CFretString::GetFretCount() const
     return fretCount;
 }
 
+void CFretString::SetFretCount(int count)
+{
+    fretCount = count;
+}
+
 int CFretString::GetStartFret() const
 {
     return startFret;

@@ -40,8 +40,10 @@ public:
     void SetTuning(int note);
     // Note number 0..11 sounding at the start fret.
     int GetTuning() const;
-    // Number of fret positions (13: frets 0..12).
+    // Number of fret positions: the open string and frets 1..fretCount-1 (13 on a 12-fret neck).
     int GetFretCount() const;
+    // Sets the number of fret positions (13..25 for a neck of 12..24 frets).
+    void SetFretCount(int count);
     // Lowest fret that exists on the string (0, or 5 for a banjo's short string).
     int GetStartFret() const;
     // Sets the lowest existing fret; returns the previous one.

@@ -1,11 +1,9 @@
 #include "CFretboard.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace {
-
-// Every string of the neck has the open string and frets 1..12.
-constexpr int FRETS_PER_STRING = 13;
 
 bool IsLayer(int layer)
 {
@@ -42,7 +40,8 @@ void CFretboard::AddString(int tuning)
 {
     if (numStrings >= MAX_STRINGS)
         return;
-    auto added = std::make_unique<CFretString>(tuning, FRETS_PER_STRING, 0);
+    // Every string has the open string and frets 1..frets.
+    auto added = std::make_unique<CFretString>(tuning, frets + 1, 0);
     added->SetDegreeFlags(scaleDegrees.data(), LAYER_SCALE);
     added->SetDegreeFlags(overlayDegrees.data(), LAYER_OVERLAY);
     const CFretString* first = GetString(0);
@@ -121,6 +120,18 @@ void CFretboard::Restring(int count, const int* tunings)
         string.SetTuning(tunings != nullptr ? tunings[i] : 0);
     }
     AttachFlags();
+}
+
+void CFretboard::SetFrets(int count)
+{
+    frets = std::clamp(count, DEFAULT_FRETS, MAX_FRETS);
+    for (int i = 0; i < numStrings; ++i)
+        strings[static_cast<size_t>(i)]->SetFretCount(frets + 1);
+}
+
+int CFretboard::GetFrets() const
+{
+    return frets;
 }
 
 void CFretboard::SetRoot(int note, int layer)

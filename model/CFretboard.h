@@ -19,7 +19,8 @@ public:
     CFretboard(const CFretboard&) = delete;
     CFretboard& operator=(const CFretboard&) = delete;
 
-    // Adds a string of note number 0..11 on top with 13 frets; ignored at MAX_STRINGS strings.
+    // Adds a string of note number 0..11 on top with frets 0..GetFrets(); ignored at MAX_STRINGS
+    // strings.
     void AddString(int tuning);
     // Removes the top string, if any.
     void RemoveLastString();
@@ -39,6 +40,11 @@ public:
     int GetOpenNote(int index) const;
     // Makes count strings (1..MAX_STRINGS) with tunings[i], all starting at fret 0; keeps roots.
     void Restring(int count, const int* tunings);
+    // Gives every string, and every string added later, frets 0..count, count kept within
+    // DEFAULT_FRETS..MAX_FRETS. The pattern, the matches and the placement stay as they are.
+    void SetFrets(int count);
+    // Highest fret of every string, DEFAULT_FRETS..MAX_FRETS.
+    int GetFrets() const;
 
     // Sets the root note number 0..11 of LAYER_SCALE or LAYER_OVERLAY on every string.
     void SetRoot(int note, int layer);
@@ -54,7 +60,8 @@ public:
     void SetOverlayMode(int mode);
     // OVERLAY_ALL (1) or OVERLAY_COMMON (0).
     int GetOverlayMode() const;
-    // Display classification of (string index, fret 0..12) under the overlay mode and placement.
+    // Display classification of (string index, fret 0..GetFrets() + 1) under the overlay mode and
+    // placement.
     int Classify(int string, int fret) const;
 
     // Searches the board for every origin where the whole pattern fits; true when any was found.
@@ -71,8 +78,9 @@ public:
     int PrevMatch();
     // Places the current match moved by signed scale steps; false when there is no match to place.
     bool BuildPlacement(int steps);
-    // Fret 1..12 reached from fret by signed scale steps along the string (ring of 13, skipping
-    // the open string); fret unchanged when too few scale frets or the string is not on the board.
+    // Fret 1..GetFrets() reached from fret by signed scale steps along the string (a ring of the
+    // string's fret positions, skipping the open string); fret unchanged when too few scale frets
+    // or the string is not on the board.
     int ModulateFret(int string, int fret, int steps) const;
     // Forgets the search (matches null, searched false); the placement stays on show.
     void ClearMatches();
@@ -89,6 +97,7 @@ public:
     std::unique_ptr<PositionList> placement;
     int overlayMode = OVERLAY_ALL;
     bool searched = false;
+    int frets = DEFAULT_FRETS; ///< highest fret of every string, DEFAULT_FRETS..MAX_FRETS
 
 private:
     void AttachFlags();

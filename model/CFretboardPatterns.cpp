@@ -8,9 +8,6 @@ namespace {
 
 constexpr int IN_EITHER_SCALE = SCALE_NOTE | OVERLAY_NOTE;
 
-// Frets form a ring of 13 positions 0..12 when a pattern moves along a string.
-constexpr int FRET_RING = 13;
-
 } // namespace
 
 bool CFretboard::IsOnBoard(int string, int fret) const
@@ -60,6 +57,9 @@ bool CFretboard::FindMatches()
             maxFret = std::max(maxFret, e.fret);
             maxString = std::max(maxString, e.string);
         }
+        int fretPositions = 0;
+        for (int s = 0; s < numStrings; ++s)
+            fretPositions = std::max(fretPositions, GetFretCount(s));
         for (int s = 0; s < numStrings; ++s) {
             // The far corner of the pattern's bounding box must lie on the board too; skipping
             // origins where it cannot saves walking long patterns that are bound to fail.
@@ -67,7 +67,7 @@ bool CFretboard::FindMatches()
                 break;
             const int fretCount = GetFretCount(s);
             for (int f = 0; f < fretCount; ++f) {
-                if (f + maxFret - minFret >= FRET_RING)
+                if (f + maxFret - minFret >= fretPositions)
                     break;
                 if (MatchAt(s - minString, f - minFret, 0) != 0) {
                     matches->Add(s - minString, f - minFret);
@@ -138,13 +138,16 @@ int CFretboard::ModulateFret(int string, int fret, int steps) const
     const CFretString* fretString = GetString(string);
     if (fretString == nullptr)
         return fret;
+    // The string's fret positions 0..frets form a ring: up from the last fret continues at
+    // fret 1, down from fret 1 at the last fret.
+    const int ring = fretString->GetFretCount();
     const int direction = steps > 0 ? 1 : -1;
     const long long wanted = std::llabs(static_cast<long long>(steps));
     long long counted = 0;
-    for (int j = 1; j < FRET_RING; ++j) {
-        int candidate = (fret + direction * j) % FRET_RING;
+    for (int j = 1; j < ring; ++j) {
+        int candidate = (fret + direction * j) % ring;
         if (candidate < 0)
-            candidate += FRET_RING;
+            candidate += ring;
         if (candidate == 0)
             continue; // the open string is never a target
         if ((fretString->ClassifyFret(candidate) & IN_EITHER_SCALE) != 0 && ++counted == wanted)

@@ -20,6 +20,10 @@ inline constexpr int OVERLAY_COMMON = 0;
 // Most strings a fretboard holds.
 inline constexpr int MAX_STRINGS = 10;
 
+// Highest fret of a neck: 12 unless the player asks for more, at most 24.
+inline constexpr int DEFAULT_FRETS = 12;
+inline constexpr int MAX_FRETS = 24;
+
 // Two-character labels indexed by note number 0..11 counted from A ("A ", "A#", ...).
 extern const std::array<const char*, 12> noteNames;
 

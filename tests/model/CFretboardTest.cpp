@@ -80,6 +80,25 @@ TEST(CFretboardStrings, RestringSixToSevenKeepsRootsAndResetsStartFrets)
     EXPECT_EQ(board.GetString(4), nullptr);
 }
 
+TEST(CFretboardStrings, FretsReachEveryStringOldAndNew)
+{
+    const std::vector<int> banjo = {G, D, G, B, D}; // short string first
+    CFretboard board(5, banjo.data());
+    board.SetStartFret(0, 5);
+    board.SetFrets(24);
+    board.AddString(E);
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(board.GetFretCount(s), 25) << "string " << s;
+    // The short string still begins at its fifth fret.
+    EXPECT_FALSE(board.IsOnBoard(0, 4));
+    EXPECT_TRUE(board.IsOnBoard(0, 24));
+    EXPECT_FALSE(board.IsOnBoard(0, 25));
+    for (const auto& [asked, kept] : std::vector<std::pair<int, int>>{{11, 12}, {99, 24}}) {
+        board.SetFrets(asked);
+        EXPECT_EQ(board.GetFretCount(3), kept + 1);
+    }
+}
+
 TEST(CFretboardStrings, MissingStringsAnswerSafely)
 {
     CFretboard board(2, guitar.data());

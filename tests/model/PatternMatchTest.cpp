@@ -29,6 +29,7 @@ struct ModulateCase
     int fret;
     int steps;
     int expected;
+    int frets = 12; // the neck's highest fret
 };
 
 class ModulateFretRing : public testing::TestWithParam<ModulateCase>
@@ -39,6 +40,7 @@ TEST_P(ModulateFretRing, OnTheEString)
 {
     const ModulateCase& c = GetParam();
     auto board = EStringInCMajor();
+    board->SetFrets(c.frets);
     EXPECT_EQ(board->ModulateFret(0, c.fret, c.steps), c.expected);
 }
 
@@ -50,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ModulateCase{3, -2, 12}, ModulateCase{3, 6, 1},
                     ModulateCase{3, 7, 3}, // only six other in-scale frets besides fret 0
                     ModulateCase{4, 1, 5}, // starting off the scale
-                    ModulateCase{3, 0, 3}));
+                    ModulateCase{3, 0, 3},
+                    // On 24 frets, in scale also at 13, 15, 17, 19, 20, 22 and 24, the ring
+                    // wraps at the last fret.
+                    ModulateCase{12, 1, 13, 24}, ModulateCase{24, 1, 1, 24},
+                    ModulateCase{1, -1, 24, 24}, ModulateCase{3, 14, 3, 24}));
 
 TEST(ModulateFretRing, StringOffTheBoardKeepsItsFret)
 {
@@ -75,6 +81,15 @@ TEST(FindMatches, TwoElementsFitOnlyWhereBothAreInScale)
     SetPattern(*board, {{5, 0}, {7, 0}});
     EXPECT_TRUE(board->FindMatches());
     EXPECT_EQ(CornerFrets(*board, 5), (std::vector<int>{1, 3, 5, 8, 10}));
+}
+
+TEST(FindMatches, LongerNeckFindsTheShapeUpToTheLastFret)
+{
+    auto board = EStringInCMajor();
+    board->SetFrets(24);
+    SetPattern(*board, {{5, 0}, {7, 0}});
+    EXPECT_TRUE(board->FindMatches());
+    EXPECT_EQ(CornerFrets(*board, 5), (std::vector<int>{1, 3, 5, 8, 10, 13, 15, 17, 20, 22}));
 }
 
 TEST(FindMatches, EmptyPatternFindsNothingButCountsAsSearched)
@@ -146,6 +161,7 @@ TEST(FindMatches, AgreesWithMatchAtEverywhere)
         for (int& t : tunings)
             t = static_cast<int>(random() % 12);
         auto board = MakeBoard(tunings);
+        board->SetFrets(DEFAULT_FRETS + static_cast<int>(random() % 13));
         if (random() % 2 == 0)
             board->SetStartFret(0, 5);
         for (int d = 0; d < 12; ++d)
@@ -165,7 +181,7 @@ TEST(FindMatches, AgreesWithMatchAtEverywhere)
         }
         std::vector<FretPosition> expected;
         for (int s = 0; s < board->GetStringCount(); ++s)
-            for (int f = 0; f < 13; ++f)
+            for (int f = 0; f < board->GetFretCount(s); ++f)
                 if (board->MatchAt(s - minString, f - minFret, 0) != 0)
                     expected.push_back({f - minFret, s - minString});
         ASSERT_EQ(Positions(*board->matches), expected) << "round " << round;
