@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NoteSpeller.h"
+#include "Notes.h"
 
 // How every picture of the neck is drawn: the view, the printed page, the exported files and the
 // pattern setup board. All off is the picture as it has always been.
@@ -9,6 +10,7 @@ struct DiagramOptions
     bool leftHanded = false;     ///< mirrored: the nut and open strings at the right
     bool lowStringOnTop = false; ///< string 0 (the lowest, or a banjo's short one) is the top row
     NoteSpelling spelling = NoteSpelling::Sharps; ///< how note labels are spelled
+    int frets = DEFAULT_FRETS; ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
 
     /// Row 0..count-1 (0 = top line) that shows string 0..count-1 of count strings.
     int RowOfString(int string, int count) const

@@ -4,6 +4,6 @@
 struct FretCell
 {
     int row = 0;  ///< row counted from the top, 0..strings-1
-    int fret = 0; ///< fret 0..12
+    int fret = 0; ///< fret 0 (open string) up to the neck's highest fret
     bool operator==(const FretCell&) const = default;
 };

@@ -1,11 +1,14 @@
 #include "FretboardGeometry.h"
 
+#include <algorithm>
+
 namespace {
 
-// Fills in the spacings, nut and dot sizes from the board's left and right edges.
+// Fills in the spacings, nut and dot sizes from the board's left and right edges, which span
+// the open string's cell, frets 1..F and the cell beyond fret F.
 ViewLayout Spaced(ViewLayout layout)
 {
-    layout.fretSpacing = (layout.rightX - layout.leftX) / 14;
+    layout.fretSpacing = (layout.rightX - layout.leftX) / (FretboardGeometry::LastFret(layout) + 2);
     layout.stringSpacing = layout.fretSpacing;
     layout.nutX = layout.leftX + layout.fretSpacing;
     layout.dotDiameter = layout.fretSpacing / 2;
@@ -13,14 +16,17 @@ ViewLayout Spaced(ViewLayout layout)
     return layout;
 }
 
-// The window rule: margins of width / 16, the strings centred in the height with the margin as
-// the estimate of their spacing.
-ViewLayout CentredLayout(int width, int height, int stringCount)
+// The window rule: margins of width / 16, the strings centred in the height with an estimate of
+// their spacing made from the margin. Twelve frets make 14 cells, about 14 margins wide, so the
+// margin is the estimate there; a longer neck shares the same width among more cells.
+ViewLayout CentredLayout(int width, int height, int stringCount, const DiagramOptions& options)
 {
     ViewLayout layout;
+    layout.options = options;
     const int margin = width / 16;
+    const int estimate = margin * 14 / (FretboardGeometry::LastFret(layout) + 2);
     layout.leftX = margin;
-    layout.topY = height / 2 - ((stringCount - 1) * margin) / 2;
+    layout.topY = height / 2 - ((stringCount - 1) * estimate) / 2;
     layout.rightX = width - margin;
     return Spaced(layout);
 }
@@ -44,21 +50,19 @@ int RightHandedCenterX(const ViewLayout& layout, int fret)
 ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCount,
                                            const DiagramOptions& options)
 {
-    ViewLayout layout = CentredLayout(width, height, stringCount);
-    layout.options = options;
+    ViewLayout layout = CentredLayout(width, height, stringCount, options);
     if (AllDotsInside(layout, height, stringCount)) {
         return layout;
     }
     // Too short for its width: lay the neck out as in the widest narrower window whose dots all
     // fit the height, centred across the real width.
     for (int narrower = width - 1; narrower > 0; --narrower) {
-        ViewLayout fitted = CentredLayout(narrower, height, stringCount);
+        ViewLayout fitted = CentredLayout(narrower, height, stringCount, options);
         if (AllDotsInside(fitted, height, stringCount)) {
             const int shift = (width - narrower) / 2;
             fitted.leftX += shift;
             fitted.rightX += shift;
             fitted.nutX += shift;
-            fitted.options = options;
             return fitted;
         }
     }
@@ -74,6 +78,11 @@ ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWid
     layout.topY = 2 * dpiY;
     layout.rightX = printableWidth - dpiX;
     return Spaced(layout);
+}
+
+int FretboardGeometry::LastFret(const ViewLayout& layout)
+{
+    return std::clamp(layout.options.frets, DEFAULT_FRETS, MAX_FRETS);
 }
 
 int FretboardGeometry::MirrorX(const ViewLayout& layout, int x)
@@ -142,7 +151,7 @@ std::optional<FretCell> FretboardGeometry::CellAt(const ViewLayout& layout, int 
     }
     const int fret = (x - layout.nutX + layout.fretSpacing) / layout.fretSpacing;
     const int row = (y - layout.topY + layout.stringSpacing / 2) / layout.stringSpacing;
-    if (fret < 0 || fret > 12 || row < 0 || row >= stringCount) {
+    if (fret < 0 || fret > LastFret(layout) || row < 0 || row >= stringCount) {
         return std::nullopt;
     }
     return FretCell{row, fret};

@@ -24,6 +24,9 @@ public:
     static ViewLayout PrinterLayout(int dpiX, int dpiY, int printableWidth,
                                     const DiagramOptions& options = {});
 
+    /// The neck's highest fret, 12..24: the layout shows frets 0..LastFret + 1.
+    static int LastFret(const ViewLayout& layout);
+
     /// Column x of the right-handed picture as this layout shows it (mirrored when left-handed).
     static int MirrorX(const ViewLayout& layout, int x);
     /// A box of the right-handed picture (inclusive pixels) as this layout shows it.
@@ -31,18 +34,19 @@ public:
 
     /// y of string row 0.. (0 = top line).
     static int RowY(const ViewLayout& layout, int row);
-    /// x of fret line 0..13 (0 = nut), moved offset pixels along the neck towards the higher
-    /// frets (negative: towards the open strings).
+    /// x of fret line 0..LastFret + 1 (0 = nut), moved offset pixels along the neck towards the
+    /// higher frets (negative: towards the open strings).
     static int FretLineX(const ViewLayout& layout, int line, int offset = 0);
-    /// x of the centre of the dot of fret 0..13 (fret 0 sits beside the nut, on the open
+    /// x of the centre of the dot of fret 0..LastFret + 1 (fret 0 sits beside the nut, on the open
     /// strings' side): the left edge of its box plus half the dot diameter.
     static int DotCenterX(const ViewLayout& layout, int fret);
     /// Box of the dot of (row, fret); right and bottom edges are exclusive.
     static QRect DotBox(const ViewLayout& layout, int row, int fret);
-    /// Box of the fret marker at fret 0..13 on a possibly fractional row; right/bottom exclusive.
+    /// Box of the fret marker at fret 0..LastFret + 1 on a possibly fractional row; right/bottom
+    /// exclusive.
     static QRect MarkerBox(const ViewLayout& layout, int fret, double row);
 
     /// The cell a click at (x, y) pixels selects among stringCount rows; none outside the neck
-    /// band, beyond the open string's cell or in the cell of fret 13.
+    /// band, beyond the open string's cell or in the cell of fret LastFret + 1.
     static std::optional<FretCell> CellAt(const ViewLayout& layout, int stringCount, int x, int y);
 };

@@ -93,7 +93,8 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
             }
         }
     }
-    for (int line = 0; line <= 12; ++line) {
+    const int lastFret = FretboardGeometry::LastFret(layout);
+    for (int line = 0; line <= lastFret; ++line) {
         const int x = FretboardGeometry::FretLineX(layout, line);
         const bool beforeShort = shortString && line <= 4;
         painter.drawLine(x, beforeShort ? longTopY : topY, x, beforeShort ? longBottomY : bottomY);
@@ -107,7 +108,7 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
         painter.drawLine(shortNutX, std::min(besideY, shortY), shortNutX,
                          std::max(besideY, shortY));
     }
-    const int endX = FretboardGeometry::FretLineX(layout, 12, 2);
+    const int endX = FretboardGeometry::FretLineX(layout, lastFret, 2);
     painter.drawLine(endX, topY, endX, bottomY);
 }
 
@@ -115,21 +116,28 @@ void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout&
 {
     const int instrument = state.settings.instrument;
     const double middle = (state.settings.stringCount - 1) / 2.0;
-    const int fourth = instrument == 3 || instrument == 4 ? 10 : 9;
+    // Mandolins and banjos mark the tenth fret instead of the ninth, and so the 22nd instead of
+    // the 21st; the octaves get two markers each.
+    const int shift = instrument == 3 || instrument == 4 ? 1 : 0;
     const struct
     {
         int fret;
         double row;
-    } markers[] = {{3, middle},      {5, middle},      {7, middle},
-                   {fourth, middle}, {12, middle - 1}, {12, middle + 1}};
+    } markers[] = {{3, middle},      {5, middle},          {7, middle},      {9 + shift, middle},
+                   {12, middle - 1}, {12, middle + 1},     {15, middle},     {17, middle},
+                   {19, middle},     {21 + shift, middle}, {24, middle - 1}, {24, middle + 1}};
+    const int lastFret = FretboardGeometry::LastFret(layout);
     for (const auto& marker : markers) {
-        DotStamp::DrawEllipse(
-            painter, FretboardGeometry::MarkerBox(layout, marker.fret, marker.row), kMarkerFill);
+        if (marker.fret <= lastFret) {
+            DotStamp::DrawEllipse(painter,
+                                  FretboardGeometry::MarkerBox(layout, marker.fret, marker.row),
+                                  kMarkerFill);
+        }
     }
 }
 
-void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout, int textHeight,
-              int charWidth)
+void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
+              int textHeight, int charWidth)
 {
     const CFretboard& board = *state.fretboard;
     const Settings& settings = state.settings;
@@ -160,11 +168,13 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const bool colour = settings.suppressColor == 0;
     const QPen pen = painter.pen();
     DotStamp stamp(painter);
+    // Every fret of the neck, and the one drawn beyond its end line.
+    const int lastCell = FretboardGeometry::LastFret(layout) + 1;
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
-        for (int fret = 0; fret <= board.GetFretCount(s); ++fret) {
+        for (int fret = 0; fret <= lastCell; ++fret) {
             const int value = board.Classify(s, fret);
             QColor fill;
             if (value & OFF_STRING) {

@@ -16,6 +16,8 @@ private slots:
     void shortWideViewsKeepEveryDot();
     void clicks_data();
     void clicks();
+    void neckOf24Frets_data();
+    void neckOf24Frets();
     void mirroredAgainstRightHanded_data();
     void mirroredAgainstRightHanded();
 };
@@ -49,6 +51,14 @@ void FretboardGeometryTest::layouts_data()
         << QList<int>{1200, 600, 4200, 257, 257, 857, 128, 42};
     QTest::newRow("printer 300x600 dpi") << FretboardGeometry::PrinterLayout(300, 600, 2400)
                                          << QList<int>{1200, 300, 2100, 128, 128, 428, 64, 21};
+    // 24 frets share the span among 26 cells; the strings stay centred with the margin scaled
+    // by 14 / 26 (21 pixels) as the estimate of their spacing.
+    QTest::newRow("screen 640x480, 6 strings, 24 frets")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, DiagramOptions{.frets = 24})
+        << QList<int>{240 - (5 * 21) / 2, 40, 600, 21, 21, 61, 10, 3};
+    QTest::newRow("printer 600 dpi, 4800 px, 24 frets")
+        << FretboardGeometry::PrinterLayout(600, 600, 4800, DiagramOptions{.frets = 24})
+        << QList<int>{1200, 600, 4200, 138, 138, 738, 69, 23};
 }
 
 void FretboardGeometryTest::layouts()
@@ -140,6 +150,50 @@ void FretboardGeometryTest::clicks()
         QVERIFY(cell.has_value());
         QCOMPARE(*cell, (FretCell{row, fret}));
     }
+}
+
+void FretboardGeometryTest::neckOf24Frets_data()
+{
+    QTest::addColumn<ViewLayout>("layout");
+    QTest::addColumn<QRect>("dot24");  // the top string's dot at fret 24
+    QTest::addColumn<int>("endLine");  // x of the line doubling fret line 24
+    QTest::addColumn<QRect>("octave"); // the upper marker of fret 24, row 1.5
+    QTest::addColumn<int>("lastX");    // the click at (lastX, topY) selects fret 24 ...
+    QTest::addColumn<int>("beyondX");  // ... and one at (beyondX, topY) nothing
+
+    const DiagramOptions right{.frets = 24};
+    const DiagramOptions left{.leftHanded = true, .frets = 24};
+    QTest::newRow("screen 640x480")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, right) << QRect(550, 183, 10, 10) << 567
+        << QRect(554, 218, 2, 2) << 564 << 565;
+    QTest::newRow("left-handed screen")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, left) << QRect(81, 183, 10, 10) << 73
+        << QRect(85, 218, 2, 2) << 76 << 75;
+    QTest::newRow("printer 600 dpi")
+        << FretboardGeometry::PrinterLayout(600, 600, 4800, right) << QRect(3947, 1166, 68, 68)
+        << 4052 << QRect(3970, 1396, 22, 22) << 4049 << 4050;
+    QTest::newRow("left-handed printer")
+        << FretboardGeometry::PrinterLayout(600, 600, 4800, left) << QRect(786, 1166, 68, 68) << 748
+        << QRect(809, 1396, 22, 22) << 751 << 750;
+}
+
+void FretboardGeometryTest::neckOf24Frets()
+{
+    QFETCH(ViewLayout, layout);
+    QFETCH(QRect, dot24);
+    QFETCH(int, endLine);
+    QFETCH(QRect, octave);
+    QFETCH(int, lastX);
+    QFETCH(int, beyondX);
+    QCOMPARE(FretboardGeometry::DotBox(layout, 0, 24), dot24);
+    QCOMPARE(FretboardGeometry::FretLineX(layout, 24, 2), endLine);
+    QCOMPARE(FretboardGeometry::MarkerBox(layout, 24, 1.5), octave);
+    // The dot beyond the last fret still lies within the strings.
+    const QRect dot25 = FretboardGeometry::DotBox(layout, 0, 25);
+    QVERIFY(dot25.left() > layout.leftX && dot25.right() < layout.rightX);
+    QCOMPARE(FretboardGeometry::CellAt(layout, 6, lastX, layout.topY),
+             (std::optional<FretCell>(FretCell{0, 24})));
+    QCOMPARE(FretboardGeometry::CellAt(layout, 6, beyondX, layout.topY), std::nullopt);
 }
 
 void FretboardGeometryTest::mirroredAgainstRightHanded_data()

@@ -96,6 +96,19 @@ QImage Paint(const AppState& state, const PaintTarget& target)
     return image;
 }
 
+// True when any pixel of box is darker than a light grey.
+bool InkIn(const QImage& image, const QRect& box)
+{
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 200) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // A state showing instrument with stringCount strings in standard tuning, G major on G with the
 // minor pentatonic of E laid over it, a placed pattern note, unlabelled dots.
 std::unique_ptr<AppState> NeckState(int instrument, int stringCount)
@@ -143,6 +156,8 @@ private slots:
     void mirroredNeck();
     void lowStringOnTop();
     void labelsReadOnEitherHand();
+    void longNeck_data();
+    void longNeck();
 };
 
 void FretboardPainterTest::dotColours_data()
@@ -424,6 +439,67 @@ void FretboardPainterTest::labelsReadOnEitherHand()
     const QRect box = FretboardGeometry::DotBox(rightLayout, 0, 2);
     const QRect mirroredBox = FretboardGeometry::DotBox(leftLayout, 0, 2);
     QCOMPARE(left.copy(mirroredBox), right.copy(box));
+}
+
+void FretboardPainterTest::longNeck_data()
+{
+    QTest::addColumn<int>("instrument");
+    QTest::addColumn<int>("frets");
+    QTest::addColumn<bool>("printer");
+    QTest::addColumn<QList<int>>("marked"); // frets with one marker in the middle
+
+    const QList<int> guitar{3, 5, 7, 9, 15, 17, 19, 21};
+    QTest::newRow("guitar, 640x480") << 1 << 24 << false << guitar;
+    QTest::newRow("guitar, 600 dpi page") << 1 << 24 << true << guitar;
+    QTest::newRow("banjo, 640x480") << 4 << 24 << false << QList<int>{3, 5, 7, 10, 15, 17, 19, 22};
+    QTest::newRow("banjo of 21 frets") << 4 << 21 << false << QList<int>{3, 5, 7, 10, 15, 17, 19};
+}
+
+// A four-string neck of F frets (markers between the strings): the end line doubles fret line
+// F, markers stand at their frets up to F, two at each octave; then, with a scale, the
+// five-string banjo's short string still begins at its fifth fret.
+void FretboardPainterTest::longNeck()
+{
+    QFETCH(int, instrument);
+    QFETCH(int, frets);
+    QFETCH(bool, printer);
+    QFETCH(QList<int>, marked);
+    const PaintTarget target =
+        printer ? PaintTarget::Printer(600, 600, 4800, 2200) : PaintTarget::Screen(QSize(640, 480));
+    std::unique_ptr<AppState> state = NeckState(instrument, 4);
+    state->fretboard->ClearDegrees(LAYER_SCALE);
+    state->fretboard->ClearDegrees(LAYER_OVERLAY);
+    state->fretboard->SetFrets(frets);
+    state->diagram.frets = frets;
+    QImage image = Paint(*state, target);
+    ViewLayout layout = printer ? FretboardGeometry::PrinterLayout(600, 600, 4800, state->diagram)
+                                : FretboardGeometry::ScreenLayout(640, 480, 4, state->diagram);
+    const int between = layout.topY + layout.stringSpacing / 2;
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, frets, 2), between), kBlack);
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, frets + 1), between), kWhite);
+    QList<int> single;
+    for (int fret = 1; fret <= frets + 1; ++fret) {
+        if (InkIn(image, FretboardGeometry::MarkerBox(layout, fret, 1.5))) {
+            single << fret;
+        }
+        const bool octave = (fret == 12 || fret == 24) && fret <= frets;
+        QCOMPARE(InkIn(image, FretboardGeometry::MarkerBox(layout, fret, 0.5)), octave);
+    }
+    QCOMPARE(single, marked);
+
+    state = NeckState(4, 5); // G major on G: the short string's fifth and 17th frets are roots
+    state->fretboard->SetFrets(frets);
+    state->diagram.frets = frets;
+    image = Paint(*state, target);
+    layout = printer ? FretboardGeometry::PrinterLayout(600, 600, 4800, state->diagram)
+                     : FretboardGeometry::ScreenLayout(640, 480, 5, state->diagram);
+    for (int fret = 0; fret < 5; ++fret) {
+        QCOMPARE(CentreColour(image, layout, 4, fret), kWhite);
+    }
+    QCOMPARE(DotColour(image, layout, 4, 17), kBlue);
+    QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, frets, 2),
+                         FretboardGeometry::RowY(layout, 4) - 2),
+             kBlack);
 }
 
 QTEST_MAIN(FretboardPainterTest)
