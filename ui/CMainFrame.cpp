@@ -21,6 +21,7 @@
 #include "SvgIcon.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -77,6 +78,24 @@ int SemitonesOfStep(int delta)
 }
 
 // A dock that holds a bar in place: no title, cannot float, close or move.
+// The neck lengths the Frets submenu offers, in frets.
+constexpr int kFretChoices[] = {12, 15, 17, 19, 21, 22, 24};
+
+// True when every note of the board's placement lies on one of its strings and frets.
+bool PlacementOnBoard(const CFretboard& board)
+{
+    if (board.placement == nullptr) {
+        return true;
+    }
+    for (int i = 0; i < board.placement->Count(); ++i) {
+        const FretPosition position = board.placement->At(i);
+        if (!board.IsOnBoard(position.string, position.fret)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QDockWidget* FixedDock(QWidget* bar, int barId, Qt::DockWidgetArea area, QWidget* parent)
 {
     auto* dock = new QDockWidget(parent);
@@ -107,9 +126,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     CreateToolBarAndMenu();
     CreateBars();
     m_state.diagram = DiagramProfile::Load();
-    m_leftHanded->setChecked(m_state.diagram.leftHanded);
-    m_lowStringOnTop->setChecked(m_state.diagram.lowStringOnTop);
-    m_noteNamesByKey->setChecked(m_state.diagram.spelling == NoteSpelling::Key);
+    ShowDiagramChecks();
 
     std::vector<int> tunings;
     LoadSettings(m_state.settings, tunings);
@@ -279,6 +296,18 @@ void CMainFrame::CreateDiagramMenu()
     for (QAction* toggle : {m_leftHanded, m_lowStringOnTop, m_noteNamesByKey}) {
         toggle->setCheckable(true);
     }
+    QMenu* frets = menu->addMenu(QStringLiteral("&Frets"));
+    frets->setObjectName(QStringLiteral("fretsMenu"));
+    m_fretChoices = new QActionGroup(this);
+    m_fretChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int count : kFretChoices) {
+        auto* choice = new QAction(QString::number(count), m_fretChoices);
+        choice->setObjectName(QStringLiteral("frets%1").arg(count));
+        choice->setCheckable(true);
+        choice->setData(count);
+        frets->addAction(choice);
+    }
+    connect(m_fretChoices, &QActionGroup::triggered, this, &CMainFrame::OnFretsChosen);
     menu->addSeparator();
     add("copyDiagram", "&Copy Diagram\tCtrl+C", &CMainFrame::OnCopyDiagram)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -327,6 +356,7 @@ void CMainFrame::CreateFretboard(const std::vector<int>& tunings)
         tuning = StartupTuning(settings.instrument, settings.stringCount);
     }
     m_state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
+    m_state.fretboard->SetFrets(m_state.diagram.frets);
     if (settings.instrument == 4 && settings.stringCount == 5) {
         m_state.fretboard->SetStartFret(0, 5);
     }
@@ -477,7 +507,7 @@ void CMainFrame::ToggleDegreeAt(int row, int fret)
 {
     const CFretString* string = m_state.fretboard->GetString(
         m_state.diagram.StringOfRow(row, m_state.fretboard->numStrings));
-    if (string == nullptr || fret < 0 || fret > 12) {
+    if (string == nullptr || fret < 0 || fret > m_state.fretboard->GetFrets()) {
         return;
     }
     const int degree = string->DegreeAt(fret);
@@ -670,13 +700,34 @@ void CMainFrame::OnPrintSetup()
     dialog.exec();
 }
 
-void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
+void CMainFrame::ShowDiagramChecks()
 {
-    m_state.diagram = options;
+    const DiagramOptions& options = m_state.diagram;
     m_leftHanded->setChecked(options.leftHanded);
     m_lowStringOnTop->setChecked(options.lowStringOnTop);
     m_noteNamesByKey->setChecked(options.spelling == NoteSpelling::Key);
-    DiagramProfile::Save(options);
+    for (QAction* choice : m_fretChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == options.frets);
+    }
+}
+
+void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
+{
+    m_state.diagram = options;
+    m_state.diagram.frets = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
+    CFretboard& board = *m_state.fretboard;
+    if (board.GetFrets() != m_state.diagram.frets) {
+        board.SetFrets(m_state.diagram.frets);
+        // The matches were found on the other neck; the placement stays on show while all of
+        // it is still on the board.
+        board.ClearMatches();
+        if (!PlacementOnBoard(board)) {
+            board.RemovePattern();
+        }
+        m_state.modulationSteps = 0;
+    }
+    ShowDiagramChecks();
+    DiagramProfile::Save(m_state.diagram);
     ShowNoteNames();
     Redraw();
 }
@@ -687,6 +738,13 @@ void CMainFrame::OnDiagramToggled()
     options.leftHanded = m_leftHanded->isChecked();
     options.lowStringOnTop = m_lowStringOnTop->isChecked();
     options.spelling = m_noteNamesByKey->isChecked() ? NoteSpelling::Key : NoteSpelling::Sharps;
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnFretsChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.frets = choice->data().toInt();
     SetDiagramOptions(options);
 }
 

@@ -15,6 +15,7 @@ class COverlayScaleNameBar;
 class ScaleListModel;
 struct ScaleRecord;
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QDockWidget;
 class QMenu;
@@ -54,8 +55,8 @@ public:
     void ApplyScaleSelection(int listIndex);
     /// What choosing list item listIndex (0 = empty item) of the overlay list does.
     void ApplyOverlaySelection(int listIndex);
-    /// A click on the neck: row 0..stringCount-1 from the top of the diagram as drawn, fret 0..12;
-    /// flips that degree.
+    /// A click on the neck: row 0..stringCount-1 from the top of the diagram as drawn, fret 0 up
+    /// to the neck's highest fret; flips that degree.
     void ToggleDegreeAt(int row, int fret);
     /// A click on degree check box 1000 + degree; degree 0..11 above the scale root.
     void ToggleScaleDegree(int degree);
@@ -65,8 +66,10 @@ public:
     QPrinter& Printer();
     /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
     void PrintTo(QPrinter& printer);
-    /// Draws every picture of the neck with options: ticks the Diagram menu's toggles, keeps them
-    /// in the profile, rewrites the note labels and redraws.
+    /// Draws every picture of the neck with options: gives the board options' fret count (a new
+    /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
+    /// menu's toggles and fret count, keeps them in the profile, rewrites the note labels and
+    /// redraws.
     void SetDiagramOptions(const DiagramOptions& options);
     /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf;
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
@@ -98,8 +101,9 @@ public:
     void OnConfigure();      ///< 137
     void OnAbout();          ///< 57664
     void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
-    void OnCopyDiagram();    ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
-    void OnExportDiagram();  ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
+    void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
+    void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< spin 1043
@@ -119,6 +123,8 @@ private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
+    void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
     void ShowNoteNames();
     /// Two-character label of layer's root, spelled as the diagram's options say.
@@ -148,5 +154,6 @@ private:
     QAction* m_leftHanded = nullptr;
     QAction* m_lowStringOnTop = nullptr;
     QAction* m_noteNamesByKey = nullptr;
+    QActionGroup* m_fretChoices = nullptr;
     bool m_painted = false;
 };

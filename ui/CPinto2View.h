@@ -15,7 +15,7 @@ public:
     explicit CPinto2View(AppState& state, QWidget* parent = nullptr);
 
 signals:
-    /// A left click on row 0..stringCount-1 (0 = top line) at fret 0..12.
+    /// A left click on row 0..stringCount-1 (0 = top line) at fret 0 up to the neck's highest fret.
     void cellClicked(int row, int fret);
     /// After every paint of the diagram.
     void painted();

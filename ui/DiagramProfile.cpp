@@ -7,6 +7,7 @@ namespace {
 const QString kLeftHanded = QStringLiteral("Diagram/LeftHanded");
 const QString kLowStringOnTop = QStringLiteral("Diagram/LowStringOnTop");
 const QString kNoteNamesByKey = QStringLiteral("Diagram/NoteNamesByKey");
+const QString kFrets = QStringLiteral("Diagram/Frets");
 
 } // namespace
 
@@ -18,6 +19,10 @@ DiagramOptions DiagramProfile::Load()
     options.lowStringOnTop = profile.value(kLowStringOnTop, false).toBool();
     options.spelling =
         profile.value(kNoteNamesByKey, false).toBool() ? NoteSpelling::Key : NoteSpelling::Sharps;
+    // A count no neck has (a hand-edited profile) gives the twelve frets of old.
+    bool number = false;
+    const int frets = profile.value(kFrets, DEFAULT_FRETS).toInt(&number);
+    options.frets = number && frets >= DEFAULT_FRETS && frets <= MAX_FRETS ? frets : DEFAULT_FRETS;
     return options;
 }
 
@@ -27,4 +32,5 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kLeftHanded, options.leftHanded);
     profile.setValue(kLowStringOnTop, options.lowStringOnTop);
     profile.setValue(kNoteNamesByKey, options.spelling == NoteSpelling::Key);
+    profile.setValue(kFrets, options.frets);
 }

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -91,6 +92,7 @@ private slots:
     void tuningColumnFollowsTheStrings();
     void namesSpelledByKey();
     void profileKeepsTogglesNotSettingsFile();
+    void fretsLengthenTheNeck();
     void copyPutsTheViewOnTheClipboard();
     void exportWritesEachFormat_data();
     void exportWritesEachFormat();
@@ -130,8 +132,15 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     for (QAction* item : items) {
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "-",
-                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QCOMPARE(texts,
+             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets", "-",
+                          "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QStringList counts; // radio items, twelve ticked
+    for (QAction* item : items.at(3)->menu()->actions()) {
+        QVERIFY(item->actionGroup()->isExclusive());
+        counts << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+    }
+    QCOMPARE(counts, (QStringList{"12*", "15", "17", "19", "21", "22", "24"}));
     for (int i = 0; i < 3; ++i) {
         QVERIFY(items.at(i)->isCheckable());
         QVERIFY(!items.at(i)->isChecked());
@@ -261,6 +270,45 @@ void DiagramMenuTest::profileKeepsTogglesNotSettingsFile()
     QCOMPARE(TuningLabels(frame).first(), QStringLiteral("E "));
     Action(frame, "leftHanded")->trigger();
     QCOMPARE(QSettings().value(QStringLiteral("Diagram/LeftHanded")).toBool(), false);
+}
+
+// 24 frets reach the board, the clicks and the next run; the matches found on the shorter neck
+// are forgotten, and so is a placement that no longer fits.
+void DiagramMenuTest::fretsLengthenTheNeck()
+{
+    ScopedWorkDir dir;
+    {
+        AppState state;
+        CMainFrame frame(state);
+        QVERIFY(ShowAndWait(frame));
+        Action(frame, "frets24")->trigger();
+        CFretboard& board = *state.fretboard;
+        QCOMPARE(board.GetFretCount(0), 25);
+        frame.View()->repaint();
+        // The low E string's 24th fret is an E, the fifth above A; the cell beyond is no fret.
+        const QPoint fret24(FretboardGeometry::DotCenterX(state.layout, 24),
+                            FretboardGeometry::RowY(state.layout, 5));
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24);
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {},
+                          fret24 + QPoint(state.layout.fretSpacing, 0));
+        QCOMPARE(board.scaleDegrees, (std::array<int, 12>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}));
+
+        board.pattern.Toggle(0, 0);
+        QVERIFY(board.FindMatches());
+        board.SelectMatch(1); // string 0, fret 12: still on a neck of 17 frets
+        Action(frame, "frets17")->trigger();
+        QCOMPARE(board.matches, nullptr);
+        QCOMPARE(board.placement->At(0), (FretPosition{12, 0}));
+        Action(frame, "frets24")->trigger();
+        QVERIFY(board.FindMatches());
+        board.SelectMatch(2); // string 0, fret 24
+        Action(frame, "frets21")->trigger();
+        QCOMPARE(board.placement, nullptr);
+    }
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.fretboard->GetFrets(), 21);
+    QVERIFY(Action(frame, "frets21")->isChecked());
 }
 
 void DiagramMenuTest::copyPutsTheViewOnTheClipboard()
