@@ -212,6 +212,18 @@ bool SetSpelling(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
+{
+    auto frets = ParseNumber(value);
+    if (!frets || *frets < DEFAULT_FRETS || *frets > MAX_FRETS) {
+        error = "bad fret count " + Quoted(value) + ": use --frets " +
+                std::to_string(DEFAULT_FRETS) + ".." + std::to_string(MAX_FRETS);
+        return false;
+    }
+    o.diagram.frets = *frets;
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -251,6 +263,7 @@ const RenderOptions::Option optionTable[] = {
     {"--low-string-on-top", false,
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
+    {"--frets", true, SetFrets},
 };
 
 } // namespace
@@ -402,6 +415,7 @@ std::string RenderOptions::HelpText()
            "  --low-string-on-top   the lowest string (a banjo's short string) as the top line\n"
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
+           "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

@@ -47,7 +47,8 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
 
 } // namespace
 
-bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state, std::string& error)
+bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state,
+                               std::string& error)
 {
     Settings settings;
     std::vector<int> tuning;
@@ -88,6 +89,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     state.diagram = options.diagram;
 
     state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
+    state.fretboard->SetFrets(options.diagram.frets);
     if (settings.instrument == 4 && settings.stringCount == 5)
         state.fretboard->SetStartFret(0, 5);
     CFretboard& board = *state.fretboard;

@@ -41,6 +41,17 @@ const GoldenCase goldenCases[] = {
     {"guitar_drop_d_triad",
      {"--instrument", "guitar", "--tuning", "D,A,D,G,B,E", "--root", "D#", "--degrees", "0,4,7",
       "--overlay", "Major Triad", "--overlay-root", "G#"}},
+    // Recorded before the neck could have more than twelve frets; asking for twelve is the same.
+    {"banjo5_left_low_top_key_notes", {"--instrument",   "banjo",
+                                       "--root",         "F",
+                                       "--scale",        "Major",
+                                       "--overlay",      "Minor Pentatonic",
+                                       "--overlay-root", "D",
+                                       "--labels",       "notes",
+                                       "--left-handed",  "--low-string-on-top",
+                                       "--spelling",     "key",
+                                       "--size",         "700x420",
+                                       "--frets",        "12"}},
 };
 
 class GoldenRender : public testing::TestWithParam<GoldenCase>

@@ -322,6 +322,7 @@ TEST_F(RenderCommandTest, VersionAndHelp)
           "--root", "--scale", "--degrees", "--overlay-root", "--common", "--labels", "--no-color",
           "--no-markers", "--left-handed", "--low-string-on-top", "--spelling KIND", "--version"})
         EXPECT_TRUE(help.out.contains(option)) << option;
+    EXPECT_TRUE(help.out.contains("--frets N"));
     EXPECT_TRUE(Entries().isEmpty());
 }
 

@@ -112,6 +112,8 @@ const AcceptedCase acceptedCases[] = {
      }},
     {"SpellingSharps", "--render a.png --spelling=key --spelling sharps",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
+    {"Frets", "--render a.png --frets 24 --frets=13",
+     [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -156,6 +158,8 @@ const RejectedCase rejectedCases[] = {
     {"DegreeTooLarge", "--render a.png --degrees 0,12", "'12'"},
     {"Labels", "--render a.png --labels letters", "'letters'"},
     {"Spelling", "--render a.png --spelling flats", "unknown spelling 'flats'"},
+    {"FretsTooFew", "--render a.png --frets 11", "bad fret count '11': use --frets 12..24"},
+    {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},

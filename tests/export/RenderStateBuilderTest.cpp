@@ -160,19 +160,21 @@ const BuildCase buildCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, RenderStateBuilderTest, testing::ValuesIn(buildCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortString)
+TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortStringOf22Frets)
 {
     RenderOptions options;
     std::string error;
     ASSERT_TRUE(RenderOptions::Parse({"--render", "a.pdf", "--instrument", "banjo", "--overlay",
                                       "Major Triad", "--overlay-root", "F#", "--common", "--labels",
-                                      "notes", "--no-color", "--no-markers"},
+                                      "notes", "--no-color", "--no-markers", "--frets", "22"},
                                      options, error));
     DiagramState state;
     ASSERT_TRUE(RenderStateBuilder::Build(options, state, error)) << error;
     const CFretboard& board = *state.fretboard;
     EXPECT_EQ(board.GetStartFret(0), 5);
     EXPECT_EQ(board.GetStartFret(1), 0);
+    EXPECT_EQ(board.GetFretCount(0), 23);
+    EXPECT_EQ(state.diagram.frets, 22);
     EXPECT_EQ(state.overlayScale, 7);
     EXPECT_EQ(board.overlayDegrees, (std::array<int, 12>{1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0}));
     EXPECT_EQ(board.GetRoot(LAYER_OVERLAY), 9);
