@@ -2,7 +2,10 @@
 #include "CFretboard.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -57,9 +60,32 @@ bool CFretboard::FindMatches()
             maxFret = std::max(maxFret, e.fret);
             maxString = std::max(maxString, e.string);
         }
+        // One bit per fret of each string that lies on the board and on either scale: an origin
+        // fits, as MatchAt decides, when every element lands on such a bit.
+        std::array<std::uint32_t, MAX_STRINGS> fitting{};
         int fretPositions = 0;
-        for (int s = 0; s < numStrings; ++s)
-            fretPositions = std::max(fretPositions, GetFretCount(s));
+        for (int s = 0; s < numStrings; ++s) {
+            const CFretString& string = *strings[static_cast<size_t>(s)];
+            const int fretCount = std::min(string.GetFretCount(), 32);
+            fretPositions = std::max(fretPositions, fretCount);
+            for (int f = std::max(string.GetStartFret(), 0); f < fretCount; ++f) {
+                if ((string.ClassifyFret(f) & IN_EITHER_SCALE) != 0)
+                    fitting[static_cast<size_t>(s)] |= std::uint32_t{1} << f;
+            }
+        }
+        std::vector<FretPosition> cells;
+        for (int i = length - 1; i >= 0; --i)
+            cells.push_back(pattern.At(i));
+        auto fits = [&](int stringOffset, int fretOffset) {
+            for (const FretPosition& e : cells) {
+                const int string = stringOffset + e.string;
+                const int fret = fretOffset + e.fret;
+                if (string < 0 || string >= numStrings || fret < 0 || fret >= 32 ||
+                    (fitting[static_cast<size_t>(string)] >> fret & 1) == 0)
+                    return false;
+            }
+            return true;
+        };
         for (int s = 0; s < numStrings; ++s) {
             // The far corner of the pattern's bounding box must lie on the board too; skipping
             // origins where it cannot saves walking long patterns that are bound to fail.
@@ -69,7 +95,7 @@ bool CFretboard::FindMatches()
             for (int f = 0; f < fretCount; ++f) {
                 if (f + maxFret - minFret >= fretPositions)
                     break;
-                if (MatchAt(s - minString, f - minFret, 0) != 0) {
+                if (fits(s - minString, f - minFret)) {
                     matches->Add(s - minString, f - minFret);
                     found = true;
                 }
