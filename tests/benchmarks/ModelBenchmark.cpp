@@ -37,6 +37,32 @@ void BM_FindMatches78On10Strings(benchmark::State& state)
 }
 BENCHMARK(BM_FindMatches78On10Strings);
 
+// The same on a 24-fret neck: the whole setup grid fits at 5 x 13 origins, the most any pattern
+// of at most 78 cells has there, and each is walked to the end.
+void BM_FindMatches78On10Strings24Frets(benchmark::State& state)
+{
+    auto board = ChromaticBoard(10);
+    board->SetFrets(24);
+    FillBlock(*board, 6, 13);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(board->FindMatches());
+    state.counters["matches"] = board->matches->Count();
+}
+BENCHMARK(BM_FindMatches78On10Strings24Frets);
+
+// One cell fits at every one of the 250 positions of a ten-string, 24-fret board: the longest
+// list of matches.
+void BM_FindMatches1On10Strings24Frets(benchmark::State& state)
+{
+    auto board = ChromaticBoard(10);
+    board->SetFrets(24);
+    FillBlock(*board, 1, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(board->FindMatches());
+    state.counters["matches"] = board->matches->Count();
+}
+BENCHMARK(BM_FindMatches1On10Strings24Frets);
+
 // 78 of the 80 cells of an eight-string by ten-fret block: the most origins (twelve) at which
 // 78 distinct cells can fit, each checked to full depth.
 void BM_FindMatches78MostOrigins(benchmark::State& state)

@@ -16,14 +16,17 @@
 
 namespace {
 
-// A seven-string guitar with a scale, an overlay, a placed pattern and degree labels.
-void PrepareBusyBoard(AppState& state)
+// A seven-string guitar of frets 0..frets with a scale, an overlay, a placed pattern and degree
+// labels.
+void PrepareBusyBoard(AppState& state, int frets = DEFAULT_FRETS)
 {
     state.settings.instrument = 1;
     state.settings.stringCount = 7;
     state.settings.viewDegrees = 1;
     const std::vector<int> tuning = StandardTuning(1, 7);
     state.fretboard = std::make_unique<CFretboard>(7, tuning.data());
+    state.fretboard->SetFrets(frets);
+    state.diagram.frets = frets;
     CFretboard& board = *state.fretboard;
     for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
         board.ToggleDegree(degree, LAYER_SCALE);
@@ -68,6 +71,24 @@ void BM_PaintBusyBoardNoErase(benchmark::State& bench)
 BENCHMARK(BM_PaintBusyBoardNoErase)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(BM_PaintBusyBoard1920x1080)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same neck of 24 frets: nearly twice the dots and labels.
+void BM_PaintBusyBoard24Frets1920x1080(benchmark::State& bench)
+{
+    AppState state;
+    PrepareBusyBoard(state, MAX_FRETS);
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        const ViewLayout layout =
+            FretboardPainter::Paint(painter, state, PaintTarget::Screen(image.size()));
+        benchmark::DoNotOptimize(layout.topY);
+    }
+}
+BENCHMARK(BM_PaintBusyBoard24Frets1920x1080)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
