@@ -17,28 +17,50 @@ void FakeSoundOutput::StopSound()
     events.push_back({Kind::Stop, {}, m_now});
 }
 
-bool FakeSoundOutput::ScheduleBeat(int delayMs, std::function<void()> callback)
+int FakeSoundOutput::Preload(const std::string& path)
 {
-    if (delayMs < 1 || !callback) {
+    const auto found = std::find(m_preloaded.begin(), m_preloaded.end(), path);
+    if (found != m_preloaded.end()) {
+        return static_cast<int>(found - m_preloaded.begin());
+    }
+    m_preloaded.push_back(path);
+    return static_cast<int>(m_preloaded.size()) - 1;
+}
+
+void FakeSoundOutput::PlayPreloaded(int sample)
+{
+    const bool known = sample >= 0 && sample < static_cast<int>(m_preloaded.size());
+    events.push_back(
+        {Kind::Once, known ? m_preloaded[static_cast<std::size_t>(sample)] : std::string(), m_now});
+}
+
+bool FakeSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
+{
+    if (delayMs < 1) {
         return false;
     }
-    const std::int64_t base = m_runningDue ? *m_runningDue : m_now;
-    m_beats.emplace(base + delayMs, std::move(callback));
+    const std::int64_t base = m_runningDue.value_or(m_now);
+    m_beat = Beat{base, base + delayMs, &listener};
     m_delays.push_back(delayMs);
     return true;
 }
 
-void FakeSoundOutput::CancelBeats()
+void FakeSoundOutput::RetimeBeat(int delayMs)
 {
-    m_beats.clear();
+    if (delayMs >= 1 && m_beat) {
+        m_beat->due = std::max(m_beat->base + delayMs, m_now);
+    }
 }
 
-void FakeSoundOutput::Preload(const std::string&) {}
+void FakeSoundOutput::CancelBeats()
+{
+    m_beat.reset();
+}
 
 void FakeSoundOutput::Advance(std::int64_t ms)
 {
     const std::int64_t end = m_now + ms;
-    while (!m_beats.empty() && m_beats.begin()->first <= end) {
+    while (m_beat && m_beat->due <= end) {
         RunNextBeat();
     }
     m_now = end;
@@ -46,16 +68,14 @@ void FakeSoundOutput::Advance(std::int64_t ms)
 
 bool FakeSoundOutput::RunNextBeat()
 {
-    if (m_beats.empty()) {
+    if (!m_beat) {
         return false;
     }
-    auto next = m_beats.begin();
-    const std::int64_t due = next->first;
-    std::function<void()> callback = std::move(next->second);
-    m_beats.erase(next);
-    m_now = std::max(m_now, due);
-    m_runningDue = &due;
-    callback();
-    m_runningDue = nullptr;
+    const Beat beat = *m_beat;
+    m_beat.reset();
+    m_now = std::max(m_now, beat.due);
+    m_runningDue = beat.due;
+    beat.listener->OnBeat();
+    m_runningDue.reset();
     return true;
 }

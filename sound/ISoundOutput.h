@@ -1,13 +1,18 @@
 #pragma once
 
-#include <functional>
+#include "IBeatListener.h"
+
 #include <string>
 
 // What the program asks of the sound card: one voice that plays a WAV sample once or over and
-// over, silence, and a one-shot timer that paces the scale player. Every call returns at once.
+// over, silence, and beats on the output's own clock that pace the scale player. Every call
+// returns at once.
 class ISoundOutput
 {
 public:
+    /// The number of a sample that is not decoded; playing it sounds a short alert.
+    static constexpr int NOT_DECODED = -1;
+
     virtual ~ISoundOutput() = default;
 
     /// Plays the WAV file at path once, replacing any sound playing; an unplayable path sounds
@@ -18,14 +23,22 @@ public:
     virtual void PlaySampleLooped(const std::string& path) = 0;
     /// Silences whatever plays; nothing happens when nothing plays.
     virtual void StopSound() = 0;
-    /// Runs callback once, delayMs milliseconds (1 or more) from now, on a thread that is not
-    /// the caller's user-interface thread; false (and no call) for a delay below 1 ms. A beat
-    /// scheduled from inside a beat counts its delay from that beat's due time, so a chain of
-    /// beats keeps an even grid.
-    virtual bool ScheduleBeat(int delayMs, std::function<void()> callback) = 0;
-    /// Drops every beat not yet run and waits for a beat that is running (unless called from
-    /// inside a beat).
+    /// Decodes the WAV file at path now and answers the number by which a beat plays it, or
+    /// NOT_DECODED when it cannot be played.
+    virtual int Preload(const std::string& path) = 0;
+    /// Plays the sample numbered by Preload once, replacing any sound playing; NOT_DECODED or
+    /// an unknown number sounds the alert. From inside a beat the note starts on the beat's own
+    /// frame, and the call takes no lock, allocates nothing and reads no file.
+    virtual void PlayPreloaded(int sample) = 0;
+    /// Calls listener.OnBeat() once, delayMs milliseconds (1 or more) later on the output's
+    /// clock, in place of any beat still pending; false (and no beat) for a delay below 1 ms.
+    /// From inside a beat the delay counts from that beat's due moment, so a chain of beats keeps
+    /// an even grid; from elsewhere it counts from now.
+    virtual bool ScheduleBeat(int delayMs, IBeatListener& listener) = 0;
+    /// Lets the pending beat fall due delayMs milliseconds (1 or more) after the moment its delay
+    /// counts from, or at once when that moment has passed; nothing without a pending beat.
+    virtual void RetimeBeat(int delayMs) = 0;
+    /// Drops the pending beat and waits for a beat that is running, unless called from inside a
+    /// beat.
     virtual void CancelBeats() = 0;
-    /// Decodes the WAV file at path now so that a later play of it starts without delay.
-    virtual void Preload(const std::string& path) = 0;
 };

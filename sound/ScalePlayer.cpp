@@ -12,6 +12,11 @@ ScalePlayer::ScalePlayer(PlayerState& state, ISoundOutput& output, const SoundSc
                          std::function<int()> rootNote)
     : m_state(state), m_output(output), m_schemes(schemes), m_rootNote(std::move(rootNote))
 {
+    for (auto& slot : m_samples) {
+        for (std::atomic<int>& sample : slot) {
+            sample = ISoundOutput::NOT_DECODED;
+        }
+    }
 }
 
 ScalePlayer::~ScalePlayer()
@@ -35,8 +40,8 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
     if (scheme <= 0) {
         return StartResult::NoScheme;
     }
-    // Whatever chain is still going ends here, so a restart leaves exactly one.
-    m_chain.fetch_add(1);
+    // Whatever chain is still going ends here, so a restart leaves exactly one; once this
+    // returns no beat of it runs, and the run is ours to set.
     m_output.CancelBeats();
 
     const int period = PeriodMs(bpm);
@@ -45,16 +50,8 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
         m_state.stopped = true;
         return StartResult::NoTempo;
     }
-    if (scheme < MAX_SLOTS) {
-        for (const std::string& path : m_schemes.schemeSlots[static_cast<std::size_t>(scheme)]) {
-            if (!path.empty()) {
-                m_output.Preload(path);
-            }
-        }
-    }
+    Decode(scheme);
 
-    std::lock_guard lock(m_runMutex);
-    // Set again under the lock: a beat of the replaced chain may have moved it meanwhile.
     m_state.position = 0;
     switch (m_state.direction.load()) {
     case PlayDirection::Up:
@@ -63,15 +60,13 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
         m_state.position = OCTAVE;
         break;
     case PlayDirection::UpAndDown:
-        m_state.position = 0;
         m_state.step = 1;
         break;
     case PlayDirection::None:
         break;
     }
     m_state.stopped = false;
-    const std::uint32_t chain = m_chain.fetch_add(1) + 1;
-    ScheduleNext(chain, period);
+    m_output.ScheduleBeat(period, *this);
     return StartResult::Started;
 }
 
@@ -83,14 +78,35 @@ void ScalePlayer::Stop()
 void ScalePlayer::Halt()
 {
     m_state.stopped = true;
-    m_chain.fetch_add(1);
     m_output.CancelBeats();
 }
 
 void ScalePlayer::SetTempo(int bpm)
 {
     m_state.bpm = bpm;
-    m_state.periodMs = PeriodMs(bpm);
+    const int period = PeriodMs(bpm);
+    m_state.periodMs = period;
+    if (period >= 1) {
+        m_output.RetimeBeat(period);
+    }
+}
+
+void ScalePlayer::SetScheme(int scheme)
+{
+    Decode(scheme);
+    m_state.scheme = scheme;
+}
+
+void ScalePlayer::Decode(int scheme)
+{
+    if (scheme < 1 || scheme >= MAX_SLOTS) {
+        return;
+    }
+    for (int entry = 0; entry < ENTRIES; ++entry) {
+        const std::string& path = m_schemes.Path(scheme, entry);
+        m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(entry)] =
+            path.empty() ? ISoundOutput::NOT_DECODED : m_output.Preload(path);
+    }
 }
 
 bool ScalePlayer::InRun(int position) const
@@ -141,10 +157,9 @@ bool ScalePlayer::Advance()
     return false;
 }
 
-void ScalePlayer::OnBeat(std::uint32_t chain)
+void ScalePlayer::OnBeat()
 {
-    std::lock_guard lock(m_runMutex);
-    if (chain != m_chain.load() || m_state.stopped) {
+    if (m_state.stopped) {
         return;
     }
     // Any run reaches the octave or an end within two rounds; a run that cannot reach a note
@@ -163,19 +178,15 @@ void ScalePlayer::OnBeat(std::uint32_t chain)
     const int scheme = m_state.scheme;
     const int entry = m_rootNote() + m_state.position;
     if (scheme >= 1 && scheme < MAX_SLOTS && entry >= 0 && entry < ENTRIES) {
-        m_output.PlaySampleOnce(m_schemes.schemeSlots[static_cast<std::size_t>(scheme)]
-                                                     [static_cast<std::size_t>(entry)]);
+        // A sample not decoded yet sounds the alert in its place.
+        m_output.PlayPreloaded(
+            m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(entry)]);
     }
     Advance();
 
     const int period = PeriodMs(m_state.bpm);
     m_state.periodMs = period;
     if (period >= 1) {
-        ScheduleNext(chain, period);
+        m_output.ScheduleBeat(period, *this);
     }
-}
-
-void ScalePlayer::ScheduleNext(std::uint32_t chain, int periodMs)
-{
-    m_output.ScheduleBeat(periodMs, [this, chain] { OnBeat(chain); });
 }

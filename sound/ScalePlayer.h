@@ -1,19 +1,20 @@
 #pragma once
 
+#include "IBeatListener.h"
 #include "ISoundOutput.h"
 #include "PlayerState.h"
 
+#include <array>
 #include <atomic>
-#include <cstdint>
 #include <functional>
-#include <mutex>
 
 class SoundSchemeTable;
 
-// Plays the run of a PlayerState one note per beat: each beat plays one sample of the chosen
-// scheme and schedules the next, so every change of tempo, direction, loop or scheme counts
-// from the next beat. There is only ever one chain of beats.
-class ScalePlayer
+// Plays the run of a PlayerState one note per beat. The beats run on the output's own clock:
+// each plays one sample of the chosen scheme on its exact frame and schedules the next, so every
+// change of direction, loop or scheme counts from the next beat, and a change of tempo moves the
+// next beat at once. There is only ever one chain of beats.
+class ScalePlayer : private IBeatListener
 {
 public:
     enum class StartResult
@@ -23,11 +24,12 @@ public:
         NoTempo
     };
 
-    /// rootNote answers the scale's root note 0..11 from A; it is asked at every beat.
+    /// rootNote answers the scale's root note 0..11 from A; it is asked at every beat, on the
+    /// output's thread, and must neither block nor allocate.
     ScalePlayer(PlayerState& state, ISoundOutput& output, const SoundSchemeTable& schemes,
                 std::function<int()> rootNote);
     /// Ends the chain of beats before the player goes.
-    ~ScalePlayer();
+    ~ScalePlayer() override;
     ScalePlayer(const ScalePlayer&) = delete;
     ScalePlayer& operator=(const ScalePlayer&) = delete;
 
@@ -42,21 +44,24 @@ public:
     void Stop();
     /// Ends the run and drops the pending beat, waiting for a beat that is running.
     void Halt();
-    /// Sets the tempo in beats per minute and the period that follows from it.
+    /// Sets the tempo in beats per minute and the period that follows from it; a pending beat
+    /// then falls due one new period after the last beat, or at once when that moment has
+    /// passed. A tempo without a period leaves the pending beat, which plays and ends the run.
     void SetTempo(int bpm);
-    /// One beat of the chain numbered chain; does nothing for a chain that was replaced.
-    void OnBeat(std::uint32_t chain);
+    /// Chooses scheme slot 0..9 for the following beats and decodes its samples now.
+    void SetScheme(int scheme);
     /// Moves the run one step in its direction; true when that ended the run with loop off.
     bool Advance();
 
 private:
+    void OnBeat() override;
+    void Decode(int scheme);
     bool InRun(int position) const;
-    void ScheduleNext(std::uint32_t chain, int periodMs);
 
     PlayerState& m_state;
     ISoundOutput& m_output;
     const SoundSchemeTable& m_schemes;
     std::function<int()> m_rootNote;
-    std::mutex m_runMutex; // a restart and a beat never interleave
-    std::atomic<std::uint32_t> m_chain{0};
+    // Decoded sample of each entry 0..23 of each scheme slot 0..9, for the beats.
+    std::array<std::array<std::atomic<int>, 24>, 10> m_samples;
 };

@@ -1,25 +1,28 @@
 #pragma once
 
-#include "BeatTimer.h"
 #include "ISoundOutput.h"
+#include "SoundMixer.h"
 
 #include <SDL.h>
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
-// The sound card through SDL2 audio: one voice, WAV samples decoded on the calling thread and
-// cached by path, a callback that only copies prepared frames. Time is counted in frames of the
-// output itself: beats fall due on that timeline, and each request carries the moment it was
-// made and starts at the matching frame, a constant one and a quarter buffers later, so notes
-// keep the beat to the frame. Without a usable sound device every call returns at once and
-// nothing sounds; beats still run, on the steady clock.
+// The sound card through SDL2 audio. WAV samples are decoded on the calling thread and kept by
+// path; SDL's callback runs the mixer, which starts each note and fires each of the scale
+// player's beats on its exact frame of the output. No thread of ours runs at real-time priority
+// and nothing changes the process's limits. Without a usable sound device nothing sounds, and a
+// stand-in clock of ours, asleep until the next beat falls due, drives the mixer so that beats
+// still come on time.
 class SdlSoundOutput : public ISoundOutput
 {
 public:
@@ -27,7 +30,7 @@ public:
     {
         int sampleRate = 44100;     ///< output frames per second
         int bufferFrames = 512;     ///< frames per callback, a power of two
-        bool sampleAccurate = true; ///< false starts every request at the next buffer
+        bool sampleAccurate = true; ///< false starts each beat's note at the next buffer
         std::string tapPath;        ///< when set, the mixed output is written here as a WAV file
         int tapSeconds = 300;       ///< most seconds of output the tap keeps
     };
@@ -44,71 +47,64 @@ public:
     void PlaySampleOnce(const std::string& path) override;
     void PlaySampleLooped(const std::string& path) override;
     void StopSound() override;
-    bool ScheduleBeat(int delayMs, std::function<void()> callback) override;
+    int Preload(const std::string& path) override;
+    void PlayPreloaded(int sample) override;
+    bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
+    void RetimeBeat(int delayMs) override;
     void CancelBeats() override;
-    void Preload(const std::string& path) override;
 
     /// True when a sound device was opened.
     bool HasDevice() const { return m_device != 0; }
     /// Frames per second of the device, or 0 without a device.
-    int DeviceRate() const { return m_rate; }
-    /// Frames the callback has produced so far.
-    std::int64_t FramesRendered() const { return m_framesRendered.load(); }
+    int DeviceRate() const { return m_device != 0 ? m_rate : 0; }
+    /// Frames the mixer has produced so far.
+    std::int64_t FramesRendered() const { return m_mixer.FramesDone(); }
+    /// The frame of the output that sounds now, from the time of the latest callback (a
+    /// request made now starts at the next buffer); for measuring delays.
+    std::int64_t FrameNow() const;
 
 private:
     struct Sample
     {
         std::vector<float> frames; // mono, device rate
     };
-    struct Command
-    {
-        const Sample* sample = nullptr; // null stops
-        bool loop = false;
-        std::int64_t requestNs = 0; // on the output's timeline
-        std::int64_t targetFrame = 0;
-    };
 
     static void SDLCALL AudioCallback(void* self, Uint8* stream, int length);
-    void Render(float* out, int frames);
-    void Post(const Sample* sample, bool loop);
-    const Sample* Decode(const std::string& path);
+    void Callback(float* out, int frames);
+    void RunStandInClock();
+    void WakeStandInClock();
+    int Decode(const std::string& path);
+    std::span<const float> Frames(int sample) const;
     void WriteTap() const;
-    std::int64_t TimelineNanoseconds() const;
 
     Options m_options;
+    int m_rate;
+    SoundMixer m_mixer;
     SDL_AudioDeviceID m_device = 0;
     bool m_audioInitialised = false;
-    int m_rate = 0;
-    std::int64_t m_epochNs = 0;
-
-    // The output's clock, published by the callback: frames done and the steady-clock time of
-    // the latest callback, read consistently through a sequence count.
-    std::atomic<std::uint32_t> m_clockSequence{0};
-    std::atomic<std::int64_t> m_clockFrames{0};
-    std::atomic<std::int64_t> m_clockCallbackNs{0};
-
-    std::mutex m_cacheMutex;
-    std::map<std::string, std::unique_ptr<Sample>> m_cache;
     Sample m_alert;
 
-    // Requests from any thread to the callback: a single-consumer ring, producers serialised.
-    static constexpr int RING = 64;
-    std::mutex m_postMutex;
-    std::array<Command, RING> m_ring{};
-    std::atomic<std::uint32_t> m_ringHead{0}; // next slot to write
-    std::atomic<std::uint32_t> m_ringTail{0}; // next slot to read
+    // Decoded samples by number; a number, once given, keeps its sample while the output lives,
+    // so a beat reads it without a lock.
+    static constexpr int MAX_SAMPLES = 1024;
+    std::mutex m_decodeMutex;
+    std::map<std::string, int> m_numbers;
+    std::vector<std::unique_ptr<Sample>> m_samples;
+    std::array<std::atomic<const Sample*>, MAX_SAMPLES> m_published{};
 
-    // Audio thread only.
-    static constexpr int PENDING = 16;
-    std::array<Command, PENDING> m_pending{};
-    int m_pendingCount = 0;
-    const Sample* m_voice = nullptr;
-    std::size_t m_voicePos = 0;
-    bool m_voiceLoop = false;
-    std::int64_t m_framesDone = 0;
-    std::atomic<std::int64_t> m_framesRendered{0};
+    // The output's clock as of the latest callback, read consistently through a sequence count.
+    std::atomic<std::uint32_t> m_clockSequence{0};
+    std::atomic<std::int64_t> m_clockFrames{0};
+    std::atomic<std::int64_t> m_clockNs{0};
+
+    // The callback only.
     std::vector<std::int16_t> m_tap;
     std::size_t m_tapUsed = 0;
 
-    BeatTimer m_timer{[this] { return TimelineNanoseconds(); }}; // last: its thread ends first
+    // Without a device.
+    std::mutex m_standInMutex;
+    std::condition_variable m_standInWake;
+    bool m_standInQuit = false;
+    bool m_standInCalled = false;
+    std::thread m_standIn;
 };

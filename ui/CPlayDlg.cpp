@@ -261,5 +261,5 @@ void CPlayDlg::OnSpin(int delta)
 void CPlayDlg::OnSchemeChosen(int index)
 {
     m_scheme = index;
-    m_player.scheme = index;
+    m_run.SetScheme(index);
 }

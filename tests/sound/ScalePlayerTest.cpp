@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ protected:
         std::vector<int> entries;
         for (const auto& event : output.events) {
             EXPECT_EQ(event.kind, FakeSoundOutput::Kind::Once);
+            if (event.path.empty()) {
+                entries.push_back(-1); // the alert
+                continue;
+            }
             const int entry = std::stoi(event.path.substr(event.path.find('e') + 1));
             entries.push_back(event.path[1] == '2' ? 100 + entry : entry);
         }
@@ -241,19 +246,73 @@ TEST_F(ScalePlayerTest, ChangesDuringARunCountFromTheNextBeat)
     state.loop = true;
     player.Start(1, 120);
     output.RunNextBeat(); // 3 at 500
-    output.RunNextBeat(); // 5 at 1000; next one is already due at 1500
-    player.SetTempo(60);
-    state.scheme = 2;
+    output.RunNextBeat(); // 5 at 1000
+    player.SetScheme(2);
     state.direction = PlayDirection::Down;
     output.RunNextBeat(); // position 2 going down: 5 of scheme 2
     output.RunNextBeat();
     EXPECT_EQ(Played(), (std::vector<int>{3, 5, 105, 103}));
-    EXPECT_EQ(output.events[2].timeMs, 1500);
-    EXPECT_EQ(output.events[3].timeMs, 2500);
 
     root = 4; // the root is read at every beat
     output.RunNextBeat();
     EXPECT_EQ(Played().back(), 100 + 4 + 12);
+}
+
+struct RetimeCase
+{
+    const char* name;
+    int startBpm;
+    std::int64_t changeAtMs;              // after the first beat, at startBpm's period
+    std::vector<int> tempos;              // set one after the other, as typing does
+    std::vector<std::int64_t> expectedMs; // the times of the notes that follow, at most two
+};
+
+class ScalePlayerRetimeTest : public ScalePlayerTest,
+                              public ::testing::WithParamInterface<RetimeCase>
+{
+};
+
+// The pending beat falls due one new period after the last beat, or at once when that moment
+// has passed, and the beats after it keep the new period.
+TEST_P(ScalePlayerRetimeTest, TempoChangeMovesThePendingBeat)
+{
+    const RetimeCase& row = GetParam();
+    Tick({0});
+    state.direction = PlayDirection::None;
+    player.Start(1, row.startBpm);
+    ASSERT_TRUE(output.RunNextBeat());
+    const std::int64_t lastBeat = output.Now();
+    output.Advance(row.changeAtMs - lastBeat);
+    for (int bpm : row.tempos) {
+        player.SetTempo(bpm);
+    }
+    RunBeats(2);
+    ASSERT_EQ(output.events.size(), 1 + row.expectedMs.size());
+    for (std::size_t i = 0; i < row.expectedMs.size(); ++i) {
+        EXPECT_EQ(output.events[i + 1].timeMs, row.expectedMs[i]) << "note " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tempos, ScalePlayerRetimeTest,
+    ::testing::Values(RetimeCase{"Slower", 120, 600, {60}, {1500, 2500}},
+                      RetimeCase{"Faster", 60, 1100, {120}, {1500, 2000}},
+                      RetimeCase{"TypingSixtyPassesThroughSix", 120, 600, {6, 60}, {1500, 2500}},
+                      RetimeCase{"MomentPassedPlaysAtOnce", 60, 1400, {300}, {1400, 1600}},
+                      RetimeCase{"NoPeriodKeepsTheBeatThatEndsTheRun", 120, 600, {0}, {1000}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScalePlayerTest, SchemeChosenDuringARunIsDecodedBeforeItsBeat)
+{
+    Tick({0});
+    state.direction = PlayDirection::None;
+    player.Start(1, 120);
+    output.RunNextBeat();
+    state.scheme = 2; // not decoded: its beat sounds the alert
+    output.RunNextBeat();
+    player.SetScheme(2);
+    output.RunNextBeat();
+    EXPECT_EQ(Played(), (std::vector<int>{3, -1, 103}));
 }
 
 TEST_F(ScalePlayerTest, HaltDropsThePendingBeat)

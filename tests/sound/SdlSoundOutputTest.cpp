@@ -41,6 +41,17 @@ bool WaitFor(const std::function<bool()>& condition)
     return true;
 }
 
+// A beat that runs a function.
+class CallOnBeat : public IBeatListener
+{
+public:
+    explicit CallOnBeat(std::function<void()> call) : m_call(std::move(call)) {}
+    void OnBeat() override { m_call(); }
+
+private:
+    std::function<void()> m_call;
+};
+
 class SdlSoundOutputTest : public ::testing::Test
 {
 protected:
@@ -143,13 +154,15 @@ TEST_F(SdlSoundOutputTest, BeatRunsOnceOnAnotherThread)
     SdlSoundOutput output(options);
     std::atomic<int> calls{0};
     std::promise<std::thread::id> ran;
-    EXPECT_FALSE(output.ScheduleBeat(0, [] {}));
-    EXPECT_FALSE(output.ScheduleBeat(-5, [] {}));
-    ASSERT_TRUE(output.ScheduleBeat(5, [&] {
+    CallOnBeat nothing([] {});
+    EXPECT_FALSE(output.ScheduleBeat(0, nothing));
+    EXPECT_FALSE(output.ScheduleBeat(-5, nothing));
+    CallOnBeat beat([&] {
         if (calls++ == 0) {
             ran.set_value(std::this_thread::get_id());
         }
-    }));
+    });
+    ASSERT_TRUE(output.ScheduleBeat(5, beat));
     auto done = ran.get_future();
     ASSERT_EQ(done.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_NE(done.get(), std::this_thread::get_id());
@@ -161,7 +174,8 @@ TEST_F(SdlSoundOutputTest, CancelDropsPendingBeats)
 {
     SdlSoundOutput output(options);
     std::atomic<int> calls{0};
-    output.ScheduleBeat(50, [&] { ++calls; });
+    CallOnBeat beat([&] { ++calls; });
+    output.ScheduleBeat(50, beat);
     output.CancelBeats();
     Wait(output, 10);
     EXPECT_EQ(calls, 0);
@@ -177,7 +191,8 @@ TEST_F(SdlSoundOutputTest, WithoutADeviceEverythingReturnsAtOnce)
         output.PlaySampleLooped(Path("high.wav"));
         output.StopSound();
         std::promise<void> ran;
-        ASSERT_TRUE(output.ScheduleBeat(1, [&] { ran.set_value(); }));
+        CallOnBeat beat([&] { ran.set_value(); });
+        ASSERT_TRUE(output.ScheduleBeat(1, beat));
         EXPECT_EQ(ran.get_future().wait_for(std::chrono::seconds(20)), std::future_status::ready);
     }
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -189,7 +204,8 @@ TEST_F(SdlSoundOutputTest, WithoutADeviceEverythingReturnsAtOnce)
 TEST(ProcessSoundTest, CloseEndsPendingBeatsAndMayRepeat)
 {
     std::atomic<bool> ran{false};
-    ASSERT_TRUE(ProcessSoundOutput().ScheduleBeat(60000, [&ran] { ran = true; }));
+    CallOnBeat beat([&ran] { ran = true; });
+    ASSERT_TRUE(ProcessSoundOutput().ScheduleBeat(60000, beat));
     CloseProcessSoundOutput();
     CloseProcessSoundOutput();
     EXPECT_FALSE(ran);

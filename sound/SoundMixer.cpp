@@ -1,0 +1,288 @@
+#include "SoundMixer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <thread>
+
+namespace {
+
+// The mixer whose beat runs on this thread.
+thread_local const SoundMixer* firingMixer = nullptr;
+
+constexpr std::int64_t TICKS_PER_FRAME = 1000;
+
+// value / divisor rounded up, for a value of 0 or more.
+std::int64_t CeilDiv(std::int64_t value, std::int64_t divisor)
+{
+    return (value + divisor - 1) / divisor;
+}
+
+} // namespace
+
+SoundMixer::SoundMixer(int rate, bool sampleAccurate)
+    : m_rate(std::max(rate, 1000)), m_sampleAccurate(sampleAccurate)
+{
+    // A raised-cosine fade of 5 ms: no corner where it starts and none where it ends.
+    const int frames = static_cast<int>(m_rate / 200);
+    m_fadeCurve.resize(static_cast<std::size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        m_fadeCurve[static_cast<std::size_t>(i)] =
+            static_cast<float>(0.5 * (1.0 + std::cos(std::numbers::pi * (i + 1) / (frames + 1))));
+    }
+}
+
+bool SoundMixer::InBeat() const
+{
+    return firingMixer == this;
+}
+
+void SoundMixer::Play(std::span<const float> frames, bool loop)
+{
+    if (frames.empty()) {
+        Stop();
+    } else if (InBeat()) {
+        StartVoice(frames.data(), frames.size(), loop);
+    } else {
+        Request request;
+        request.kind = Request::Kind::Play;
+        request.frames = frames.data();
+        request.length = frames.size();
+        request.loop = loop;
+        Post(request);
+    }
+}
+
+void SoundMixer::Stop()
+{
+    if (InBeat()) {
+        FadeOut();
+    } else {
+        Request request;
+        request.kind = Request::Kind::Stop;
+        Post(request);
+    }
+}
+
+bool SoundMixer::ScheduleBeat(int delayMs, IBeatListener& listener)
+{
+    if (delayMs < 1) {
+        return false;
+    }
+    if (InBeat()) {
+        m_beat.pending = true;
+        m_beat.base = m_firingDue;
+        m_beat.due = m_firingDue + delayMs * m_rate;
+        m_beat.listener = &listener;
+        // The chain stays in the generation of the beat that made it, so a cancel that came
+        // while this beat ran ends it too.
+        m_beat.generation = m_firingGeneration;
+        return true;
+    }
+    Request request;
+    request.kind = Request::Kind::Schedule;
+    request.listener = &listener;
+    request.delayMs = delayMs;
+    request.generation = m_generation.load();
+    return Post(request);
+}
+
+void SoundMixer::RetimeBeat(int delayMs)
+{
+    if (delayMs < 1) {
+        return;
+    }
+    if (InBeat()) {
+        Retime(delayMs, (m_frame + m_offset) * TICKS_PER_FRAME);
+        return;
+    }
+    Request request;
+    request.kind = Request::Kind::Retime;
+    request.delayMs = delayMs;
+    request.generation = m_generation.load();
+    Post(request);
+}
+
+void SoundMixer::CancelBeats()
+{
+    if (InBeat()) {
+        m_beat.pending = false;
+        return;
+    }
+    m_generation.fetch_add(1);
+    // A beat that began before the new generation could be seen ends within its own short work;
+    // only this caller waits for it, never the mixing thread.
+    while (m_running.load()) {
+        std::this_thread::yield();
+    }
+}
+
+bool SoundMixer::Post(const Request& request)
+{
+    std::lock_guard lock(m_postMutex);
+    const std::uint32_t head = m_queueHead.load(std::memory_order_relaxed);
+    const std::uint32_t tail = m_queueTail.load(std::memory_order_acquire);
+    if (head - tail >= QUEUE) {
+        return false; // nothing renders; a request this far behind is of no use
+    }
+    m_queue[head % QUEUE] = request;
+    m_queueHead.store(head + 1, std::memory_order_release);
+    return true;
+}
+
+void SoundMixer::TakeRequests()
+{
+    std::uint32_t tail = m_queueTail.load(std::memory_order_relaxed);
+    const std::uint32_t head = m_queueHead.load(std::memory_order_acquire);
+    // Read after the queue: a schedule posted after a cancel then meets that cancel's generation.
+    const std::uint32_t generation = m_generation.load();
+    const Ticks now = m_frame * TICKS_PER_FRAME;
+    for (; tail != head; ++tail) {
+        const Request& request = m_queue[tail % QUEUE];
+        switch (request.kind) {
+        case Request::Kind::Play:
+            StartVoice(request.frames, request.length, request.loop);
+            break;
+        case Request::Kind::Stop:
+            FadeOut();
+            break;
+        case Request::Kind::Schedule:
+            if (request.generation == generation) {
+                m_beat.pending = true;
+                m_beat.base = now;
+                m_beat.due = now + request.delayMs * m_rate;
+                m_beat.listener = request.listener;
+                m_beat.generation = request.generation;
+            }
+            break;
+        case Request::Kind::Retime:
+            if (m_beat.generation == request.generation) {
+                Retime(request.delayMs, now);
+            }
+            break;
+        }
+    }
+    m_queueTail.store(tail, std::memory_order_release);
+    if (m_beat.generation != generation) {
+        m_beat.pending = false;
+    }
+}
+
+void SoundMixer::Retime(int delayMs, Ticks now)
+{
+    if (m_beat.pending) {
+        m_beat.due = std::max(m_beat.base + delayMs * m_rate, now);
+    }
+}
+
+void SoundMixer::StartVoice(const float* frames, std::size_t length, bool loop)
+{
+    FadeOut();
+    m_voice = Voice{frames, length, 0, loop, 0};
+}
+
+void SoundMixer::FadeOut()
+{
+    if (m_voice.frames == nullptr) {
+        return;
+    }
+    // A free place, else the fade nearest its end gives way.
+    Voice* place = &m_fading[0];
+    for (Voice& fading : m_fading) {
+        if (fading.frames == nullptr) {
+            place = &fading;
+            break;
+        }
+        if (fading.fadeLeft < place->fadeLeft) {
+            place = &fading;
+        }
+    }
+    *place = m_voice;
+    place->fadeLeft = FadeFrames();
+    m_voice = Voice{};
+}
+
+std::int64_t SoundMixer::FireFrame() const
+{
+    return CeilDiv(m_beat.due, TICKS_PER_FRAME);
+}
+
+std::int64_t SoundMixer::NextBeatFrame() const
+{
+    return m_beat.pending ? FireFrame() : -1;
+}
+
+void SoundMixer::Render(float* out, int frames)
+{
+    if (out != nullptr) {
+        std::fill(out, out + frames, 0.0f);
+    }
+    m_offset = 0;
+    TakeRequests();
+    // Each beat schedules the next at least a millisecond later, so this ends.
+    while (m_beat.pending) {
+        std::int64_t offset = FireFrame() - m_frame;
+        if (!m_sampleAccurate) {
+            offset = offset <= 0 ? 0 : frames;
+        }
+        if (offset >= frames) {
+            break;
+        }
+        offset = std::max<std::int64_t>(offset, m_offset);
+        Mix(out, m_offset, static_cast<int>(offset));
+        m_offset = static_cast<int>(offset);
+        Fire();
+    }
+    Mix(out, m_offset, frames);
+    m_offset = frames;
+    m_frame += frames;
+    m_framesDone.store(m_frame, std::memory_order_release);
+}
+
+void SoundMixer::Fire()
+{
+    const Beat beat = m_beat;
+    m_beat.pending = false;
+    m_running.store(true);
+    if (beat.generation == m_generation.load()) {
+        m_firingDue = beat.due;
+        m_firingGeneration = beat.generation;
+        firingMixer = this;
+        beat.listener->OnBeat();
+        firingMixer = nullptr;
+    }
+    m_running.store(false);
+}
+
+void SoundMixer::Mix(float* out, int from, int to)
+{
+    if (from >= to) {
+        return;
+    }
+    MixVoice(m_voice, out, from, to, false);
+    for (Voice& fading : m_fading) {
+        MixVoice(fading, out, from, to, true);
+    }
+}
+
+void SoundMixer::MixVoice(Voice& voice, float* out, int from, int to, bool fading)
+{
+    for (int i = from; i < to && voice.frames != nullptr; ++i) {
+        float level = voice.frames[voice.position];
+        if (fading) {
+            level *= m_fadeCurve[m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft)];
+            if (--voice.fadeLeft == 0) {
+                voice.frames = nullptr;
+            }
+        }
+        if (out != nullptr) {
+            out[i] += level;
+        }
+        if (++voice.position == voice.length) {
+            voice.position = 0;
+            if (!voice.loop) {
+                voice.frames = nullptr;
+            }
+        }
+    }
+}
