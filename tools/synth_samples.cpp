@@ -1,6 +1,6 @@
 // Writes the built-in sound scheme: 24 plucked-string notes from A2 (110 Hz) up to G#4,
 // 44.1 kHz 16-bit mono WAV files made with the Karplus-Strong method, and the scheme file that
-// names them.
+// names them. Each note starts at zero, rises over 1 ms and has no offset from zero.
 //
 // Usage: pinto_synth SAMPLE_DIR SCHEME_FILE
 // The scheme file lists each sample as SAMPLE_DIR/<file> exactly as SAMPLE_DIR was given, so
@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,16 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
         smoothed = 0.5 * smoothed + 0.5 * noise.Next(); // a softer, rounder pick
         value = smoothed;
     }
+    // The loop keeps the excitation's mean almost for good, as an offset under the whole note;
+    // a pick with no mean leaves none.
+    double mean = 0.0;
+    for (double value : line) {
+        mean += value;
+    }
+    mean /= double(line.size());
+    for (double& value : line) {
+        value -= mean;
+    }
 
     const int total = int(RATE * SECONDS);
     std::vector<double> out(static_cast<std::size_t>(total));
@@ -85,10 +96,15 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
     for (double v : out) {
         peak = std::max(peak, std::abs(v));
     }
+    // The note rises from silence over 1 ms and falls back to it over its last 50 ms, so it
+    // starts and ends without a click.
+    const int rise = RATE / 1000;
     const int fade = RATE / 20;
     for (int i = 0; i < total; ++i) {
+        const double onset =
+            i < rise ? 0.5 * (1.0 - std::cos(std::numbers::pi * double(i) / rise)) : 1.0;
         const double edge = std::min(1.0, double(total - 1 - i) / fade);
-        out[static_cast<std::size_t>(i)] *= 0.7 / peak * edge;
+        out[static_cast<std::size_t>(i)] *= 0.7 / peak * onset * edge;
     }
     return out;
 }
