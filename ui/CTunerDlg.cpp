@@ -129,7 +129,13 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
 
     connect(ok, &QPushButton::clicked, this, &CTunerDlg::accept);
     connect(stop, &QPushButton::clicked, this, [this] { m_output.StopSound(); });
-    connect(m_schemeBox, &QComboBox::activated, this, [this](int index) { m_scheme = index; });
+    connect(m_schemeBox, &QComboBox::activated, this, [this](int index) {
+        m_scheme = index;
+        // Decoded now, so that a note button sounds within one buffer.
+        for (int note = 0; note < 12 && index > 0; ++note) {
+            m_output.Preload(m_state.soundSchemes.Path(index, note));
+        }
+    });
 }
 
 void CTunerDlg::OnNote(int note)
