@@ -1,0 +1,216 @@
+// Drives the real sound dialogs against the real sound output and taps the output into a WAV
+// file, for measuring what a user hears.
+//
+// Usage: pinto_dialog_probe tune OUT_WAV [PRESSES=40]
+//        pinto_dialog_probe play OUT_WAV [SECONDS=60] [BPM=120]
+// tune presses note buttons of "Pinto - Tuner" at uneven moments 150 to 450 ms apart and reports
+// the delay from each press to the first frame of its note in the output, in frames, buffers and
+// ms; the first press of each note also decodes its sample. play opens "Pinto - Play the scale"
+// on C major, clicks Up, Loop and Play It, lets the scale play and closes with OK. Every note is
+// a click whose first frame is loud. PINTO_AUDIO_BUFFER sets the frames per buffer. Prints the
+// process's CPU time when done.
+
+#include "AppState.h"
+#include "CPlayDlg.h"
+#include "CTunerDlg.h"
+#include "ControlId.h"
+#include "PlayerState.h"
+#include "SdlSoundOutput.h"
+#include "WavFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A scheme "Clicks" of 24 files, each 1 s long: 40 ms of a decaying square wave, then nothing.
+void WriteClickScheme()
+{
+    std::vector<std::int16_t> samples(44100);
+    for (std::size_t i = 0; i < 44100 / 25; ++i) {
+        samples[i] = WavFile::ToSample(0.8 * std::exp(-double(i) / 400.0) *
+                                       ((i / 10) % 2 == 0 ? 1.0 : -1.0));
+    }
+    QByteArray scheme = "Clicks\r\n";
+    for (int entry = 0; entry < 24; ++entry) {
+        const std::string name = "click" + std::to_string(entry) + ".wav";
+        WavFile::WriteMono16(name, 44100, samples);
+        scheme += QByteArray::fromStdString(name) + "\r\n";
+    }
+    QFile file(QStringLiteral("clicks.scheme"));
+    file.open(QIODevice::WriteOnly);
+    file.write(scheme);
+    QFile list(QStringLiteral("pinto_ss.dat"));
+    list.open(QIODevice::WriteOnly);
+    list.write("clicks.scheme\r\n");
+}
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Choose(QWidget* dialog, int comboId, int index)
+{
+    auto* combo = FindById<QComboBox>(dialog, comboId);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Press
+{
+    std::int64_t frame; // the output's frame at the press
+    bool first;         // the first press of its note
+};
+
+void ReportLatency(const std::string& tap, const std::vector<Press>& presses, int buffer)
+{
+    int rate = 0;
+    std::vector<std::int16_t> samples;
+    if (!WavFile::ReadMono16(tap, rate, samples)) {
+        std::fprintf(stderr, "no tap in %s\n", tap.c_str());
+        return;
+    }
+    std::vector<double> all;
+    std::vector<double> later;
+    for (const Press& press : presses) {
+        auto onset = std::find_if(
+            samples.begin() + std::min<std::int64_t>(press.frame, std::int64_t(samples.size())),
+            samples.end(), [](std::int16_t s) { return std::abs(s) > 16384; });
+        if (onset == samples.end()) {
+            std::printf("press at frame %lld: no note\n", static_cast<long long>(press.frame));
+            continue;
+        }
+        const double frames = double((onset - samples.begin()) - press.frame);
+        all.push_back(frames);
+        if (!press.first) {
+            later.push_back(frames);
+        }
+    }
+    const auto report = [rate, buffer](const char* what, std::vector<double> values) {
+        if (values.empty()) {
+            return;
+        }
+        std::sort(values.begin(), values.end());
+        const double median = values[values.size() / 2];
+        std::printf("%s: %zu presses  click to sound min %.0f  median %.0f  max %.0f frames  "
+                    "(max %.2f buffers, %.2f ms)\n",
+                    what, values.size(), values.front(), median, values.back(),
+                    values.back() / buffer, values.back() * 1000.0 / rate);
+    };
+    report("all presses", all);
+    report("sample decoded before", later);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3 || (std::string(argv[1]) != "tune" && std::string(argv[1]) != "play")) {
+        std::fprintf(stderr, "usage: %s tune OUT_WAV [PRESSES] | play OUT_WAV [SECONDS] [BPM]\n",
+                     argv[0]);
+        return 2;
+    }
+    const bool tune = std::string(argv[1]) == "tune";
+    const std::string tap =
+        QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])).toStdString();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    WriteClickScheme();
+
+    AppState state;
+    const int tunings[] = {7, 0, 5, 10, 2, 7};
+    state.fretboard = std::make_unique<CFretboard>(6, tunings);
+    state.fretboard->SetRoot(3, LAYER_SCALE);
+    for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+        state.fretboard->ToggleDegree(degree, LAYER_SCALE);
+    }
+
+    SdlSoundOutput::Options options = SdlSoundOutput::OptionsFromEnvironment();
+    options.tapPath = tap;
+    const auto started = std::chrono::steady_clock::now();
+    std::vector<Press> presses;
+    {
+        const int count = argc > 3 ? std::atoi(argv[3]) : (tune ? 40 : 60);
+        options.tapSeconds = tune ? count / 2 + 10 : count + 10;
+        SdlSoundOutput output(options);
+        if (!output.HasDevice()) {
+            std::fprintf(stderr, "%s: no sound device\n", argv[0]);
+            return 1;
+        }
+        Wait(500);
+        if (tune) {
+            CTunerDlg dialog(state, output);
+            Choose(&dialog, 1027, 1);
+            std::mt19937 random(7);
+            std::vector<bool> pressed(12, false);
+            int note = 0;
+            for (int i = 0; i < count; ++i) {
+                Wait(std::uniform_int_distribution<int>(150, 450)(random));
+                note = (note + std::uniform_int_distribution<int>(1, 11)(random)) % 12;
+                auto* button = FindById<QRadioButton>(&dialog, CTunerDlg::NoteButtonId(note));
+                presses.push_back({output.FrameNow(), !pressed[std::size_t(note)]});
+                button->click();
+                pressed[std::size_t(note)] = true;
+            }
+            Wait(300);
+            FindById<QPushButton>(&dialog, 1)->click();
+        } else {
+            PlayerState player;
+            CPlayDlg dialog(state, player, output);
+            Choose(&dialog, 1007, 1);
+            FindById<QRadioButton>(&dialog, 1012)->click();
+            FindById<QCheckBox>(&dialog, 1008)->click();
+            auto* bpm = FindById<QLineEdit>(&dialog, 1011);
+            bpm->setText(QString::fromLatin1(argc > 4 ? argv[4] : "120"));
+            emit bpm->textEdited(bpm->text());
+            FindById<QPushButton>(&dialog, 1015)->click();
+            Wait(count * 1000);
+            FindById<QPushButton>(&dialog, 1)->click();
+        }
+        Wait(200);
+    }
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (tune) {
+        ReportLatency(tap, presses, options.bufferFrames);
+    }
+    std::printf("cpu %.2f s in %.1f s (%.2f %%)\n", CpuSeconds(), wall,
+                100.0 * CpuSeconds() / wall);
+    return 0;
+}
