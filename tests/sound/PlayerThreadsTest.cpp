@@ -36,7 +36,7 @@ TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
         for (int i = 0; i < 200; ++i) {
             state.direction = directions[i % 4];
             state.loop = i % 3 != 0;
-            state.scheme = i % 2;
+            player.SetScheme(i % 3);
             player.SetTempo(10000 + 100 * (i % 50));
             root = i % 12;
             state.inRun[i % 12] = !state.inRun[i % 12];
