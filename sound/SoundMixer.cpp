@@ -21,11 +21,12 @@ std::int64_t CeilDiv(std::int64_t value, std::int64_t divisor)
 } // namespace
 
 SoundMixer::SoundMixer(int rate, bool sampleAccurate)
-    : m_rate(std::max(rate, 1000)), m_sampleAccurate(sampleAccurate)
+    : m_rate(std::max(rate, 1000)), m_sampleAccurate(sampleAccurate),
+      m_fadeCurve(static_cast<std::size_t>(m_rate / 200)),
+      m_lead(sampleAccurate ? static_cast<int>(m_fadeCurve.size()) : 0)
 {
     // A raised-cosine fade of 5 ms: no corner where it starts and none where it ends.
-    const int frames = static_cast<int>(m_rate / 200);
-    m_fadeCurve.resize(static_cast<std::size_t>(frames));
+    const int frames = static_cast<int>(m_fadeCurve.size());
     for (int i = 0; i < frames; ++i) {
         m_fadeCurve[static_cast<std::size_t>(i)] =
             static_cast<float>(0.5 * (1.0 + std::cos(std::numbers::pi * (i + 1) / (frames + 1))));
@@ -42,7 +43,10 @@ void SoundMixer::Play(std::span<const float> frames, bool loop)
     if (frames.empty()) {
         Stop();
     } else if (InBeat()) {
-        StartVoice(frames.data(), frames.size(), loop);
+        // Fired ahead of its frame, the beat's note waits for it while the old one fades out.
+        const std::int64_t wait = CeilDiv(m_firingDue, TICKS_PER_FRAME) - (m_frame + m_offset);
+        StartVoice(frames.data(), frames.size(), loop,
+                   static_cast<int>(std::max<std::int64_t>(wait, 0)));
     } else {
         Request request;
         request.kind = Request::Kind::Play;
@@ -141,7 +145,7 @@ void SoundMixer::TakeRequests()
         const Request& request = m_queue[tail % QUEUE];
         switch (request.kind) {
         case Request::Kind::Play:
-            StartVoice(request.frames, request.length, request.loop);
+            StartVoice(request.frames, request.length, request.loop, 0);
             break;
         case Request::Kind::Stop:
             FadeOut();
@@ -175,15 +179,19 @@ void SoundMixer::Retime(int delayMs, Ticks now)
     }
 }
 
-void SoundMixer::StartVoice(const float* frames, std::size_t length, bool loop)
+void SoundMixer::StartVoice(const float* frames, std::size_t length, bool loop, int wait)
 {
     FadeOut();
-    m_voice = Voice{frames, length, 0, loop, 0};
+    m_voice = Voice{frames, length, 0, loop, 0, wait};
 }
 
 void SoundMixer::FadeOut()
 {
     if (m_voice.frames == nullptr) {
+        return;
+    }
+    if (m_voice.waitLeft > 0) {
+        m_voice = Voice{}; // a note not begun yet has nothing to fade
         return;
     }
     // A free place, else the fade nearest its end gives way.
@@ -204,7 +212,10 @@ void SoundMixer::FadeOut()
 
 std::int64_t SoundMixer::FireFrame() const
 {
-    return CeilDiv(m_beat.due, TICKS_PER_FRAME);
+    // Never before the moment the delay counted from: a chain of beats closer together than a
+    // fade fires each beat no earlier than the note of the one before begins.
+    return std::max(CeilDiv(m_beat.due, TICKS_PER_FRAME) - m_lead,
+                    CeilDiv(m_beat.base, TICKS_PER_FRAME));
 }
 
 std::int64_t SoundMixer::NextBeatFrame() const
@@ -268,6 +279,10 @@ void SoundMixer::Mix(float* out, int from, int to)
 void SoundMixer::MixVoice(Voice& voice, float* out, int from, int to, bool fading)
 {
     for (int i = from; i < to && voice.frames != nullptr; ++i) {
+        if (voice.waitLeft > 0) {
+            --voice.waitLeft;
+            continue;
+        }
         float level = voice.frames[voice.position];
         if (fading) {
             level *= m_fadeCurve[m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft)];

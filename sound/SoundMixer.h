@@ -11,8 +11,9 @@
 
 // The output's mixing function and its clock. One voice plays a decoded sample; a voice that is
 // stopped or replaced fades out over about 5 ms beside the one that follows. One beat at a time
-// falls due on an exact frame of the output and Render fires it there, so a note that the beat
-// starts begins on that very frame. Render runs on one thread at a time (the sound card's
+// falls due on an exact frame of the output. Render fires it one fade ahead of that frame, and a
+// note the beat starts waits for the frame itself: the note it replaces has faded out just as the
+// new one begins on its exact frame. Render runs on one thread at a time (the sound card's
 // callback or a stand-in clock). The other calls come from any thread and reach Render through a
 // lock-free queue at the start of its next buffer; made from inside a beat, they act at once, on
 // the beat's frame. Render and the beats it fires take no lock, allocate nothing and read no
@@ -46,7 +47,8 @@ public:
 
     /// Frames rendered so far; any thread.
     std::int64_t FramesDone() const { return m_framesDone.load(std::memory_order_acquire); }
-    /// The frame the pending beat fires on, or -1 without one; the rendering thread only.
+    /// The frame the pending beat fires on (a fade ahead of its due frame, never before the
+    /// moment its delay counted from), or -1 without one; the rendering thread only.
     std::int64_t NextBeatFrame() const;
     /// Frames over which a stopped or replaced voice fades out.
     int FadeFrames() const { return static_cast<int>(m_fadeCurve.size()); }
@@ -62,6 +64,7 @@ private:
         std::size_t position = 0;
         bool loop = false;
         int fadeLeft = 0; // frames of fade-out still to go, for a fading voice
+        int waitLeft = 0; // frames of silence before a note started by a beat begins
     };
     struct Beat
     {
@@ -92,7 +95,7 @@ private:
     bool InBeat() const;
     bool Post(const Request& request);
     void TakeRequests();
-    void StartVoice(const float* frames, std::size_t length, bool loop);
+    void StartVoice(const float* frames, std::size_t length, bool loop, int wait);
     void FadeOut();
     void Retime(int delayMs, Ticks now);
     std::int64_t FireFrame() const;
@@ -103,6 +106,7 @@ private:
     const std::int64_t m_rate;
     const bool m_sampleAccurate;
     std::vector<float> m_fadeCurve; // gain of each frame of a fade-out, from near 1 to near 0
+    const int m_lead;               // frames a beat fires ahead of its due frame
 
     // Requests from other threads: one reader (Render), writers serialised by the mutex, which
     // Render never takes.
