@@ -56,22 +56,30 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
     // Lower notes ring longer, as on a real string.
     const double loss = 0.996 + 0.0035 * std::clamp((440.0 - hz) / 330.0, 0.0, 1.0);
 
+    // The pick: noise, low-passed twice so the note starts round rather than hissing, and shaped
+    // by a half sine over the string so that its two ends meet at zero; the loop carries any
+    // corner where they meet round and round for the whole note.
     Noise noise(seed);
     std::vector<double> line(static_cast<std::size_t>(length));
-    double smoothed = 0.0;
-    for (double& value : line) {
-        smoothed = 0.5 * smoothed + 0.5 * noise.Next(); // a softer, rounder pick
-        value = smoothed;
+    std::vector<double> shape(line.size());
+    double first = 0.0;
+    double second = 0.0;
+    for (std::size_t n = 0; n < line.size(); ++n) {
+        first = 0.9 * first + 0.1 * noise.Next();
+        second = 0.9 * second + 0.1 * first;
+        shape[n] = std::sin(std::numbers::pi * (double(n) + 0.5) / double(line.size()));
+        line[n] = second * shape[n];
     }
-    // The loop keeps the excitation's mean almost for good, as an offset under the whole note;
-    // a pick with no mean leaves none.
-    double mean = 0.0;
-    for (double value : line) {
-        mean += value;
+    // The loop keeps the pick's mean almost for good, as an offset under the whole note; taking
+    // it out along the same half sine leaves none and keeps the ends at zero.
+    double sum = 0.0;
+    double weight = 0.0;
+    for (std::size_t n = 0; n < line.size(); ++n) {
+        sum += line[n];
+        weight += shape[n];
     }
-    mean /= double(line.size());
-    for (double& value : line) {
-        value -= mean;
+    for (std::size_t n = 0; n < line.size(); ++n) {
+        line[n] -= sum / weight * shape[n];
     }
 
     const int total = int(RATE * SECONDS);
