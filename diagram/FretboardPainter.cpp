@@ -70,7 +70,7 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
     const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
     const int farEndX = FretboardGeometry::MirrorX(layout, layout.rightX);
-    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling);
+    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, options.spelling);
 
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);

@@ -153,6 +153,27 @@ NoteSpeller NoteSpeller::ForLayer(const CFretboard& board, int layer, NoteSpelli
                   layer == LAYER_SCALE ? board.scaleDegrees : board.overlayDegrees);
 }
 
+NoteSpeller NoteSpeller::Plain(bool flat)
+{
+    NoteSpeller speller;
+    for (int note = 0; note < 12; ++note) {
+        const int letter = LetterOf(note, flat);
+        speller.m_names[note] = NameOf(letter, Alteration(letter, note));
+    }
+    return speller;
+}
+
+bool NoteSpeller::LeansFlat(const CFretboard& board)
+{
+    if (AnyDegree(board.scaleDegrees)) {
+        const int root = Wrap(board.GetRoot(LAYER_SCALE));
+        return SpelledFlat(ForKey(root, board.scaleDegrees), root, board.scaleDegrees);
+    }
+    const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
+    return SpelledFlat(ForKey(overlayRoot, board.overlayDegrees), overlayRoot,
+                       board.overlayDegrees);
+}
+
 NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling)
 {
     if (spelling != NoteSpelling::Key) {
@@ -164,21 +185,23 @@ NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling
     const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
     // A note of neither scale (an open string, say) has no degree to name it by: it keeps its
     // letter on a white key, and a black key leans the way the scale (else the overlay) does.
-    const bool flat = AnyDegree(board.scaleDegrees)
-                          ? SpelledFlat(scale, root, board.scaleDegrees)
-                          : SpelledFlat(overlay, overlayRoot, board.overlayDegrees);
-    NoteSpeller speller;
+    NoteSpeller speller = Plain(LeansFlat(board));
     for (int note = 0; note < 12; ++note) {
         if (board.scaleDegrees[Wrap(note - root)] != 0) {
             speller.m_names[note] = scale.m_names[note];
         } else if (board.overlayDegrees[Wrap(note - overlayRoot)] != 0) {
             speller.m_names[note] = overlay.m_names[note];
-        } else {
-            const int letter = LetterOf(note, flat);
-            speller.m_names[note] = NameOf(letter, Alteration(letter, note));
         }
     }
     return speller;
+}
+
+NoteSpeller NoteSpeller::ForOpenStrings(const CFretboard& board, NoteSpelling spelling)
+{
+    if (spelling != NoteSpelling::Key) {
+        return NoteSpeller();
+    }
+    return Plain(LeansFlat(board));
 }
 
 const std::string& NoteSpeller::Name(int note) const

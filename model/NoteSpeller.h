@@ -34,6 +34,11 @@ public:
     /// letter, or flat on a black key when the scale (else the overlay) is spelled with more
     /// flats than sharps, else sharp. Sharp names for NoteSpelling::Sharps.
     static NoteSpeller ForBoard(const CFretboard& board, NoteSpelling spelling);
+    /// The names the open strings are shown with: a natural note by its letter, a black key
+    /// flat when the scale (else the overlay) is spelled with more flats than sharps, else sharp
+    /// (a player names a string by its pitch, never "Cb" or "Bbb"). Sharp names for
+    /// NoteSpelling::Sharps.
+    static NoteSpeller ForOpenStrings(const CFretboard& board, NoteSpelling spelling);
 
     /// Name of note 0..11 counted from A: a letter A..G and at most two accidentals, "#", "x"
     /// (double sharp), "b" or "bb".
@@ -43,5 +48,11 @@ public:
     std::string Label(int note) const;
 
 private:
+    /// Letters for the natural notes, and for the black keys sharps, or flats when flat is set.
+    static NoteSpeller Plain(bool flat);
+    /// True when the board's key (the scale's, else the overlay's) is spelled with more flats
+    /// than sharps.
+    static bool LeansFlat(const CFretboard& board);
+
     std::array<std::string, 12> m_names;
 };

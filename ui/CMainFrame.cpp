@@ -392,7 +392,7 @@ void CMainFrame::ApplyConfiguration()
 void CMainFrame::ShowTuningLabels()
 {
     const CFretboard& board = *m_state.fretboard;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, m_state.diagram.spelling);
+    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling);
     for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
         const int string = m_state.diagram.StringOfRow(row, board.numStrings);
         const bool shown = row < m_state.settings.stringCount && board.GetString(string) != nullptr;
@@ -554,7 +554,7 @@ void CMainFrame::OnTuningSpin(int row, int delta)
     }
     const int tuning = (board.GetOpenNote(index) + SemitonesOfStep(delta) + 12) % 12;
     string->SetTuning(tuning);
-    const NoteSpeller names = NoteSpeller::ForBoard(board, m_state.diagram.spelling);
+    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling);
     m_scaleKeyBar->TuningLabel(row)->setText(
         QString::fromStdString(names.Label(board.GetOpenNote(index))));
     board.RemovePattern();

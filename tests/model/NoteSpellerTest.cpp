@@ -158,6 +158,7 @@ struct BoardCase
     std::array<int, 12> overlay;
     NoteSpelling spelling;
     std::vector<std::pair<int, std::string>> names; // note, expected name on the board
+    bool openStrings = false;                       // names of the open strings instead
 };
 
 class SpelledBoard : public testing::TestWithParam<BoardCase>
@@ -173,7 +174,8 @@ TEST_P(SpelledBoard, NamesNotesByTheLayerTheyBelongTo)
     board.SetRoot(c.overlayRoot, LAYER_OVERLAY);
     board.scaleDegrees = c.scale;
     board.overlayDegrees = c.overlay;
-    const NoteSpeller speller = NoteSpeller::ForBoard(board, c.spelling);
+    const NoteSpeller speller = c.openStrings ? NoteSpeller::ForOpenStrings(board, c.spelling)
+                                              : NoteSpeller::ForBoard(board, c.spelling);
     for (const auto& [note, name] : c.names) {
         EXPECT_EQ(speller.Name(note), name) << "note " << note;
     }
@@ -215,6 +217,25 @@ const BoardCase boardCases[] = {
      NoteSpelling::Key,
      {{1, "A#"}, {6, "D#"}}},
     {"SharpsModeIgnoresTheKey", 8, major, 1, major, NoteSpelling::Sharps, {{1, "A#"}, {6, "D#"}}},
+    // Open strings are named by their pitch: in E flat minor the B string is no "Cb", in A flat
+    // Phrygian the A string no "Bbb"; a black key leans the way the key is spelled.
+    {"OpenStringsPlainInAFlatKey",
+     6,
+     Degrees({0, 2, 3, 5, 7, 8, 10}),
+     0,
+     Degrees({}),
+     NoteSpelling::Key,
+     {{2, "B"}, {0, "A"}, {6, "Eb"}, {11, "Ab"}},
+     true},
+    {"OpenStringsNeverDoubled",
+     11,
+     Degrees({0, 1, 3, 5, 7, 8, 10}),
+     0,
+     Degrees({}),
+     NoteSpelling::Key,
+     {{0, "A"}, {7, "E"}},
+     true},
+    {"OpenStringsSharpInASharpKey", 0, major, 0, Degrees({}), NoteSpelling::Key, {{6, "D#"}}, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SpelledBoard, testing::ValuesIn(boardCases),
