@@ -6,15 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 pinto="${1:-}"
 if [[ -z "$pinto" ]]; then
-    log="$(mktemp)"
-    if ! { cmake -S "$here" -B "$here/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DBUILD_TESTING=OFF && cmake --build "$here/build-release" --target pinto; } >"$log" 2>&1
-    then
-        cat "$log"
-        exit 1
-    fi
-    rm -f "$log"
-    pinto="$here/build-release/pinto"
+    pinto="$(bash "$here/tools/release_pinto.sh")"
 fi
 pinto="$(realpath "$pinto")"
 work="$(mktemp -d)"
