@@ -1,4 +1,6 @@
 // Runs the real pinto binary with --render in a fresh folder and checks what it leaves there.
+#include "ProcessResult.h"
+#include "TableRows.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -22,23 +24,7 @@
 
 namespace {
 
-// Table rows print as their name in test listings and failures.
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-struct Result
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = ProcessResult;
 
 // Runs program args in folder, with no display and the platform set to xcb, so a render that
 // tried to use a display would fail; 60 s at most.
@@ -52,12 +38,7 @@ Result RunProgram(const QString& folder, const QString& program, const QStringLi
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
     process.start(program, args);
-    Result result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return ProcessResult::Of(process);
 }
 
 // Centre of the dot of (string, fret) in a 640 x 480 picture of count strings; a left-handed

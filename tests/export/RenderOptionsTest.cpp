@@ -1,4 +1,5 @@
 #include "RenderOptions.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -6,17 +7,6 @@
 #include <sstream>
 
 namespace {
-
-// Table rows print as their name in test listings and failures.
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 std::vector<std::string> Split(const std::string& line)
 {

@@ -1,5 +1,6 @@
 #include "RenderStateBuilder.h"
 #include "DiagramState.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Table rows print as their name in test listings and failures.
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // pinto_c.dat of a mandolin tuned A A A A with notes shown and no markers.
 const char* const mandolinSettings = "1\r\n1\r\n0\r\n1\r\n0\r\n3\r\n4\r\n4\r\n0\r\n0\r\n0\r\n0\r\n";

@@ -1,4 +1,6 @@
 // Runs the real pinto binary with --home and checks which folder it keeps its files in.
+#include "ProcessResult.h"
+#include "TableRows.h"
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -12,22 +14,7 @@
 
 namespace {
 
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-struct Result
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = ProcessResult;
 
 // Lines of the list a fresh folder gets: the build's default scheme.
 const QByteArray builtList = QByteArray(PINTO_BUILD_SCHEME) + "\r\n";
@@ -88,13 +75,7 @@ protected:
         } else {
             process.start(QStringLiteral(PINTO_BINARY), args);
         }
-        Result result;
-        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-            result.exitCode = process.exitCode();
-        }
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
+        return ProcessResult::Of(process);
     }
 
     QTemporaryDir root;

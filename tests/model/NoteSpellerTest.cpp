@@ -1,6 +1,7 @@
 #include "NoteSpeller.h"
 #include "CFretboard.h"
 #include "ScaleLibrary.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Table rows print as their name in test listings and failures.
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // The note (0..11 from A) a name of a letter and accidentals sounds; -1 for a malformed name.
 int Sounds(const std::string& name)

@@ -1,4 +1,5 @@
 #include "WorkFolder.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-template <class Row>
-requires requires(const Row& row)
-{
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 std::string Contents(const fs::path& file)
 {
