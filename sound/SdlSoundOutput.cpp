@@ -1,13 +1,18 @@
 #include "SdlSoundOutput.h"
 
+#include "DataFile.h"
 #include "WavFile.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -172,7 +177,20 @@ int SdlSoundOutput::Decode(const std::string& path)
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+    // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
+    int error = 0;
+    const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, error);
+    std::FILE* const file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    SDL_RWops* const stream = file == nullptr ? nullptr : SDL_RWFromFP(file, SDL_TRUE);
+    if (stream == nullptr) {
+        if (file != nullptr) {
+            std::fclose(file);
+        } else if (fd >= 0) {
+            ::close(fd);
+        }
+        return NOT_DECODED;
+    }
+    if (SDL_LoadWAV_RW(stream, 1, &spec, &data, &length) == nullptr) {
         return NOT_DECODED;
     }
     SDL_AudioCVT cvt{};
