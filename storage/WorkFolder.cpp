@@ -113,6 +113,13 @@ bool WorkFolder::Prepare(const fs::path& folder, const fs::path& scheme, std::st
     return WriteList(folder, scheme, error);
 }
 
+void WorkFolder::RemoveStaleTemporaries()
+{
+    for (const char* file : {"pinto_c.dat", "pinto_s.dat", "pinto_p.dat"}) {
+        FileReplacer::RemoveStaleTemporaries(file);
+    }
+}
+
 bool WorkFolder::Enter(std::string& error)
 {
     fs::path folder = Choose(std::getenv(kHomeVariable), std::getenv("HOME"));
