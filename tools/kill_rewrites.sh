@@ -60,13 +60,12 @@ for what in forget settings; do
       (cd "$folder" && exec "${writer[@]}" "$probe" "$what") &
       pid=$!
       if [ "$what" = forget ] && [ "$refusing" = no ] && ((kill % 2)); then
-        # Most of a Forget is reading and the rewrite takes some ms: every other kill waits for a
-        # new temporary to appear and falls within the rewrite.
+        # Most of a Forget is reading and the rewrite takes a few ms: every other kill waits for
+        # a new temporary to appear and falls within the rewrite.
         for ((poll = 0; poll < 2000; poll++)); do
           [ "$(compgen -G "$folder/.pinto_s.dat.??????" | wc -l)" -gt "$before" ] && break
           sleep 0.001
         done
-        sleep "$(printf '0.%03d' $((RANDOM % 10)))"
       else
         sleep "$(printf '0.%03d' $((20 + RANDOM % 500)))"
       fi
