@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
 
 namespace {

@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 
 #include "AppState.h"
+#include "CPinto2View.h"
 #include "DiagramProfile.h"
 #include "DiagramWriter.h"
 #include "InfoBox.h"
