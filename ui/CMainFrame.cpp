@@ -1,13 +1,13 @@
 #include "CMainFrame.h"
 
 #include "AppState.h"
+#include "BoardSetup.h"
 #include "COverlayScaleNameBar.h"
 #include "CPinto2View.h"
 #include "CScaleKeyBar.h"
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DiagramProfile.h"
-#include "InstrumentTunings.h"
 #include "NoteSpeller.h"
 #include "ScaleLibrary.h"
 #include "ScaleListModel.h"
@@ -151,11 +151,8 @@ void CMainFrame::CreateFretboard(const std::vector<int>& tunings)
         settings.stringCount = Settings{}.stringCount;
         tuning = StartupTuning(settings.instrument, settings.stringCount);
     }
-    m_state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
-    m_state.fretboard->SetFrets(m_state.diagram.frets);
-    if (settings.instrument == 4 && settings.stringCount == 5) {
-        m_state.fretboard->SetStartFret(0, 5);
-    }
+    m_state.fretboard = std::make_unique<CFretboard>(0, nullptr);
+    SetUpBoard(*m_state.fretboard, settings.instrument, tuning, m_state.diagram.frets);
     NewScale();
 }
 
@@ -176,10 +173,7 @@ void CMainFrame::ApplyConfiguration()
     const Settings& settings = m_state.settings;
     const std::vector<int> tuning = StandardTuning(settings.instrument, settings.stringCount);
     if (!tuning.empty()) {
-        m_state.fretboard->Restring(settings.stringCount, tuning.data());
-        if (settings.instrument == 4 && settings.stringCount == 5) {
-            m_state.fretboard->SetStartFret(0, 5);
-        }
+        SetUpBoard(*m_state.fretboard, settings.instrument, tuning, m_state.fretboard->GetFrets());
     }
     ShowTuningLabels();
     Redraw();

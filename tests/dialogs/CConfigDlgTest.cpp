@@ -104,7 +104,7 @@ void CConfigDlgTest::stringCount()
     QFETCH(QList<int>, counts);
 
     Settings settings;
-    settings.instrument = instrument;
+    settings.instrument = static_cast<Instrument>(instrument);
     settings.stringCount = count;
     CConfigDlg dlg(settings);
     auto* edit = FindById<QLineEdit>(&dlg, 1034);
@@ -290,7 +290,7 @@ void CConfigDlgTest::closingKeepsEveryChange()
     });
     dlg.exec();
     QCOMPARE(settings.viewNotes, 1);
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.instrument, Instrument::Bass);
     QCOMPARE(settings.stringCount, 5);
 }
 

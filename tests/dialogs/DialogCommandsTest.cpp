@@ -5,7 +5,7 @@
 #include "CPatternDlg.h"
 #include "ControlId.h"
 #include "InfoBox.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 #include "ModalHelper.h"
 
 #include <QAction>
@@ -280,7 +280,7 @@ void DialogCommandsTest::configureRestrings()
 
     Fixture f;
     f.frame->OnTuningSpin(0, -1); // retune the top string
-    const std::vector<int> standard = StandardTuning(1, 6);
+    const std::vector<int> standard = StandardTuning(Instrument::Guitar, 6);
     QVERIFY(f.state.fretboard->GetOpenNote(5) != standard[5]);
 
     WhenModal<CConfigDlg>([radio, closing](CConfigDlg* dlg) {
@@ -297,10 +297,10 @@ void DialogCommandsTest::configureRestrings()
     });
     Trigger(*f.frame, 137);
 
-    QCOMPARE(f.state.settings.instrument, instrument);
+    QCOMPARE(f.state.settings.instrument, static_cast<Instrument>(instrument));
     QCOMPARE(f.state.settings.stringCount, count);
     const CFretboard& board = *f.state.fretboard;
-    const std::vector<int> expected = StandardTuning(instrument, count);
+    const std::vector<int> expected = StandardTuning(static_cast<Instrument>(instrument), count);
     QCOMPARE(board.GetStringCount(), count);
     for (int s = 0; s < count; ++s) {
         QCOMPARE(board.GetOpenNote(s), expected[s]);

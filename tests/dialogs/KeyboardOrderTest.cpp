@@ -50,7 +50,7 @@ void KeyboardOrderTest::fullCycle()
     QFETCH(QStringList, order);
     ScopedWorkDir dir;
     Settings settings;
-    settings.instrument = instrument;
+    settings.instrument = static_cast<Instrument>(instrument);
     const int tunings[6] = {7, 0, 5, 10, 2, 7};
     CFretboard board(6, tunings);
     PatternGrid grid{};
@@ -79,7 +79,7 @@ void KeyboardOrderTest::configurationByKeyboardAlone()
     // The arrow keys move through the instruments and choose them.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1063"));
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.instrument, Instrument::Bass);
     QCOMPARE(settings.stringCount, 4);
     // The spin takes the Up key, shows that it has the focus, and the count shows the result.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -102,7 +102,7 @@ void KeyboardOrderTest::configurationByKeyboardAlone()
     QCOMPARE(settings.viewDots, 0);
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QVERIFY(!dlg.isVisible());
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.instrument, Instrument::Bass);
 }
 
 QTEST_MAIN(KeyboardOrderTest)

@@ -25,7 +25,7 @@ private:
     static std::unique_ptr<AppState> MakeState(int instrument, const std::vector<int>& tunings)
     {
         auto state = std::make_unique<AppState>();
-        state->settings.instrument = instrument;
+        state->settings.instrument = static_cast<Instrument>(instrument);
         state->settings.stringCount = static_cast<int>(tunings.size());
         state->fretboard =
             std::make_unique<CFretboard>(static_cast<int>(tunings.size()), tunings.data());

@@ -302,7 +302,7 @@ void MainFrameTest::tuningSpins()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    state.settings.instrument = instrument;
+    state.settings.instrument = static_cast<Instrument>(instrument);
     state.settings.stringCount = strings;
     frame.ApplyConfiguration();
     state.fretboard->placement = std::make_unique<PositionList>();
@@ -508,7 +508,7 @@ void MainFrameTest::settingsRoundTrip()
     QVERIFY(QFile::exists(QStringLiteral("pinto_c.dat")));
     AppState state;
     CMainFrame frame(state);
-    QCOMPARE(state.settings.instrument, 4);
+    QCOMPARE(state.settings.instrument, Instrument::Banjo);
     QCOMPARE(state.settings.stringCount, 5);
     QCOMPARE(state.settings.viewNotes, 1);
     QCOMPARE(state.fretboard->GetStartFret(0), 5);

@@ -62,10 +62,10 @@ inline bool ShowAndWait(QWidget& window)
     return QTest::qWaitForWindowExposed(&window);
 }
 
-// Switches the frame to the five-string banjo (instrument 4) and applies the configuration.
+// Switches the frame to the five-string banjo and applies the configuration.
 inline void ConfigureBanjo(AppState& state, CMainFrame& frame)
 {
-    state.settings.instrument = 4;
+    state.settings.instrument = Instrument::Banjo;
     state.settings.stringCount = 5;
     frame.ApplyConfiguration();
 }

@@ -3,7 +3,6 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
-#include "InstrumentTunings.h"
 #include "PaintLayer.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
@@ -18,8 +17,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <cstdlib>
 
 namespace {
 
@@ -91,22 +88,22 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     struct RadioSpec
     {
         int id;
-        const char* text;
+        Instrument instrument;
         int y;
         int cx;
     };
     static constexpr std::array<RadioSpec, 4> kRadios = {{
-        {1062, "Guitar", 19, 35},
-        {1063, "Bass", 35, 31},
-        {1064, "Mandolin", 51, 45},
-        {1065, "Banjo", 67, 34},
+        {1062, Instrument::Guitar, 19, 35},
+        {1063, Instrument::Bass, 35, 31},
+        {1064, Instrument::Mandolin, 51, 45},
+        {1065, Instrument::Banjo, 67, 34},
     }};
     for (std::size_t i = 0; i < kRadios.size(); ++i) {
         auto* radio = DialogUnits::Create<QRadioButton>(this, kRadios[i].id, 205, kRadios[i].y,
                                                         kRadios[i].cx, 10);
-        radio->setText(QString::fromLatin1(kRadios[i].text));
+        radio->setText(QString::fromStdString(InstrumentName(kRadios[i].instrument)));
         m_instruments[i] = radio;
-        const int instrument = static_cast<int>(i) + 1;
+        const Instrument instrument = kRadios[i].instrument;
         connect(radio, &QRadioButton::clicked, this,
                 [this, instrument] { OnInstrument(instrument); });
     }
@@ -131,34 +128,6 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     TabChain::Link(order);
 }
 
-int CConfigDlg::StepStringCount(int instrument, int stringCount, int delta)
-{
-    const bool up = delta < 0;
-    for (int step = std::abs(delta); step > 0; --step) {
-        switch (instrument) {
-        case 1:
-            stringCount += up ? (stringCount < 7 ? 1 : 0) : (stringCount > 6 ? -1 : 0);
-            break;
-        case 2:
-            stringCount += up ? (stringCount < 6 ? 1 : 0) : (stringCount > 4 ? -1 : 0);
-            break;
-        case 3:
-            stringCount = 4;
-            break;
-        case 4:
-            if (up && stringCount == 4) {
-                stringCount = 5;
-            } else if (!up && stringCount == 5) {
-                stringCount = 4;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return stringCount;
-}
-
 QRect CConfigDlg::OuterRect(const QWidget* child) const
 {
     // Measured from the window's outer corner, so the frame and caption shift every position.
@@ -181,8 +150,8 @@ void CConfigDlg::SyncControls()
         radio->setAutoExclusive(false);
         radio->setChecked(false);
     }
-    if (m_settings.instrument >= 1 && m_settings.instrument <= 4) {
-        m_instruments[m_settings.instrument - 1]->setChecked(true);
+    if (InstrumentFromNumber(InstrumentNumber(m_settings.instrument))) {
+        m_instruments[InstrumentNumber(m_settings.instrument) - 1]->setChecked(true);
     }
     for (QRadioButton* radio : m_instruments) {
         radio->setAutoExclusive(true);
@@ -198,7 +167,7 @@ void CConfigDlg::OnCheckBox(int index)
     m_layer->update(Legend().LegendRect());
 }
 
-void CConfigDlg::OnInstrument(int instrument)
+void CConfigDlg::OnInstrument(Instrument instrument)
 {
     m_settings.instrument = instrument;
     m_settings.stringCount = DefaultStringCount(instrument);
