@@ -39,7 +39,7 @@ int SemitonesOfStep(int delta)
 }
 
 // A dock that holds a bar in place: no title, cannot float, close or move.
-QDockWidget* FixedDock(QWidget* bar, int barId, Qt::DockWidgetArea area, QWidget* parent)
+QDockWidget* FixedDock(QWidget* bar, ControlId barId, Qt::DockWidgetArea area, QWidget* parent)
 {
     auto* dock = new QDockWidget(parent);
     dock->setObjectName(IdName(barId));
@@ -54,7 +54,7 @@ QDockWidget* FixedDock(QWidget* bar, int barId, Qt::DockWidgetArea area, QWidget
 
 CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state)
 {
-    setObjectName(IdName(128));
+    setObjectName(IdName(ControlId::MainFrame));
     setWindowTitle(QStringLiteral("Pinto2"));
     setWindowIcon(SvgIcon::Load(QStringLiteral(":/icons/pinto.svg"), QSize(32, 32)));
     resize(710, 475);
@@ -114,9 +114,10 @@ QComboBox* CMainFrame::OverlayList()
 void CMainFrame::CreateBars()
 {
     m_scaleKeyBar = new CScaleKeyBar;
-    m_scaleKeyDock = FixedDock(m_scaleKeyBar, 106, Qt::LeftDockWidgetArea, this);
+    m_scaleKeyDock =
+        FixedDock(m_scaleKeyBar, ControlId::ScaleKeyDock, Qt::LeftDockWidgetArea, this);
     m_overlayBar = new COverlayScaleNameBar;
-    m_overlayDock = FixedDock(m_overlayBar, 110, Qt::TopDockWidgetArea, this);
+    m_overlayDock = FixedDock(m_overlayBar, ControlId::OverlayDock, Qt::TopDockWidgetArea, this);
     // The left bar runs the full height below the toolbar; the top bar sits right of it.
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);

@@ -1,6 +1,7 @@
 // The menus, the toolbar and the keys of the window, each command's action named by its id.
 #include "CMainFrame.h"
 
+#include "CommandId.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "SvgIcon.h"
@@ -17,14 +18,12 @@
 
 namespace {
 
-constexpr int kStandardToolBarId = 59392;
-
 // The neck lengths the Frets submenu offers, in frets.
 constexpr int kFretChoices[] = {12, 15, 17, 19, 21, 22, 24};
 
 } // namespace
 
-QAction* CMainFrame::MakeAction(int id, const QString& text)
+QAction* CMainFrame::MakeAction(CommandId id, const QString& text)
 {
     auto* action = new QAction(text, this);
     action->setObjectName(IdName(id));
@@ -43,38 +42,40 @@ void CMainFrame::CreateToolBarAndMenu()
 {
     struct Item
     {
-        int id; // 0: separator
+        CommandId id; // None: a separator
         const char* text;
         void (CMainFrame::*handler)();
     };
-    const Item scaleMenu[] = {{32772, "&New\tCtrl+N", &CMainFrame::OnNewScale},
-                              {32773, "&Save\tCtrl+S", &CMainFrame::OnSaveScale},
-                              {32779, "Forget ", &CMainFrame::OnForgetScale},
-                              {0, nullptr, nullptr},
-                              {57607, "&Print...\tCtrl+P", &CMainFrame::OnPrint},
-                              {57609, "Print Pre&view", &CMainFrame::OnPrintPreview},
-                              {57606, "P&rint Setup...", &CMainFrame::OnPrintSetup},
-                              {0, nullptr, nullptr},
-                              {57665, "E&xit", nullptr}};
-    const Item patternMenu[] = {{32783, "&Set Pattern", &CMainFrame::OnSetPattern},
-                                {32784, "&Find Pattern", &CMainFrame::OnFindPattern},
-                                {0, nullptr, nullptr},
-                                {32785, "&Previous Pattern", &CMainFrame::OnPrevPattern},
-                                {32786, "&Next Pattern", &CMainFrame::OnNextPattern},
-                                {32803, "Modulate Pattern Down", &CMainFrame::OnModulateDown},
-                                {32802, "Modulate Pattern Up", &CMainFrame::OnModulateUp},
-                                {0, nullptr, nullptr},
-                                {32787, "&Remove Pattern", &CMainFrame::OnRemovePattern}};
-    const Item soundMenu[] = {{32799, "&Play it", &CMainFrame::OnPlayIt},
-                              {32797, "&Tune up", &CMainFrame::OnTuneUp}};
-    const Item helpMenu[] = {{137, "&Configure Pinto", &CMainFrame::OnConfigure},
-                             {57664, "&About Pinto...", &CMainFrame::OnAbout}};
+    using enum CommandId;
+    const Item scaleMenu[] = {{NewScale, "&New\tCtrl+N", &CMainFrame::OnNewScale},
+                              {SaveScale, "&Save\tCtrl+S", &CMainFrame::OnSaveScale},
+                              {ForgetScale, "Forget ", &CMainFrame::OnForgetScale},
+                              {None, nullptr, nullptr},
+                              {Print, "&Print...\tCtrl+P", &CMainFrame::OnPrint},
+                              {PrintPreview, "Print Pre&view", &CMainFrame::OnPrintPreview},
+                              {PrintSetup, "P&rint Setup...", &CMainFrame::OnPrintSetup},
+                              {None, nullptr, nullptr},
+                              {Exit, "E&xit", nullptr}};
+    const Item patternMenu[] = {
+        {SetPattern, "&Set Pattern", &CMainFrame::OnSetPattern},
+        {FindPattern, "&Find Pattern", &CMainFrame::OnFindPattern},
+        {None, nullptr, nullptr},
+        {PrevPattern, "&Previous Pattern", &CMainFrame::OnPrevPattern},
+        {NextPattern, "&Next Pattern", &CMainFrame::OnNextPattern},
+        {ModulateDown, "Modulate Pattern Down", &CMainFrame::OnModulateDown},
+        {ModulateUp, "Modulate Pattern Up", &CMainFrame::OnModulateUp},
+        {None, nullptr, nullptr},
+        {RemovePattern, "&Remove Pattern", &CMainFrame::OnRemovePattern}};
+    const Item soundMenu[] = {{PlayIt, "&Play it", &CMainFrame::OnPlayIt},
+                              {TuneUp, "&Tune up", &CMainFrame::OnTuneUp}};
+    const Item helpMenu[] = {{Configure, "&Configure Pinto", &CMainFrame::OnConfigure},
+                             {About, "&About Pinto...", &CMainFrame::OnAbout}};
 
-    std::map<int, QAction*> actions;
+    std::map<CommandId, QAction*> actions;
     auto fill = [&](const char* title, std::span<const Item> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
         for (const Item& item : items) {
-            if (item.id == 0) {
+            if (item.id == None) {
                 menu->addSeparator();
                 continue;
             }
@@ -86,46 +87,46 @@ void CMainFrame::CreateToolBarAndMenu()
             actions[item.id] = action;
         }
     };
-    menuBar()->setObjectName(IdName(128));
+    menuBar()->setObjectName(IdName(ControlId::MainFrame));
     fill("&Scale", scaleMenu);
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
     CreateDiagramMenu();
     fill("&Help", helpMenu);
-    connect(actions[57665], &QAction::triggered, this, &QWidget::close);
+    connect(actions[Exit], &QAction::triggered, this, &QWidget::close);
 
-    QAction* direct = MakeAction(57608, QStringLiteral("Print Direct"));
+    QAction* direct = MakeAction(PrintDirect, QStringLiteral("Print Direct"));
     connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
 
     // Accelerator table: the program's keys, then the document and editing keys, which the
     // empty document and the read-only window have no use for; Ctrl+C copies the diagram.
-    actions[32772]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    actions[32773]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    actions[57607]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    actions[NewScale]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actions[SaveScale]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions[Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     const struct
     {
-        int id;
+        CommandId id;
         QList<QKeySequence> keys;
     } idleKeys[] = {
-        {57601, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {57634, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {57635, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
-        {57637, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-        {57643, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
-        {57680, {QKeySequence(Qt::Key_F6)}},
-        {57681, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+        {FileOpen, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {EditCopy, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {EditCut, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {EditPaste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {EditUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {NextPane, {QKeySequence(Qt::Key_F6)}},
+        {PrevPane, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
     };
     for (const auto& key : idleKeys) {
         MakeAction(key.id, QString())->setShortcuts(key.keys);
     }
 
     m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
-    m_toolBar->setObjectName(IdName(kStandardToolBarId));
+    m_toolBar->setObjectName(IdName(ControlId::ToolBar));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->toggleViewAction()->setStatusTip(QStringLiteral("Show or hide the toolbar"));
     m_toolBar->toggleViewAction()->setToolTip(QStringLiteral("Toggle ToolBar"));
-    for (int id : CommandTable::ToolBar()) {
-        if (id == 0) {
+    for (CommandId id : CommandTable::ToolBar()) {
+        if (id == None) {
             m_toolBar->addSeparator();
         } else {
             m_toolBar->addAction(actions.at(id));

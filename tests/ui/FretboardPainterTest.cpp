@@ -3,6 +3,7 @@
 #include "BoardSetup.h"
 #include "CMainFrame.h"
 #include "CPinto2View.h"
+#include "CommandId.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
 #include "UiTestSupport.h"
@@ -316,7 +317,7 @@ void FretboardPainterTest::printToPdf()
     QPrinter& printer = frame.Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    FindById<QAction>(&frame, 57608)->trigger();
+    FindById<QAction>(&frame, CommandId::PrintDirect)->trigger();
     QCOMPARE(state.printing, false);
     QCOMPARE(state.layout.leftX, printer.logicalDpiX());
     QCOMPARE(state.layout.rightX, printer.width() - printer.logicalDpiX());
