@@ -1,8 +1,8 @@
 #include "ScaleRunText.h"
 #include "TunerText.h"
 
-#include <CFretboard.h>
-#include <Notes.h>
+#include "CFretboard.h"
+#include "Notes.h"
 
 #include <gtest/gtest.h>
 
