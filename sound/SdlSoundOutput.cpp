@@ -174,7 +174,7 @@ int SdlSoundOutput::Decode(const std::string& path)
     if (m_samples.size() >= MAX_SAMPLES) {
         return NOT_DECODED;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
     // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
@@ -190,12 +190,12 @@ int SdlSoundOutput::Decode(const std::string& path)
         }
         return NOT_DECODED;
     }
-    if (SDL_LoadWAV_RW(stream, 1, &spec, &data, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(stream, 1, &wave, &data, &length) == nullptr) {
         return NOT_DECODED;
     }
     SDL_AudioCVT cvt{};
     const int built =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, m_rate);
+        SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 1, m_rate);
     if (built < 0) {
         SDL_FreeWAV(data);
         return NOT_DECODED;
