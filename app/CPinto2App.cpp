@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
 #include "GroupBoxStyle.h"
+#include "WorkFolder.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -92,6 +93,8 @@ int CPinto2App::Run(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
 
+    // What rewrites killed before their end left beside the data files is cleared first.
+    WorkFolder::RemoveStaleTemporaries();
     AppState state;
     CPinto2Doc document;
     CMainFrame frame(state);
@@ -111,7 +114,7 @@ int CPinto2App::Run(int argc, char* argv[])
     frame.show();
     frame.activateWindow();
     frame.raise();
-    // Once the window is up, a library file that could not be read completely is reported.
+    // Once the window is up, a data file that could not be read completely is reported.
     QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
 }

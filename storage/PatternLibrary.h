@@ -2,6 +2,7 @@
 
 #include "PatternRecord.h"
 #include "StoreResult.h"
+#include "UnreadFile.h"
 
 #include <array>
 #include <string>
@@ -21,8 +22,9 @@ public:
     int presetCount = 0;  // leading records that cannot be forgotten (2 built-ins + "_pinto_p.dat")
     // False when "pinto_p.dat" was not read to its end: Forget then leaves it as it is.
     bool userFileComplete = true;
-    // Library files not read to their end at the latest load ("_pinto_p.dat", "pinto_p.dat").
-    std::vector<std::string> unreadFiles;
+    // Library files not read to their end at the latest load ("_pinto_p.dat", "pinto_p.dat"),
+    // with the reason.
+    std::vector<UnreadFile> unreadFiles;
     // Why the latest Save or Forget failed or found the file unreadable.
     StoreFault fault;
 };

@@ -49,15 +49,17 @@ public:
         library.unreadFiles.clear();
         RecordFile::Contents presets = RecordFile::Read(presetFile, Codec::VALUE_COUNT);
         if (!presets.complete) {
-            library.unreadFiles.push_back(presetFile);
+            library.unreadFiles.push_back({presetFile, presets.error});
         }
         for (RecordFile::Record& read : presets.records) {
             library.records.push_back(Codec::FromFile(std::move(read)));
         }
         library.presetCount = static_cast<int>(library.records.size());
-        TakeUserRecords(library, RecordFile::Read(userFile, Codec::VALUE_COUNT));
+        RecordFile::Contents user = RecordFile::Read(userFile, Codec::VALUE_COUNT);
+        const int error = user.error;
+        TakeUserRecords(library, std::move(user));
         if (!library.userFileComplete) {
-            library.unreadFiles.push_back(userFile);
+            library.unreadFiles.push_back({userFile, error});
         }
     }
 

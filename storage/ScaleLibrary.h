@@ -3,6 +3,7 @@
 #include "RecordRef.h"
 #include "ScaleRecord.h"
 #include "StoreResult.h"
+#include "UnreadFile.h"
 
 #include <string>
 #include <vector>
@@ -23,8 +24,9 @@ public:
     int presetCount = 0; // leading records that cannot be forgotten (19 built-ins + "_pinto_s.dat")
     // False when "pinto_s.dat" was not read to its end: Forget then leaves it as it is.
     bool userFileComplete = true;
-    // Library files not read to their end at the latest load ("_pinto_s.dat", "pinto_s.dat").
-    std::vector<std::string> unreadFiles;
+    // Library files not read to their end at the latest load ("_pinto_s.dat", "pinto_s.dat"),
+    // with the reason.
+    std::vector<UnreadFile> unreadFiles;
     // Why the latest Save or Forget failed or found the file unreadable.
     StoreFault fault;
 };

@@ -76,7 +76,7 @@ std::array<Saved, 2> TwoSettings()
 {
     Saved guitar{Settings{}, {7, 0, 5, 10, 2, 7}};
     Saved bass{Settings{}, {7, 0, 5, 10}};
-    bass.settings.instrument = 2;
+    bass.settings.instrument = Instrument::Bass;
     bass.settings.stringCount = 4;
     bass.settings.viewNotes = 1;
     return {guitar, bass};

@@ -269,7 +269,7 @@ TEST_F(SafeRewrite, SettingsWrittenInPlaceSurviveAKillBeforeTheyAreCutToSize)
         {"1", "0", "1", "0", "1", "1", "7", "7", "2", "7", "0", "5", "10", "2", "7"});
     LockedFolder("pinto_c.dat", sevenStrings);
     Settings bass;
-    bass.instrument = 2;
+    bass.instrument = Instrument::Bass;
     bass.stringCount = 4;
     const int result = RunUnprivileged([&bass] {
         FileReplacer::inPlaceWritten = [] { ::raise(SIGKILL); };
