@@ -1,5 +1,6 @@
 #include "SdlSoundOutput.h"
 
+#include "StandInClock.h"
 #include "WavFile.h"
 
 #include <algorithm>
@@ -270,16 +271,12 @@ void SdlSoundOutput::RunStandInClock()
     // present whenever a request comes or the next beat falls due, and sleeps in between.
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    const auto frameTime = [this, start](std::int64_t frame) {
-        return start + std::chrono::nanoseconds(frame * 1'000'000'000 / m_rate + 1);
-    };
+    const StandInClock clock(m_rate);
     std::unique_lock lock(m_standInMutex);
     while (!m_standInQuit) {
         m_standInCalled = false;
         lock.unlock();
-        const std::int64_t present =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count() *
-            m_rate / 1'000'000'000;
+        const std::int64_t present = clock.FramesIn(Clock::now() - start);
         do {
             const std::int64_t behind = std::max<std::int64_t>(present - m_mixer.FramesDone(), 0);
             m_mixer.Render(
@@ -293,7 +290,7 @@ void SdlSoundOutput::RunStandInClock()
         if (next < 0) {
             m_standInWake.wait(lock);
         } else {
-            m_standInWake.wait_until(lock, frameTime(next));
+            m_standInWake.wait_until(lock, start + clock.TimeOfFrame(next));
         }
     }
 }
