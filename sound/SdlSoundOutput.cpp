@@ -100,27 +100,24 @@ SdlSoundOutput::~SdlSoundOutput()
     }
 }
 
-void SdlSoundOutput::PlaySampleOnce(const std::string& path)
+bool SdlSoundOutput::PlaySampleOnce(const std::string& path)
 {
-    if (m_device != 0) {
-        PlayPreloaded(Decode(path));
-    }
+    return m_device == 0 || PlayPreloaded(Decode(path));
 }
 
-void SdlSoundOutput::PlaySampleLooped(const std::string& path)
+bool SdlSoundOutput::PlaySampleLooped(const std::string& path)
 {
-    if (m_device != 0) {
-        const int sample = Decode(path);
-        // An unplayable file sounds the alert once, not over and over.
-        m_mixer.Play(Frames(sample), sample != NOT_DECODED);
+    if (m_device == 0) {
+        return true;
     }
+    const int sample = Decode(path);
+    // An unplayable file sounds the alert once, not over and over.
+    return m_mixer.Play(Frames(sample), sample != NOT_DECODED);
 }
 
-void SdlSoundOutput::StopSound()
+bool SdlSoundOutput::StopSound()
 {
-    if (m_device != 0) {
-        m_mixer.Stop();
-    }
+    return m_device == 0 || m_mixer.Stop();
 }
 
 int SdlSoundOutput::Preload(const std::string& path)
@@ -128,11 +125,9 @@ int SdlSoundOutput::Preload(const std::string& path)
     return m_device != 0 ? Decode(path) : NOT_DECODED;
 }
 
-void SdlSoundOutput::PlayPreloaded(int sample)
+bool SdlSoundOutput::PlayPreloaded(int sample)
 {
-    if (m_device != 0) {
-        m_mixer.Play(Frames(sample), false);
-    }
+    return m_device == 0 || m_mixer.Play(Frames(sample), false);
 }
 
 bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -142,10 +137,11 @@ bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
     return accepted;
 }
 
-void SdlSoundOutput::RetimeBeat(int delayMs)
+bool SdlSoundOutput::RetimeBeat(int delayMs)
 {
-    m_mixer.RetimeBeat(delayMs);
+    const bool accepted = m_mixer.RetimeBeat(delayMs);
     WakeStandInClock();
+    return accepted;
 }
 
 void SdlSoundOutput::CancelBeats()
