@@ -1,7 +1,6 @@
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
-
-#include <SoundSchemeTable.h>
+#include "SoundSchemeTable.h"
 
 #include <gtest/gtest.h>
 
