@@ -183,7 +183,7 @@ void DiagramMenuTest::clicksFollowThePicture()
     QCOMPARE(state.diagram.leftHanded, leftHanded);
     QCOMPARE(state.diagram.lowStringOnTop, lowStringOnTop);
     frame.View()->repaint();
-    const ViewLayout& layout = state.layout;
+    const ViewLayout& layout = frame.View()->Layout();
     const int row = lowStringOnTop ? 0 : 5;
     const QPoint point(FretboardGeometry::DotCenterX(layout, 3),
                        FretboardGeometry::RowY(layout, row));
@@ -288,11 +288,11 @@ void DiagramMenuTest::fretsLengthenTheNeck()
         QCOMPARE(board.GetFretCount(0), 25);
         frame.View()->repaint();
         // The low E string's 24th fret is an E, the fifth above A; the cell beyond is no fret.
-        const QPoint fret24(FretboardGeometry::DotCenterX(state.layout, 24),
-                            FretboardGeometry::RowY(state.layout, 5));
+        const ViewLayout& layout = frame.View()->Layout();
+        const QPoint fret24(FretboardGeometry::DotCenterX(layout, 24),
+                            FretboardGeometry::RowY(layout, 5));
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24);
-        QTest::mouseClick(frame.View(), Qt::LeftButton, {},
-                          fret24 + QPoint(state.layout.fretSpacing, 0));
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24 + QPoint(layout.fretSpacing, 0));
         QCOMPARE(board.scaleDegrees, (std::array<int, 12>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}));
 
         board.pattern.Toggle(0, 0);
