@@ -124,5 +124,9 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
 
 int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string& name)
 {
-    return ScaleNameMatch::Find(library, name);
+    for (int i = 0; i < library.scaleCount; ++i) {
+        if (ScaleNameMatch::Same(library.records[i].name, name))
+            return i;
+    }
+    return -1;
 }

@@ -52,15 +52,9 @@ std::string ScaleNameMatch::Normalized(const std::string& name)
     return text;
 }
 
-int ScaleNameMatch::Find(const ScaleLibrary& library, const std::string& name)
+bool ScaleNameMatch::Same(const std::string& name, const std::string& typed)
 {
-    const std::string wanted = Normalized(name);
-    for (int i = 0; i < library.scaleCount; ++i) {
-        if (Normalized(library.records[static_cast<std::size_t>(i)].name) == wanted) {
-            return i;
-        }
-    }
-    return -1;
+    return Normalized(name) == Normalized(typed);
 }
 
 std::vector<std::string> ScaleNameMatch::Nearest(const ScaleLibrary& library,

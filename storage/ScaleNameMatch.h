@@ -9,9 +9,9 @@ class ScaleLibrary;
 class ScaleNameMatch
 {
 public:
-    /// Record index of the first scale whose name equals name, ignoring letter case (A..Z),
-    /// blanks at either end and repeated blanks; -1 when there is none.
-    static int Find(const ScaleLibrary& library, const std::string& name);
+    /// True when a scale called name is the one typed: the same ignoring letter case (A..Z),
+    /// blanks at either end and repeated blanks.
+    static bool Same(const std::string& name, const std::string& typed);
     /// The names (as the library writes them, each once) of the up to count scales nearest to
     /// name: first those that hold it, shortest first, then by the fewest letters to change.
     static std::vector<std::string> Nearest(const ScaleLibrary& library, const std::string& name,
