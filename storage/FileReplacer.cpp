@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int MAX_LINKS = 40;
-// The characters mkostemp puts in place of "XXXXXX".
+// The end of a temporary's name that mkostemp replaces by six letters and digits.
 constexpr std::string_view TEMPORARY_TAIL = "XXXXXX";
 // A temporary left alone for longer than this belongs to no rewrite that is still going on.
 constexpr std::time_t STALE_SECONDS = 60;
@@ -138,9 +138,9 @@ void RemoveIfStale(int folder, const char* name, std::time_t now)
     }
     struct stat held = {};
     // A file system without locks tells nothing about holders; the age alone decides there.
-    const bool free =
+    const bool unheld =
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
-    if (free && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
+    if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
         held.st_ino == seen.st_ino) {
         ::unlinkat(folder, name, 0);
     }

@@ -89,8 +89,9 @@ public:
         TextWriter writer;
         // A last line without its line end is ended first, so the new name starts a line.
         char last = '\n';
-        if (info.st_size > 0 && ::pread(file.Fd(), &last, 1, info.st_size - 1) != 1) {
-            return Fail(library, errno != 0 ? errno : EIO);
+        const ssize_t got = info.st_size > 0 ? ::pread(file.Fd(), &last, 1, info.st_size - 1) : 1;
+        if (got != 1) {
+            return Fail(library, got < 0 ? errno : EIO);
         }
         if (last != '\n') {
             writer.Raw("\r\n");
