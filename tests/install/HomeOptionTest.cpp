@@ -118,13 +118,9 @@ const FolderCase folderCases[] = {
     {"NewPintoHomeMadeAndListed", "music/pinto", "music/pinto", {}, builtList},
     {"HomePintoWhenUnset", nullptr, "home/Pinto", {}, builtList},
     {"EmptyPintoHomeMeansHomePinto", "", "home/Pinto", {}, builtList},
-    // A list that names one scheme that can be read is the user's own and stays as it is.
+    // A list with a scheme that can be read is the user's own (stale lists: WorkFolderTest).
     {"ExistingListKept", "mine", "mine", "gone.scheme\r\n" + builtList,
      "gone.scheme\r\n" + builtList},
-    // One whose schemes are all gone (a deleted build folder's) gets the default scheme added.
-    {"StaleListRepaired", "mine", "mine", "gone.scheme\r\n/gone/b.scheme\n",
-     "gone.scheme\r\n/gone/b.scheme\n" + builtList},
-    {"StaleLastLineEnded", "mine", "mine", "gone.scheme", "gone.scheme\r\n" + builtList},
 };
 
 INSTANTIATE_TEST_SUITE_P(Home, HomeFolder, testing::ValuesIn(folderCases),
