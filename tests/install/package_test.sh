@@ -92,6 +92,9 @@ check "manual page carries the version" \
   grep -q "\"Pinto $version\"" <(gzip -dc "$tree/usr/share/man/man1/pinto.1.gz")
 check "desktop entry starts pinto --home" grep -qx 'Exec=pinto --home' \
   "$tree/usr/share/applications/$id.desktop"
+# The class Qt gives the program's windows on X11: its application name.
+check "desktop entry knows the window class" grep -qx 'StartupWMClass=Pinto2' \
+  "$tree/usr/share/applications/$id.desktop"
 check "copyright file in the machine-readable format" grep -qx \
   'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   "$tree/usr/share/doc/$package/copyright"
