@@ -140,5 +140,9 @@ void CPinto2App::ShowStartFailure(int argc, char* argv[], const QString& reason)
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
         return;
     }
-    ShowWarning(nullptr, QStringLiteral("Pinto"), reason);
+    QString sentence = reason;
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+    }
+    ShowWarning(nullptr, QStringLiteral("Pinto"), sentence);
 }
