@@ -114,7 +114,6 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     if (options.overlayName &&
         !ApplyLibraryScale(state, *options.overlayName, LAYER_OVERLAY, state.overlayScale, error))
         return false;
-    state.printing = options.format == RenderOptions::Format::Pdf;
     return true;
 }
 

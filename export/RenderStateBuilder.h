@@ -13,7 +13,7 @@ class ScaleLibrary;
 class RenderStateBuilder
 {
 public:
-    // Fills state (fretboard, settings, scale library, currentScale, overlayScale, printing);
+    // Fills state (fretboard, settings, scale library, currentScale, overlayScale);
     // false with a one-line error text for an unknown scale name, a string count the instrument
     // does not allow or a tuning of the wrong length.
     static bool Build(const RenderOptions& options, DiagramState& state, std::string& error);
