@@ -34,7 +34,7 @@ QString RootLabel(const CFretboard& board, int layer, NoteSpelling spelling)
 }
 
 void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-                  int textHeight)
+                  int textHeight, int top)
 {
     const CFretboard& board = *state.fretboard;
     const NoteSpelling spelling = layout.options.spelling;
@@ -42,7 +42,7 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
         const QString text =
             QStringLiteral("Scale Name: %1 %2")
                 .arg(RootLabel(board, LAYER_SCALE, spelling), QString::fromStdString(scale->name));
-        DrawTextAt(painter, layout.leftX, layout.topY / 2, text);
+        DrawTextAt(painter, layout.leftX, top, text);
     }
     if (const ScaleRecord* overlay = state.scaleLibrary.Record(state.overlayScale)) {
         const QString format = board.GetOverlayMode() == OVERLAY_ALL
@@ -50,7 +50,7 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
                                    : QStringLiteral("Overlay: %1 %2 showing common notes");
         const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, spelling),
                                         QString::fromStdString(overlay->name));
-        const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
+        const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
     }
 }
@@ -228,10 +228,11 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
 {
     const int n = state.settings.stringCount;
     const ViewLayout layout =
-        target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
-                                                          target.printableWidth, state.diagram)
-                       : FretboardGeometry::ScreenLayout(target.size.width(), target.size.height(),
-                                                         n, state.diagram);
+        target.neck      ? *target.neck
+        : target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
+                                                            target.printableWidth, state.diagram)
+                         : FretboardGeometry::ScreenLayout(target.size.width(),
+                                                           target.size.height(), n, state.diagram);
 
     painter.save();
     if (target.fillBackground) {
@@ -248,7 +249,8 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(LinePen());
     if (target.printer) {
-        DrawCaptions(painter, state, layout, textHeight);
+        DrawCaptions(painter, state, layout, textHeight,
+                     target.captionY >= 0 ? target.captionY : layout.topY / 2);
     }
     DrawNeck(painter, state, layout, target.printer, textHeight);
     if (state.settings.dotMarkers) {

@@ -120,6 +120,20 @@ bool SetPage(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetBook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string book = Lower(value);
+    if (book == "keys")
+        o.book = RenderOptions::Book::Keys;
+    else if (book == "family")
+        o.book = RenderOptions::Book::Family;
+    else {
+        error = "unknown book " + Quoted(value) + ": use keys or family";
+        return false;
+    }
+    return true;
+}
+
 bool SetInstrument(const std::string& value, RenderOptions& o, std::string& error)
 {
     o.instrument = RenderOptions::ParseInstrument(value);
@@ -234,6 +248,8 @@ const RenderOptions::Option optionTable[] = {
     {"--size", true, SetSize},
     {"--dpi", true, SetDpi},
     {"--page", true, SetPage},
+    {"--landscape", false, [](Value, RenderOptions& o, Error) { return o.landscape = true; }},
+    {"--book", true, SetBook},
     {"--instrument", true, SetInstrument},
     {"--strings", true, SetStrings},
     {"--tuning", true, SetTuning},
@@ -351,6 +367,14 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
             error = "--scale and --degrees cannot be used together";
             return false;
         }
+        if (o.book != Book::None && o.format != Format::Pdf) {
+            error = "--book writes a PDF: the file name must end in .pdf";
+            return false;
+        }
+        if (o.book != Book::None && !o.scaleName) {
+            error = "--book needs a scale: use --scale NAME";
+            return false;
+        }
     }
     options = std::move(o);
     return true;
@@ -392,7 +416,8 @@ std::string RenderOptions::HelpText()
            "FILE's ending chooses the format:\n"
            "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"
            "  .pdf                  the printed page with captions and string names, A4 unless\n"
-           "                        --page letter, at --dpi N (default 600)\n"
+           "                        --page letter, upright unless --landscape, at --dpi N\n"
+           "                        (default 600)\n"
            "\n"
            "Options:\n"
            "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
@@ -403,7 +428,8 @@ std::string RenderOptions::HelpText()
            "  --tuning E,A,D,G,B,E  open notes, lowest string first (sharps with #); default the\n"
            "                        instrument's standard tuning\n"
            "  --root NOTE           scale root (default A)\n"
-           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, pinto_s.dat)\n"
+           "  --scale NAME          a scale of the library: built-in, installed, then those of\n"
+           "                        _pinto_s.dat and pinto_s.dat\n"
            "  --degrees 0,2,4,...   the scale as semitones 0..11 above the root\n"
            "  --overlay NAME        a library scale laid over the scale\n"
            "  --overlay-root NOTE   overlay root (default A)\n"
@@ -416,6 +442,9 @@ std::string RenderOptions::HelpText()
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
+           "                        keys (the --scale on all 12 roots, rising from --root) or\n"
+           "                        family (every scale of its family on --root); no overlay\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

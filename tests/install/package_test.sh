@@ -44,6 +44,7 @@ for path in \
   "/usr/share/icons/hicolor/128x128/apps/$id.png" \
   "/usr/share/metainfo/$id.metainfo.xml" \
   /usr/share/man/man1/pinto.1.gz \
+  /usr/share/pinto/scales/families.txt \
   /usr/share/pinto/sounds/plucked-string.scheme; do
   check "package holds $path" has "$path"
 done
