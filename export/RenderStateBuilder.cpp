@@ -4,6 +4,7 @@
 #include "EchoText.h"
 #include "InstrumentTunings.h"
 #include "ScaleCatalog.h"
+#include "ScaleNameMatch.h"
 #include "SettingsFile.h"
 
 #include <algorithm>
@@ -37,6 +38,11 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
     index = RenderStateBuilder::FindScale(state.scaleLibrary, name);
     if (index < 0) {
         error = "unknown scale " + Quoted(name);
+        const std::vector<std::string> nearest =
+            ScaleNameMatch::Nearest(state.scaleLibrary, name, 3);
+        for (std::size_t i = 0; i < nearest.size(); ++i) {
+            error += (i == 0 ? "; the nearest are " : ", ") + Quoted(nearest[i]);
+        }
         return false;
     }
     const ScaleRecord* record = state.scaleLibrary.Record(index);
@@ -135,7 +141,8 @@ int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string
     }
     for (const bool ownFirst : {true, false}) {
         for (int i = 0; i < library.scaleCount; ++i) {
-            if (own[static_cast<std::size_t>(i)] == ownFirst && library.records[i].name == name)
+            if (own[static_cast<std::size_t>(i)] == ownFirst &&
+                ScaleNameMatch::Same(library.records[i].name, name))
                 return i;
         }
     }

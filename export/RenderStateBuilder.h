@@ -20,7 +20,8 @@ public:
     // of a scale that belongs to no family.
     static bool Build(const RenderOptions& options, DiagramState& state, std::string& error,
                       const ScaleVocabulary& vocabulary = {});
-    // Record index of the library scale called exactly name, looked for among the program's own
-    // scales (built in, then installed) before the folder's files; -1 when there is none.
+    // Record index of the first library scale called name, in any letter case and with any
+    // blanks between its words, looked for among the program's own scales (built in, then
+    // installed) before the folder's files; -1 when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };

@@ -1,6 +1,7 @@
 #include "NoteSpeller.h"
 #include "CFretboard.h"
 #include "ScaleLibrary.h"
+#include "ScaleVocabularyReader.h"
 #include "TableRows.h"
 
 #include <gtest/gtest.h>
@@ -45,9 +46,10 @@ std::array<int, 12> Degrees(std::initializer_list<int> degrees)
 }
 
 // The names of the scale's notes, root first, as the key spells them.
-std::string ScaleText(int root, const std::array<int, 12>& degrees)
+std::string ScaleText(int root, const std::array<int, 12>& degrees,
+                      RootSpelling rootSpelling = RootSpelling::Auto)
 {
-    const NoteSpeller speller = NoteSpeller::ForKey(root, degrees);
+    const NoteSpeller speller = NoteSpeller::ForKey(root, degrees, rootSpelling);
     std::string text;
     for (int degree = 0; degree < 12; ++degree) {
         if (degrees[degree] != 0) {
@@ -66,6 +68,7 @@ struct KeyCase
     int root; // note number from A
     std::array<int, 12> degrees;
     const char* expected;
+    RootSpelling rootSpelling = RootSpelling::Auto;
 };
 
 class SpelledKey : public testing::TestWithParam<KeyCase>
@@ -74,7 +77,8 @@ class SpelledKey : public testing::TestWithParam<KeyCase>
 
 TEST_P(SpelledKey, NamesEachNoteOfTheScale)
 {
-    EXPECT_EQ(ScaleText(GetParam().root, GetParam().degrees), GetParam().expected);
+    EXPECT_EQ(ScaleText(GetParam().root, GetParam().degrees, GetParam().rootSpelling),
+              GetParam().expected);
 }
 
 const KeyCase keyCases[] = {
@@ -89,6 +93,16 @@ const KeyCase keyCases[] = {
     {"CSharpMajorIsDFlat", 4, major, "Db Eb F Gb Ab Bb C"},
     {"BluesHasBothFourthAndFlatFifth", 3, Degrees({0, 3, 5, 6, 7, 10}), "C Eb F Gb G Bb"},
     {"NoDegreeKeepsSharps", 1, Degrees({}), ""},
+    // Seven notes take one letter each, but a scale with both thirds keeps its major third.
+    {"AlteredKeepsItsThird", 3, Degrees({0, 1, 3, 4, 6, 8, 10}), "C Db D# E F# Ab Bb"},
+    {"LydianAugmentedEachLetterOnce", 3, Degrees({0, 2, 4, 6, 8, 9, 11}), "C D E F# G# A B"},
+    {"WholeToneSharpFifth", 3, Degrees({0, 2, 4, 6, 8, 10}), "C D E F# G# Bb"},
+    // Equal accidentals: the key signature players use decides (G# minor five sharps, Ab minor
+    // seven flats); F# major against Gb major, and D# minor against Eb minor, tie again: flats.
+    {"GSharpHarmonicMinorBySignature", 11, Degrees({0, 2, 3, 5, 7, 8, 11}), "G# A# B C# D# E Fx"},
+    {"RootAsSharpAllowsDoubles", 6, major, "D# E# Fx G# A# B# Cx", RootSpelling::Sharp},
+    {"RootAsFlat", 11, minor, "Ab Bb Cb Db Eb Fb Gb", RootSpelling::Flat},
+    {"RootAsFlatLeavesWhiteKeys", 3, major, "C D E F G A B", RootSpelling::Flat},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SpelledKey, testing::ValuesIn(keyCases),
@@ -105,15 +119,21 @@ TEST(NoteSpeller, EmptyKeyAndSharpsGiveTheOldLabels)
     EXPECT_EQ(NoteSpeller::ForKey(1, major).Label(1), "Bb");
 }
 
-// Every name of every note, for every root and built-in scale, is a letter and at most two
-// accidentals that sound the note; the seven-note scales use each letter once, except the two
-// "Magic" ones, which hold two notes a semitone apart on one step.
+// Every name of every note, for every root and every built-in or installed scale, is a letter
+// and at most two accidentals that sound the note; the seven-note scales use each letter once,
+// except the two "Magic" ones, which hold two notes a semitone apart on one step, and those that
+// keep the letters of their degrees: the four with both thirds, whose major third keeps its
+// letter (the altered scale is 1 b2 #2 3 #4 b6 b7), and the two with a double flat against
+// the major scale.
 TEST(NoteSpeller, EveryRootAndBuiltInScaleSpellsSoundNames)
 {
+    ScaleVocabulary vocabulary;
+    std::vector<std::string> faults;
+    ASSERT_TRUE(ScaleVocabularyReader::Read(PINTO_SCALE_VOCABULARY, vocabulary, faults));
     ScaleLibrary library;
-    LoadScaleLibrary(library);
-    ASSERT_GE(library.scaleCount, BUILT_IN_SCALE_COUNT);
-    for (int index = 0; index < BUILT_IN_SCALE_COUNT; ++index) {
+    LoadScaleLibrary(library, vocabulary);
+    ASSERT_GE(library.presetCount, BUILT_IN_SCALE_COUNT + 60);
+    for (int index = 0; index < library.presetCount; ++index) {
         const ScaleRecord& scale = library.records[index];
         std::array<int, 12> degrees{};
         int size = 0;
@@ -121,7 +141,11 @@ TEST(NoteSpeller, EveryRootAndBuiltInScaleSpellsSoundNames)
             degrees[degree] = scale.degrees[degree] != 0 ? 1 : 0;
             size += degrees[degree];
         }
-        const bool magic = scale.name.rfind("Magic", 0) == 0;
+        const std::set<std::string> degreeLetters = {"Altered",     "Altered bb7",
+                                                     "Phrygian b4", "Ultraphrygian",
+                                                     "Locrian bb7", "Locrian bb3 bb7"};
+        const bool lettersTwice =
+            scale.name.rfind("Magic", 0) == 0 || degreeLetters.count(scale.name) != 0;
         for (int root = 0; root < 12; ++root) {
             SCOPED_TRACE(scale.name + " on " + noteNames[root]);
             const NoteSpeller speller = NoteSpeller::ForKey(root, degrees);
@@ -132,7 +156,7 @@ TEST(NoteSpeller, EveryRootAndBuiltInScaleSpellsSoundNames)
                     letters.insert(speller.Name(note)[0]);
                 }
             }
-            if (size == 7 && !magic) {
+            if (size == 7 && !lettersTwice) {
                 EXPECT_EQ(letters.size(), 7u) << ScaleText(root, degrees);
             }
         }
