@@ -73,12 +73,19 @@ std::vector<std::string> ScaleCatalog::Names(int record) const
         return {};
     }
     std::vector<std::string> names{scale->name};
-    const int index = m_vocabularyScale[static_cast<std::size_t>(record)];
-    if (index >= 0) {
-        const VocabularyScale& entry = m_library.vocabulary.scales[static_cast<std::size_t>(index)];
-        names.insert(names.end(), entry.aliases.begin(), entry.aliases.end());
+    if (const VocabularyScale* entry = Entry(record)) {
+        names.insert(names.end(), entry->aliases.begin(), entry->aliases.end());
     }
     return names;
+}
+
+const VocabularyScale* ScaleCatalog::Entry(int record) const
+{
+    if (record < 0 || record >= static_cast<int>(m_vocabularyScale.size())) {
+        return nullptr;
+    }
+    const int index = m_vocabularyScale[static_cast<std::size_t>(record)];
+    return index < 0 ? nullptr : &m_library.vocabulary.scales[static_cast<std::size_t>(index)];
 }
 
 int ScaleCatalog::FamilyOf(int record) const
@@ -87,9 +94,8 @@ int ScaleCatalog::FamilyOf(int record) const
     if (scale == nullptr) {
         return -1;
     }
-    const int index = m_vocabularyScale[static_cast<std::size_t>(record)];
-    if (index >= 0) {
-        return m_library.vocabulary.scales[static_cast<std::size_t>(index)].family;
+    if (const VocabularyScale* entry = Entry(record)) {
+        return entry->family;
     }
     for (const VocabularyScale& entry : m_library.vocabulary.scales) {
         if (SameNotes(entry.degrees, scale->degrees)) {

@@ -35,6 +35,8 @@ public:
     std::vector<ScaleGroup> Groups(const ScaleFilter& filter = ScaleFilter()) const;
     /// The name of record 0..scaleCount-1 followed by its aliases; empty out of range.
     std::vector<std::string> Names(int record) const;
+    /// The vocabulary scale record stands for; null for a scale of the files or out of range.
+    const VocabularyScale* Entry(int record) const;
     /// The vocabulary family of record: the family that lists it, else the family of the first
     /// vocabulary scale with the same notes (so "Major" is in the family of "Ionian Mode"); -1
     /// when there is none.
