@@ -31,7 +31,7 @@ CScaleBookDlg::CScaleBookDlg(const QString& scale, const QString& family, QWidge
                                     : tr("Every scale of its &family, %1").arg(family),
                                 this)),
       m_a4(new QRadioButton(tr("A&4"), this)), m_letter(new QRadioButton(tr("&Letter"), this)),
-      m_portrait(new QRadioButton(tr("tr("&Upright")Portrait"), this)),
+      m_portrait(new QRadioButton(tr("&Portrait"), this)),
       m_landscape(new QRadioButton(tr("L&andscape"), this))
 {
     setWindowTitle(tr("Export Scale Book"));
