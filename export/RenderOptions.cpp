@@ -137,7 +137,7 @@ bool SetBook(const std::string& value, RenderOptions& o, std::string& error)
 
 bool SetInstrument(const std::string& value, RenderOptions& o, std::string& error)
 {
-    o.instrument = RenderOptions::ParseInstrument(value);
+    o.instrument = InstrumentNamed(value);
     if (!o.instrument) {
         error = "unknown instrument " + Quoted(value) + ": use guitar, bass, mandolin or banjo";
         return false;
@@ -421,17 +421,6 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
 std::optional<int> RenderOptions::ParseNote(const std::string& text)
 {
     return NoteName::Parse(text);
-}
-
-std::optional<int> RenderOptions::ParseInstrument(const std::string& text)
-{
-    static const std::array<const char*, 4> names = {"guitar", "bass", "mandolin", "banjo"};
-    std::string word = Lower(text);
-    for (int i = 0; i < 4; ++i) {
-        if (word == names[i])
-            return i + 1;
-    }
-    return std::nullopt;
 }
 
 std::string RenderOptions::HelpText()

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "DegreeSpeller.h"
+#include "NoteSpeller.h"
 #include "PlayerState.h"
-
-#include <DegreeSpeller.h>
-#include <NoteSpeller.h>
 
 #include <optional>
 #include <string>
