@@ -4,6 +4,8 @@
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
 #include "GroupBoxStyle.h"
+#include "ScaleVocabularyReader.h"
+#include "WorkFolder.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -15,6 +17,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -82,7 +86,7 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
     }
 }
 
-int CPinto2App::Run(int argc, char* argv[])
+int CPinto2App::Run(int argc, char* argv[], bool installedScales)
 {
     previousHandler = qInstallMessageHandler(HoldStartUpMessages);
     CPinto2App app(argc, argv);
@@ -93,6 +97,16 @@ int CPinto2App::Run(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
 
     AppState state;
+    if (installedScales) {
+        const std::filesystem::path file =
+            WorkFolder::DataFile(WorkFolder::RunningProgram(), WorkFolder::kScaleVocabulary);
+        std::vector<std::string> faults;
+        ScaleVocabularyReader::Read(file, state.installedScales, faults);
+        // A fault of the installed file is the package's: said once, the rest still offered.
+        for (const std::string& fault : faults) {
+            std::fprintf(stderr, "pinto: %s: %s\n", file.c_str(), fault.c_str());
+        }
+    }
     CPinto2Doc document;
     CMainFrame frame(state);
 

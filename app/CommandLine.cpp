@@ -165,7 +165,7 @@ int CommandLine::Run(int argc, char* argv[])
             std::cerr << "pinto: " << EchoText(error, std::string::npos) << '\n';
             return ERROR_EXIT;
         }
-        return CPinto2App::Run(argc, argv);
+        return CPinto2App::Run(argc, argv, line.home);
     case Mode::Help:
         std::cout << RenderOptions::HelpText();
         return 0;

@@ -178,6 +178,7 @@ void MainFrameTest::tabCyclesThroughBothBars()
         order << IdName(TuningSpinId(row));
     }
     order << IdName(ControlId::OverlayRootSpin) << IdName(ControlId::OverlayList)
+          << QStringLiteral("chooseOverlayScale")
           << IdName(common ? ControlId::CommonNotes : ControlId::AllNotes)
           << IdName(ControlId::RootSpin);
     QWidget* root = FindById<QWidget>(&frame, ControlId::RootSpin);
