@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
+#include "FontConfigWarmUp.h"
 #include "GroupBoxStyle.h"
 #include "ScaleVocabularyReader.h"
 #include "WorkFolder.h"
@@ -88,6 +89,9 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
 
 int CPinto2App::Run(int argc, char* argv[], bool installedScales)
 {
+    // Fontconfig reads its configuration (some fifty files) while the application is made and
+    // the data files are read.
+    FontConfigWarmUp fonts;
     previousHandler = qInstallMessageHandler(HoldStartUpMessages);
     CPinto2App app(argc, argv);
     PassOnHeldMessages();
@@ -108,6 +112,7 @@ int CPinto2App::Run(int argc, char* argv[], bool installedScales)
         }
     }
     CPinto2Doc document;
+    fonts.Wait();
     CMainFrame frame(state);
 
     if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {

@@ -126,7 +126,6 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
         error = Quoted(*options.scaleName) + " belongs to no family of scales";
         return false;
     }
-    state.printing = options.format == RenderOptions::Format::Pdf;
     return true;
 }
 

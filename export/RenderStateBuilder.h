@@ -15,9 +15,9 @@ class RenderStateBuilder
 {
 public:
     // Fills state (fretboard, settings, scale library with the scales of vocabulary, currentScale,
-    // overlayScale, printing); false with a one-line error text for an unknown scale name, a
-    // string count the instrument does not allow, a tuning of the wrong length or a family book
-    // of a scale that belongs to no family.
+    // overlayScale); false with a one-line error text for an unknown scale name, a string count
+    // the instrument does not allow, a tuning of the wrong length or a family book of a scale
+    // that belongs to no family.
     static bool Build(const RenderOptions& options, DiagramState& state, std::string& error,
                       const ScaleVocabulary& vocabulary = {});
     // Record index of the first library scale called name, in any letter case and with any

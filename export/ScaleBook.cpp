@@ -121,7 +121,6 @@ bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
     state.settings = source.settings;
     state.scaleLibrary = source.scaleLibrary;
     state.diagram = source.diagram;
-    state.printing = true;
 
     QPainter painter;
     if (!painter.begin(&device)) {

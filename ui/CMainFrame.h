@@ -66,7 +66,8 @@ public:
     void SetDegreeChecksFromBoard();
     /// The printer shared by Print Setup, Print and Print Preview (made on first use).
     QPrinter& Printer();
-    /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
+    /// Paints the diagram for the printer onto printer's single page; the window's view and
+    /// its clicks stay as they are.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
     /// count forgets the matches, and the placement unless it still fits), ticks the Diagram

@@ -1,6 +1,7 @@
 // The menus, the toolbar and the keys of the window, each command's action named by its id.
 #include "CMainFrame.h"
 
+#include "CheckedSubmenu.h"
 #include "CommandId.h"
 #include "CommandTable.h"
 #include "ControlId.h"
@@ -159,6 +160,7 @@ void CMainFrame::CreateDiagramMenu()
     }
     QMenu* frets = menu->addMenu(QStringLiteral("&Frets"));
     frets->setObjectName(QStringLiteral("fretsMenu"));
+    new CheckedSubmenu(menu, frets);
     m_fretChoices = new QActionGroup(this);
     m_fretChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int count : kFretChoices) {

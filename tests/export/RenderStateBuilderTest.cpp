@@ -191,7 +191,6 @@ TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortStringOf22Frets)
     const Settings& s = state.settings;
     EXPECT_EQ(std::vector<int>({s.viewDegrees, s.viewNotes, s.suppressColor, s.dotMarkers}),
               std::vector<int>({0, 1, 1, 0}));
-    EXPECT_TRUE(state.printing);
 }
 
 TEST(RenderStateBuilder, InstalledScalesAreFoundBeforeTheFolderFiles)

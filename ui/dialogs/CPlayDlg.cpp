@@ -9,6 +9,7 @@
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 
@@ -184,8 +185,16 @@ bool CPlayDlg::Exchange()
 
 void CPlayDlg::OnPlay()
 {
-    if (m_run.Start(m_scheme, m_bpm) == ScalePlayer::StartResult::NoScheme) {
+    switch (m_run.Start(m_scheme, m_bpm)) {
+    case ScalePlayer::StartResult::NoScheme:
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
+        break;
+    case ScalePlayer::StartResult::QueueFull:
+        ShowSoundRefused(this);
+        break;
+    case ScalePlayer::StartResult::Started:
+    case ScalePlayer::StartResult::NoTempo:
+        break;
     }
 }
 
@@ -199,7 +208,7 @@ void CPlayDlg::accept()
     m_run.Stop();
     if (Exchange()) {
         m_run.Halt();
-        m_output.StopSound(); // the dialog's sound ends with the dialog
+        StopSound(); // the dialog's sound ends with the dialog
         QDialog::accept();
     }
 }
@@ -207,7 +216,7 @@ void CPlayDlg::accept()
 void CPlayDlg::reject()
 {
     m_run.Halt();
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }
 
@@ -230,7 +239,7 @@ void CPlayDlg::OnBpmEdited()
         return;
     }
     Exchange();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
 }
 
 void CPlayDlg::OnSpin(int delta)
@@ -242,7 +251,21 @@ void CPlayDlg::OnSpin(int delta)
                                                        std::numeric_limits<int>::max()));
     }
     WriteMembers();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
+}
+
+void CPlayDlg::SetTempo()
+{
+    if (!m_run.SetTempo(m_bpm)) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CPlayDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CPlayDlg::OnSchemeChosen(int index)
