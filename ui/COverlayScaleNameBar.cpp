@@ -30,7 +30,7 @@ COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
     m_allNotes->setText(QStringLiteral("Show all notes"));
 
     // The chooser's button sits right of the words "Show all notes", inside the group box.
-    m_choose = DialogUnits::Create<QToolButton>(this, ControlId::None, 297, 13, 15, 15);
+    m_choose = DialogUnits::Create<QToolButton>(this, ControlId::None, 300, 14, 12, 13);
     m_choose->setObjectName(QStringLiteral("chooseOverlayScale"));
     m_choose->setText(QStringLiteral("..."));
     m_choose->setToolTip(
