@@ -7,9 +7,6 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 pinto="${1:-}"
 if [[ -z "$pinto" ]]; then
     pinto="$(bash "$here/tools/release_pinto.sh")"
-    # The installed scales, where the program looks for them beside a build.
-    mkdir -p "$here/build-release/share/pinto/scales"
-    cp "$here/resources/scales/families.txt" "$here/build-release/share/pinto/scales/"
 fi
 pinto="$(realpath "$pinto")"
 if [[ ! -x /usr/bin/time ]]; then
