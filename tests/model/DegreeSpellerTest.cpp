@@ -1,6 +1,5 @@
 #include "DegreeSpeller.h"
 #include "NoteSpeller.h"
-#include "Notes.h"
 #include "ScaleLibrary.h"
 #include "TableRows.h"
 
@@ -43,11 +42,9 @@ TEST_P(NamedDegrees, AgreeWithTheNotesSpelledByKey)
     std::array<int, 12> degrees = c.degrees;
     ScaleLibrary library;
     LoadScaleLibrary(library);
-    for (int index = 0; index < BUILT_IN_SCALE_COUNT; ++index) {
-        if (library.records[index].name == c.name) {
-            for (int degree = 0; degree < 12; ++degree) {
-                degrees[degree] = library.records[index].degrees[degree] != 0 ? 1 : 0;
-            }
+    for (const ScaleRecord& record : library.records) {
+        for (int degree = 0; degree < 12 && record.name == c.name; ++degree) {
+            degrees[degree] = record.degrees[degree] != 0 ? 1 : 0;
         }
     }
     EXPECT_EQ(Names(degrees, DegreeNaming::FlatsAndSharps), c.flats);
@@ -94,27 +91,9 @@ const ScaleCase scaleCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, NamedDegrees, testing::ValuesIn(scaleCases), [](const auto& info) {
-    std::string name;
-    for (char c : std::string(info.param.name)) {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            name += c;
-        }
-    }
+    std::string name = info.param.name;
+    std::erase_if(name, [](unsigned char c) { return std::isalnum(c) == 0; });
     return name;
 });
-
-TEST(DegreeSpeller, ClassicIsTheOldLabelsAndTheRootMayReadR)
-{
-    const std::array<int, 12> major = {1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 0, 1};
-    const DegreeSpeller classic = DegreeSpeller::ForScale(major, DegreeNaming::Classic, false);
-    for (int degree = 0; degree < 12; ++degree) {
-        EXPECT_EQ(classic.Label(degree), degreeNames[degree]);
-    }
-    EXPECT_EQ(DegreeSpeller::ForScale(major, DegreeNaming::Intervals, true).Label(0), "R ");
-    EXPECT_EQ(DegreeSpeller::ForScale(major, DegreeNaming::FlatsAndSharps, false).Label(0), "1 ");
-    // Without a perfect fourth the tritone is a sharp fourth, with one a flat fifth.
-    EXPECT_EQ(DegreeSpeller::ForScale(major, DegreeNaming::FlatsAndSharps, false).Name(6), "b5");
-    EXPECT_EQ(DegreeSpeller::ForScale({}, DegreeNaming::Intervals, false).Name(6), "A4");
-}
 
 } // namespace

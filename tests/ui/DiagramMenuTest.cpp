@@ -92,6 +92,7 @@ private slots:
     void clicksFollowThePicture();
     void tuningColumnFollowsTheStrings();
     void namesSpelledByKey();
+    void degreeNamesAndRootSpelling();
     void profileKeepsTogglesNotSettingsFile();
     void fretsLengthenTheNeck();
     void fretsSubmenuTakesTheKeyboard_data();
@@ -135,11 +136,18 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     for (QAction* item : items) {
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(texts,
-             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets", "-",
-                          "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
+                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets", "-",
+                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QStringList names; // radio items, Classic ticked, then Root as R
+    for (QAction* item : items.at(5)->menu()->actions()) {
+        names << (item->isSeparator() ? QStringLiteral("-") : item->text()) +
+                     (item->isChecked() ? QStringLiteral("*") : QString());
+    }
+    QCOMPARE(names, (QStringList{"&Classic (-3, +4)*", "&Flats and Sharps (b3, #4)",
+                                 "&Intervals (m3, P5)", "-", "Root as &R"}));
     QStringList counts; // radio items, twelve ticked
-    for (QAction* item : items.at(3)->menu()->actions()) {
+    for (QAction* item : items.at(6)->menu()->actions()) {
         QVERIFY(item->actionGroup()->isExclusive());
         counts << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
     }
@@ -243,6 +251,53 @@ void DiagramMenuTest::namesSpelledByKey()
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
 }
 
+// The degree check boxes are named as chosen, following the scale; the root's sharp or flat is
+// forced or left to the key signature; every choice comes back in the next run.
+void DiagramMenuTest::degreeNamesAndRootSpelling()
+{
+    ScopedWorkDir dir;
+    auto captions = [](CMainFrame& frame) {
+        QStringList texts;
+        for (int degree = 0; degree < 12; ++degree) {
+            texts << FindById<QCheckBox>(&frame, DegreeCheckId(degree))->text();
+        }
+        return texts.join(QLatin1Char(' '));
+    };
+    const QString classic = "1 +1 / -2 2 +2 / -3 3 4 +4 / -5 5 +5 / -6 6 +6 / -7 7";
+    {
+        AppState state;
+        CMainFrame frame(state);
+        ClickArrow(frame, ControlId::RootSpin, "down"); // G#
+        frame.ApplyScaleSelection(frame.ScaleList()->findText(QStringLiteral("Harmonic Minor")));
+        QCOMPARE(captions(frame), classic);
+        QVERIFY(!Action(frame, "rootAsFlat")->isEnabled());
+        Action(frame, "noteNamesByKey")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("G#"));
+        Action(frame, "rootAsFlat")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("Ab"));
+        Action(frame, "rootAsSharp")->trigger(); // clears Root as Flat
+        QVERIFY(!Action(frame, "rootAsFlat")->isChecked());
+        QCOMPARE(state.diagram.rootSpelling, RootSpelling::Sharp);
+
+        Action(frame, "degreeNamesFlats")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 b5 5 b6 6 b7 7"));
+        FindById<QCheckBox>(&frame, DegreeCheckId(5))->click(); // no fourth: the tritone is #4
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 #4 5 b6 6 b7 7"));
+        Action(frame, "rootAsR")->trigger();
+        Action(frame, "degreeNamesIntervals")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("R m2 M2 m3 M3 P4 A4 P5 m6 M6 m7 M7"));
+    }
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.diagram.degreeNaming, DegreeNaming::Intervals);
+    QVERIFY(state.diagram.rootAsR && Action(frame, "rootAsR")->isChecked());
+    QVERIFY(Action(frame, "rootAsSharp")->isChecked());
+    QCOMPARE(QSettings().value(QStringLiteral("Diagram/RootAs")).toString(), "sharp");
+    Action(frame, "rootAsR")->trigger();
+    Action(frame, "degreeNamesClassic")->trigger();
+    QCOMPARE(captions(frame), classic);
+}
+
 // The toggles come back in the next run from the profile; pinto_c.dat is written byte for byte
 // as without them.
 void DiagramMenuTest::profileKeepsTogglesNotSettingsFile()
@@ -317,18 +372,18 @@ void DiagramMenuTest::fretsLengthenTheNeck()
 
 void DiagramMenuTest::fretsSubmenuTakesTheKeyboard_data()
 {
-    QTest::addColumn<int>("downs"); // Down keys to the Frets item first
+    QTest::addColumn<bool>("walk"); // Down keys to the Frets item first
     QTest::addColumn<int>("key");
-    QTest::newRow("its mnemonic") << 0 << int(Qt::Key_F);
-    QTest::newRow("Right on its item") << 3 << int(Qt::Key_Right);
-    QTest::newRow("Enter on its item") << 3 << int(Qt::Key_Return);
+    QTest::newRow("its mnemonic") << false << int(Qt::Key_F);
+    QTest::newRow("Right on its item") << true << int(Qt::Key_Right);
+    QTest::newRow("Enter on its item") << true << int(Qt::Key_Return);
 }
 
 // Alt+D and then F (or Right or Enter on Frets): the submenu has the keyboard with the fret count
 // in force active, so Down moves on to the next count and Enter chooses it.
 void DiagramMenuTest::fretsSubmenuTakesTheKeyboard()
 {
-    QFETCH(int, downs);
+    QFETCH(bool, walk);
     QFETCH(int, key);
     ScopedWorkDir dir;
     AppState state;
@@ -341,7 +396,13 @@ void DiagramMenuTest::fretsSubmenuTakesTheKeyboard()
                         modifiers);
     };
     press(Qt::Key_D, Qt::AltModifier);
-    for (int i = 0; i < downs; ++i) {
+    auto* diagram = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(diagram != nullptr);
+    for (int i = 0; walk && i < diagram->actions().size(); ++i) {
+        if (diagram->activeAction() != nullptr && diagram->activeAction()->menu() != nullptr &&
+            diagram->activeAction()->menu()->objectName() == QStringLiteral("fretsMenu")) {
+            break;
+        }
         press(Qt::Key_Down);
     }
     press(key);
