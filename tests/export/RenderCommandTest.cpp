@@ -166,18 +166,13 @@ TEST_F(RenderCommandTest, BookOfKeysPrintsTheInstalledScaleOnTwelveRootsFourAPag
     const QString info = Tool("pdfinfo", {Path("book.pdf")});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages: +3\\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
-    const QString roots[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
-    for (int page = 1; page <= 3; ++page) {
-        const QString number = QString::number(page);
-        QStringList expected;
-        for (int row = 0; row < 4; ++row) {
-            expected << roots[(page - 1) * 4 + row] + " Minor Blues";
-        }
-        EXPECT_EQ(Captions(Tool("pdftotext",
-                                {"-raw", "-f", number, "-l", number, Path("book.pdf"), "-"})),
-                  expected)
-            << "page " << page;
+    QStringList expected;
+    for (const char* root : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"}) {
+        expected << QString::fromLatin1(root) + " Minor Blues";
     }
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", Path("book.pdf"), "-"})), expected);
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", "-l", "1", Path("book.pdf"), "-"})),
+              expected.mid(0, 4));
 }
 
 TEST_F(RenderCommandTest, LandscapePagesForTheDiagramAndAFamilyBook)

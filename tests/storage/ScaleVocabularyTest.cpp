@@ -73,11 +73,6 @@ TEST_F(ShippedVocabulary, SixtyScalesOfTheirOwnUnderUniqueNames)
             EXPECT_EQ(names.count(alias), 0u) << scale.name << " has the alias " << alias;
         }
     }
-    const std::vector<ScaleGroup> found = ScaleCatalog(library).Groups(ScaleFilter("lyd dom"));
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].title, "Melodic Minor Modes");
-    ASSERT_EQ(found[0].records.size(), 1u);
-    EXPECT_EQ(library.Record(found[0].records[0])->name, "Lydian Dominant");
 }
 
 TEST_F(ShippedVocabulary, EveryModeIsARotationOfItsParent)
@@ -92,14 +87,13 @@ TEST_F(ShippedVocabulary, EveryModeIsARotationOfItsParent)
                 ? vocabulary.families[static_cast<std::size_t>(scale.family)].scales.front()
                 : vocabulary.Find(scale.parent);
         ASSERT_GE(parent, 0);
-        const std::vector<int> notes =
-            Semitones(vocabulary.scales[static_cast<std::size_t>(parent)].degrees);
-        ASSERT_LE(scale.mode, static_cast<int>(notes.size()));
-        std::array<int, 12> rotated{};
-        for (int note : notes) {
-            rotated[static_cast<std::size_t>((note - notes[scale.mode - 1] + 12) % 12)] = 1;
+        const std::array<int, 12>& notes =
+            vocabulary.scales[static_cast<std::size_t>(parent)].degrees;
+        ASSERT_LE(scale.mode, static_cast<int>(Semitones(notes).size()));
+        const int start = Semitones(notes)[static_cast<std::size_t>(scale.mode - 1)];
+        for (int d = 0; d < 12; ++d) {
+            EXPECT_EQ(scale.degrees[static_cast<std::size_t>(d)], notes[(d + start) % 12]) << d;
         }
-        EXPECT_EQ(Semitones(scale.degrees), Semitones(rotated));
     }
 }
 
@@ -117,33 +111,17 @@ TEST_P(ShippedFormulas, AgreeWithTheTextbooks)
 {
     const int index = vocabulary.Find(GetParam().name);
     ASSERT_GE(index, 0);
-    EXPECT_EQ(Semitones(vocabulary.scales[static_cast<std::size_t>(index)].degrees),
-              Semitones(Formula(GetParam().formula)));
+    EXPECT_EQ(vocabulary.scales[static_cast<std::size_t>(index)].degrees,
+              Formula(GetParam().formula));
 }
 
 const FormulaCase formulaCases[] = {
-    {"Melodic Minor", "1 2 b3 4 5 6 7"},
-    {"Altered", "1 b2 #2 3 #4 #5 b7"},
-    {"Phrygian Dominant", "1 b2 3 4 5 b6 b7"},
-    {"Harmonic Major", "1 2 3 4 5 b6 7"},
-    {"Double Harmonic Major", "1 b2 3 4 5 b6 7"},
-    {"Minor Blues", "1 b3 4 b5 5 b7"},
-    {"Bebop Dominant", "1 2 3 4 5 6 b7 7"},
-    {"Augmented", "1 #2 3 5 #5 7"},
-    {"Hirajoshi", "1 2 b3 5 b6"},
-    {"Iwato", "1 b2 4 b5 b7"},
-    {"Persian", "1 b2 3 4 b5 b6 7"},
-    {"Enigmatic", "1 b2 3 #4 #5 #6 7"},
-    {"Prometheus", "1 2 3 #4 6 b7"},
-    {"Neapolitan Minor", "1 b2 b3 4 5 b6 7"},
+    {"Melodic Minor", "1 2 b3 4 5 6 7"}, {"Altered", "1 b2 #2 3 #4 #5 b7"},
+    {"Minor Blues", "1 b3 4 b5 5 b7"},   {"Bebop Dominant", "1 2 3 4 5 6 b7 7"},
+    {"Hirajoshi", "1 2 b3 5 b6"},        {"Enigmatic", "1 b2 3 #4 #5 #6 7"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, ShippedFormulas, testing::ValuesIn(formulaCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, ShippedFormulas, testing::ValuesIn(formulaCases));
 
 struct FaultCase
 {
@@ -175,19 +153,11 @@ TEST_P(VocabularyFaults, LeaveOutTheScaleAndNameTheLine)
 }
 
 const FaultCase faultCases[] = {
-    {"CommentsBlanksAndCrLf",
-     "# notes\r\n\r\nfamily F\r\n  scale A  \r\nnotes 0 4 7\r\n",
-     {"A"},
-     ""},
+    {"CommentsBlanksAndCrLf", "#\r\n\r\nfamily F\r\n  scale A \r\nnotes 0 4\r\n", {"A"}, ""},
     {"NotesMustRise", "family F\nscale A\nnotes 0 3 2\nscale B\nnotes 0\n", {"B"}, "line 3: notes"},
-    {"NotesStartAtTheRoot", "family F\nscale A\nnotes 2 4\n", {}, "line 3: notes"},
     {"UnknownWord", "family F\nscale A\nnotes 0 4\nnote 7\n", {}, "line 4: unknown word 'note'"},
-    {"NameListedTwice",
-     "family F\nscale A\nnotes 0\nscale A\nnotes 0 3\n",
-     {"A"},
-     "line 4: scale 'A'"},
+    {"NameListedTwice", "family F\nscale A\nnotes 0\nscale A\nnotes 0\n", {"A"}, "line 4: scale"},
     {"NoNotes", "family F\nscale A\nalias B\nfamily G\n", {}, "line 2: scale 'A' has no notes"},
-    {"BeforeAnyFamily", "scale A\nnotes 0\n", {}, "line 1: scale 'A' before"},
     {"ModeInWords", "family F\nscale A\nnotes 0 4\nmode 2 from B\n", {}, "line 4: write a mode"},
 };
 
@@ -213,7 +183,6 @@ protected:
                                                                "alias Ionian Too\n"
                                                                "scale Lydian Dominant\n"
                                                                "notes 0 2 4 6 7 9 10\n"
-                                                               "alias Overtone\n"
                                                                "family Empty Handed\n",
                                                                faults));
     }
@@ -230,11 +199,6 @@ TEST_F(VocabularyLibrary, PresetsFollowThePresetFileAndTheUserKeepsItsOwn)
     EXPECT_EQ(ForgetScale(library, 22), StoreResult::Stored);
     EXPECT_EQ(ReadFile("pinto_s.dat"), "");
     EXPECT_EQ(Names(library, 19), (Strings{"P0", "Lydian Dominant"}));
-
-    ScaleLibrary plain;
-    LoadScaleLibrary(plain);
-    EXPECT_EQ(Names(plain, 19), (Strings{"P0"}));
-    EXPECT_EQ(plain.presetCount, 20);
 }
 
 struct QueryCase
@@ -263,7 +227,6 @@ TEST_P(VocabularyQueries, FindEveryWordAtTheStartOfAWord)
 const QueryCase queryCases[] = {
     {"WordsInAnyOrderAndCase", "DOM lyd", {"Modes: Lydian Dominant", "My Scales: Lydian Dominant"}},
     {"AliasFindsTheBuiltInTwice", "ionian t", {"Built-in Scales: Major", "Modes: Major"}},
-    {"Overtone", "over", {"Modes: Lydian Dominant"}},
     {"PunctuationParts", "(gypsy) super-", {"Built-in Scales: Super Lochrian (Gypsy)"}},
     {"OnlyWordStarts", "ydian", {}},
 };
@@ -282,7 +245,6 @@ TEST_F(VocabularyLibrary, GroupsAndFamilies)
     EXPECT_EQ(catalog.FamilyOf(12), 0) << "Ionian Mode has the notes of Major";
     EXPECT_EQ(catalog.FamilyOf(21), -1) << "the user's scale of that name has other notes";
     EXPECT_EQ(catalog.FamilyOf(7), -1) << "Major Triad";
-    EXPECT_EQ(catalog.FamilyRecords(0), (std::vector<int>{5, 20}));
 }
 
 } // namespace
