@@ -113,6 +113,8 @@ int CPinto2App::Run(int argc, char* argv[], bool installedScales)
     // the application name above, which the entry names as its StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral(PINTO_APP_ID));
 
+    // What rewrites killed before their end left beside the data files is cleared first.
+    WorkFolder::RemoveStaleTemporaries();
     AppState state;
     if (installedScales) {
         const std::filesystem::path file =
@@ -143,7 +145,7 @@ int CPinto2App::Run(int argc, char* argv[], bool installedScales)
     frame.show();
     frame.activateWindow();
     frame.raise();
-    // Once the window is up, a library file that could not be read completely is reported.
+    // Once the window is up, a data file that could not be read completely is reported.
     QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
 }

@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     ShowDiagramChecks();
 
     std::vector<int> tunings;
-    LoadSettings(m_state.settings, tunings);
+    m_settingsError = LoadSettings(m_state.settings, tunings);
     CreateFretboard(tunings);
     ShowTuningLabels();
     SetRootLabels();
@@ -87,9 +87,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
 CMainFrame::~CMainFrame()
 {
-    if (m_state.fretboard != nullptr) {
-        SaveSettings(m_state.settings, *m_state.fretboard);
-    }
+    WriteSettings(false);
     m_state.fretboard.reset();
 }
 
