@@ -6,6 +6,7 @@
 #include "FontConfigWarmUp.h"
 #include "GroupBoxStyle.h"
 #include "InfoBox.h"
+#include "ScaleVocabularyReader.h"
 #include "WorkFolder.h"
 
 #include <QSocketNotifier>
@@ -18,6 +19,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -94,7 +97,7 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
     }
 }
 
-int CPinto2App::Run(int argc, char* argv[])
+int CPinto2App::Run(int argc, char* argv[], bool installedScales)
 {
     // Fontconfig reads its configuration (some fifty files) while the application is made and
     // the data files are read.
@@ -113,6 +116,16 @@ int CPinto2App::Run(int argc, char* argv[])
     // What rewrites killed before their end left beside the data files is cleared first.
     WorkFolder::RemoveStaleTemporaries();
     AppState state;
+    if (installedScales) {
+        const std::filesystem::path file =
+            WorkFolder::DataFile(WorkFolder::RunningProgram(), WorkFolder::kScaleVocabulary);
+        std::vector<std::string> faults;
+        ScaleVocabularyReader::Read(file, state.installedScales, faults);
+        // A fault of the installed file is the package's: said once, the rest still offered.
+        for (const std::string& fault : faults) {
+            std::fprintf(stderr, "pinto: %s: %s\n", file.c_str(), fault.c_str());
+        }
+    }
     CPinto2Doc document;
     fonts.Wait();
     CMainFrame frame(state);

@@ -175,7 +175,7 @@ int CommandLine::Run(int argc, char* argv[])
             CPinto2App::ShowStartFailure(argc, argv, QString::fromStdString(reason));
             return ERROR_EXIT;
         }
-        return CPinto2App::Run(argc, argv);
+        return CPinto2App::Run(argc, argv, line.home);
     case Mode::Help:
         std::cout << RenderOptions::HelpText();
         return 0;

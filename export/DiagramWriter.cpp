@@ -6,6 +6,7 @@
 #include "FileReplacer.h"
 #include "FretboardPainter.h"
 #include "PintoVersion.h"
+#include "ScaleBook.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -62,11 +63,16 @@ bool PaintPdf(const DiagramState& state, const RenderOptions& options, QIODevice
 {
     QPdfWriter writer(&device);
     writer.setCreator(QString::fromStdString(CREATOR_TEXT));
-    writer.setTitle(QStringLiteral("Pinto diagram"));
+    writer.setTitle(options.book == RenderOptions::Book::None ? QStringLiteral("Pinto diagram")
+                                                              : QStringLiteral("Pinto scale book"));
     writer.setResolution(options.dpi);
     // The whole sheet is printable, so the diagram starts one inch from its left and top edges.
-    writer.setPageLayout(QPageLayout(QPageSize(options.letter ? QPageSize::Letter : QPageSize::A4),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(options.letter ? QPageSize::Letter : QPageSize::A4),
+        options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    if (options.book != RenderOptions::Book::None) {
+        return ScaleBook::Paint(writer, state, options.book, error);
+    }
     QPainter painter;
     if (!painter.begin(&writer)) {
         error = QStringLiteral("the PDF page could not be started");

@@ -129,6 +129,20 @@ bool SetPage(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetBook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string book = Lower(value);
+    if (book == "keys")
+        o.book = RenderOptions::Book::Keys;
+    else if (book == "family")
+        o.book = RenderOptions::Book::Family;
+    else {
+        error = "unknown book " + Quoted(value) + ": use keys or family";
+        return false;
+    }
+    return true;
+}
+
 bool SetInstrument(const std::string& value, RenderOptions& o, std::string& error)
 {
     o.instrument = InstrumentNamed(value);
@@ -279,6 +293,8 @@ const RenderOptions::Option optionTable[] = {
     {"--size", true, SetSize},
     {"--dpi", true, SetDpi},
     {"--page", true, SetPage},
+    {"--landscape", false, [](Value, RenderOptions& o, Error) { return o.landscape = true; }},
+    {"--book", true, SetBook},
     {"--instrument", true, SetInstrument},
     {"--strings", true, SetStrings},
     {"--tuning", true, SetTuning},
@@ -400,6 +416,14 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
             error = "--scale and --degrees cannot be used together";
             return false;
         }
+        if (o.book != Book::None && o.format != Format::Pdf) {
+            error = "--book writes a PDF: the file name must end in .pdf";
+            return false;
+        }
+        if (o.book != Book::None && !o.scaleName) {
+            error = "--book needs a scale: use --scale NAME";
+            return false;
+        }
     }
     options = std::move(o);
     return true;
@@ -422,7 +446,8 @@ std::string RenderOptions::HelpText()
            "FILE's ending chooses the format:\n"
            "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"
            "  .pdf                  the printed page with captions and string names, A4 unless\n"
-           "                        --page letter, at --dpi N (default 600)\n"
+           "                        --page letter, upright unless --landscape, at --dpi N\n"
+           "                        (default 600)\n"
            "\n"
            "Options:\n"
            "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
@@ -434,9 +459,8 @@ std::string RenderOptions::HelpText()
            "                        standard tuning\n"
            "  --root NOTE           scale root (default A); a note is A to G in any case, then\n"
            "                        #, b, x (double sharp) or bb (double flat): C#, Bb, bb, f#\n"
-           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, "
-           "pinto_s.dat),\n"
-           "                        in any letter case\n"
+           "  --scale NAME          a scale of the library, in any letter case: built-in,\n"
+           "                        installed, then those of _pinto_s.dat and pinto_s.dat\n"
            "  --degrees 0,2,4,...   the scale as semitones 0..11 above the root\n"
            "  --overlay NAME        a library scale laid over the scale\n"
            "  --overlay-root NOTE   overlay root (default A)\n"
@@ -454,6 +478,9 @@ std::string RenderOptions::HelpText()
            "  --root-as KIND        a root on a black key spelled by key: auto (by the key\n"
            "                        signature, the default), sharp or flat\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
+           "                        keys (the --scale on all 12 roots, rising from --root) or\n"
+           "                        family (every scale of its family on --root); no overlay\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

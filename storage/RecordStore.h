@@ -39,11 +39,11 @@ public:
         return &library.records[static_cast<std::size_t>(index)];
     }
 
-    // Rebuilds library from builtIns, the records of presetFile (the presets) and those of userFile
-    // (bare names = working folder); missing files add nothing. A file not read to its end is
-    // named in library.unreadFiles.
+    // Rebuilds library from builtIns, the records of presetFile and laterPresets (the presets) and
+    // those of userFile (bare names = working folder); missing files add nothing. A file not read
+    // to its end is named in library.unreadFiles.
     static void Load(Library& library, std::vector<Record> builtIns, const char* presetFile,
-                     const char* userFile)
+                     const char* userFile, std::vector<Record> laterPresets = {})
     {
         library.records = std::move(builtIns);
         library.unreadFiles.clear();
@@ -53,6 +53,9 @@ public:
         }
         for (RecordFile::Record& read : presets.records) {
             library.records.push_back(Codec::FromFile(std::move(read)));
+        }
+        for (Record& preset : laterPresets) {
+            library.records.push_back(std::move(preset));
         }
         library.presetCount = static_cast<int>(library.records.size());
         RecordFile::Contents user = RecordFile::Read(userFile, Codec::VALUE_COUNT);

@@ -127,7 +127,7 @@ fs::path WorkFolder::Choose(const char* pintoHome, const char* home)
     return {};
 }
 
-fs::path WorkFolder::DefaultScheme(const fs::path& program)
+fs::path WorkFolder::DataFile(const fs::path& program, const fs::path& relative)
 {
     // PINTO_DATA_FROM_PROGRAM is the data folder seen from the installed program's folder, as the
     // build's install layout puts it ("../share/pinto").
@@ -135,13 +135,25 @@ fs::path WorkFolder::DefaultScheme(const fs::path& program)
     const std::array<fs::path, 2> dataFolders = {programFolder / PINTO_DATA_FROM_PROGRAM,
                                                  programFolder / "share" / "pinto"};
     for (const fs::path& data : dataFolders) {
-        const fs::path scheme = (data / "sounds" / kDefaultScheme).lexically_normal();
+        const fs::path file = (data / relative).lexically_normal();
         std::error_code error;
-        if (fs::is_regular_file(scheme, error)) {
-            return scheme;
+        if (fs::is_regular_file(file, error)) {
+            return file;
         }
     }
     return {};
+}
+
+fs::path WorkFolder::DefaultScheme(const fs::path& program)
+{
+    return DataFile(program, fs::path("sounds") / kDefaultScheme);
+}
+
+fs::path WorkFolder::RunningProgram()
+{
+    std::error_code code;
+    const fs::path program = fs::read_symlink("/proc/self/exe", code);
+    return code ? fs::path() : program;
 }
 
 bool WorkFolder::Prepare(const fs::path& folder, const fs::path& scheme, std::string& error)
@@ -192,8 +204,8 @@ bool WorkFolder::Enter(std::string& error)
     if (fs::path absolute = fs::absolute(folder, code); !code) {
         folder = absolute;
     }
-    const fs::path program = fs::read_symlink("/proc/self/exe", code);
-    const fs::path scheme = code ? fs::path() : DefaultScheme(program);
+    const fs::path program = RunningProgram();
+    const fs::path scheme = program.empty() ? fs::path() : DefaultScheme(program);
     if (!Prepare(folder, scheme, error)) {
         return false;
     }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -78,7 +79,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     ShowTuningLabels();
     SetRootLabels();
 
-    LoadScaleLibrary(m_state.scaleLibrary);
+    LoadScaleLibrary(m_state.scaleLibrary, m_state.installedScales);
     m_scaleModel = new ScaleListModel(m_state.scaleLibrary, this);
     ScaleList()->setModel(m_scaleModel);
     OverlayList()->setModel(m_scaleModel);
@@ -137,6 +138,8 @@ void CMainFrame::CreateBars()
     connect(ScaleList(), &QComboBox::activated, this, &CMainFrame::ApplyScaleSelection);
     connect(OverlayList(), &QComboBox::activated, this, &CMainFrame::ApplyOverlaySelection);
     connect(m_overlayBar->AllNotes(), &QRadioButton::clicked, this, &CMainFrame::OnOverlayAll);
+    connect(m_overlayBar->ChooseButton(), &QToolButton::clicked, this,
+            &CMainFrame::OnChooseOverlayScale);
     connect(m_overlayBar->CommonNotes(), &QRadioButton::clicked, this,
             &CMainFrame::OnOverlayCommon);
 }

@@ -2,6 +2,7 @@
 
 #include "CommandId.h"
 #include "DiagramOptions.h"
+#include "RenderOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
@@ -77,6 +78,11 @@ public:
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
     /// page. A failure shows the information box naming the file; returns whether it was written.
     bool ExportDiagram(const QString& fileName);
+    /// Writes the scale book of the applied library scale into the PDF fileName on letter or A4
+    /// paper, upright or landscape. A failure shows the information box naming the file; returns
+    /// whether it was written.
+    bool ExportScaleBook(const QString& fileName, RenderOptions::Book book, bool letter,
+                         bool landscape);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
     /// Shows one information box for each data file (settings, scales and patterns) that was
@@ -108,8 +114,11 @@ public:
     void OnRootSpellingToggled(QAction* toggle);
     /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
     void OnDegreeNamesChosen(QAction* choice);
-    void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
-    void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnCopyDiagram();        ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
+    void OnExportDiagram();      ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
+    void OnChooseOverlayScale(); ///< the overlay bar's chooser button (Ctrl+Shift+K)
+    void OnExportScaleBook();    ///< "Export Scale &Book...": asks what and where, then exports
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -131,6 +140,8 @@ private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// Adds Choose Scale after forget and Export Scale Book after printSetup in the Scale menu.
+    void AddScaleCommands(QMenu* menu, QAction* forget, QAction* printSetup);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.

@@ -47,7 +47,8 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.format, RenderOptions::Format::Png);
          EXPECT_EQ(SizeOf(o), std::make_pair(640, 480));
          EXPECT_EQ(o.dpi, 600);
-         EXPECT_FALSE(o.letter || o.common || o.noColor || o.noMarkers);
+         EXPECT_FALSE(o.letter || o.landscape || o.common || o.noColor || o.noMarkers);
+         EXPECT_EQ(o.book, RenderOptions::Book::None);
          EXPECT_FALSE(o.instrument || o.strings || o.tuning || o.scaleName || o.degrees);
          EXPECT_EQ(o.root + o.overlayRoot, 0);
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
@@ -104,6 +105,11 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
     {"Frets", "--render a.png --frets 24 --frets=13",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
+    {"BookAndLandscape", "--render b.pdf --scale Blues --book Keys --landscape --book=family",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.book, RenderOptions::Book::Family);
+         EXPECT_TRUE(o.landscape);
+     }},
     {"FlatsEverywhereANoteIsRead", "--render a.png --root Bb --overlay-root db --tuning Eb,Ab,bb",
      [](const RenderOptions& o) {
          EXPECT_EQ(o.root, 1);
@@ -174,6 +180,9 @@ const RejectedCase rejectedCases[] = {
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+    {"BookKind", "--render a.pdf --scale Major --book chords", "unknown book 'chords'"},
+    {"BookIsAPdf", "--render a.png --scale Major --book keys", "--book writes a PDF"},
+    {"BookOfAScale", "--render a.pdf --degrees 0,4 --book keys", "--book needs a scale"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
     {"UnknownBeforeHelp", "--render a.png --bogus --help",
      "unknown option '--bogus'; see pinto --help"},
