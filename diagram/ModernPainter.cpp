@@ -172,7 +172,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const NoteSpeller names = NoteSpeller::ForBoard(board, layout.options.spelling);
     const QStringList labels = DotLabels(state, names);
     const auto fitted = labels.isEmpty() ? nullptr
-                                         : LabelFitter::FitToDot(painter.font(), d, 1.0 + 0.06 * d,
+                                         : LabelFitter::FitToDot(painter.font(), d, 0.5 + 0.04 * d,
                                                                  labels, painter.device());
     // The root's ring: outside the dot with a gap, so that it shows on every fill and without
     // colour, and leaves the label its full room.
