@@ -5,6 +5,7 @@
 #include "DotStamp.h"
 #include "FretMarkers.h"
 #include "FretboardGeometry.h"
+#include "Instrument.h"
 #include "LabelFitter.h"
 #include "NoteSpeller.h"
 
@@ -39,16 +40,16 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const DiagramOptions& options = layout.options;
     const int n = state.settings.stringCount;
     const int lw = layout.lineWidth;
-    const bool shortString = state.settings.instrument == 4 && n == 5;
+    // The five-string banjo's short string (string 0) starts at its own nut; the fret lines before
+    // it stop at the long strings.
+    const int shortNutLine = ShortStringFret(state.settings.instrument, n);
+    const bool shortString = shortNutLine > 0;
     const int shortRow = shortString ? options.RowOfString(0, n) : -1;
     const int topY = FretboardGeometry::RowY(layout, 0);
     const int bottomY = FretboardGeometry::RowY(layout, n - 1);
     const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
     const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
     const int lastFret = FretboardGeometry::LastFret(layout);
-    // The short string starts at its own nut, beside the fifth fret; the fret lines below it
-    // stop at the long strings.
-    const int shortNutLine = 5;
 
     for (int line = layout.firstFret + (layout.firstFret == 0 ? 1 : 0); line <= lastFret; ++line) {
         const bool beforeShort = shortString && line < shortNutLine;

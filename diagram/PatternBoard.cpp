@@ -134,7 +134,7 @@ void PatternBoard::PaintModern(QPainter& painter, const PatternGrid& grid) const
     // The guitar's marker frets, numbered below the board.
     QStringList numbers;
     std::vector<int> frets;
-    for (const FretMarker& marker : FretMarker::Of(1, kRows)) {
+    for (const FretMarker& marker : FretMarker::Of(Instrument::Guitar, kRows)) {
         if (marker.fret < kFrets && (frets.empty() || frets.back() != marker.fret)) {
             frets.push_back(marker.fret);
             numbers << QString::number(marker.fret);

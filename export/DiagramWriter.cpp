@@ -97,7 +97,8 @@ QImage DiagramWriter::Picture(const DiagramState& state, QSize size)
     return image;
 }
 
-bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& options, std::string& error)
+bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& options,
+                          std::string& error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

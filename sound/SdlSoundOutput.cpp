@@ -169,15 +169,15 @@ int SdlSoundOutput::Decode(const std::string& path)
     if (m_samples.size() >= MAX_SAMPLES) {
         return NOT_DECODED;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+    if (path.empty() || SDL_LoadWAV(path.c_str(), &wave, &data, &length) == nullptr) {
         return NOT_DECODED;
     }
     SDL_AudioCVT cvt{};
     const int built =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, m_rate);
+        SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 1, m_rate);
     if (built < 0) {
         SDL_FreeWAV(data);
         return NOT_DECODED;

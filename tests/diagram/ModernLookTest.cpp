@@ -20,7 +20,7 @@ std::unique_ptr<DiagramState> BusyNeck(int frets)
 {
     const int tuning[] = {2, 7, 0, 5, 10, 2, 7};
     auto state = std::make_unique<DiagramState>();
-    state->settings.instrument = 1;
+    state->settings.instrument = Instrument::Guitar;
     state->settings.stringCount = 7;
     state->fretboard = std::make_unique<CFretboard>(7, tuning);
     state->fretboard->SetFrets(frets);
