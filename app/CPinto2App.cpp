@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
 #include "GroupBoxStyle.h"
+#include "WindowProfile.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -108,6 +109,7 @@ int CPinto2App::Run(int argc, char* argv[])
     }
 
     app.CloseOnTerminationSignals(&frame);
+    WindowProfile::Restore(frame);
     frame.show();
     frame.activateWindow();
     frame.raise();

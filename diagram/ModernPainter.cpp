@@ -225,7 +225,9 @@ void ModernPainter::Paint(QPainter& painter, const DiagramState& state, const Vi
                           const DiagramColours& colours, bool printer)
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Lines lie on whole pixels of the screen; a scaled page (the print preview) shows even its
+    // thinnest line as a shade rather than dropping it.
+    painter.setRenderHint(QPainter::Antialiasing, true);
     DrawNeck(painter, state, layout, colours);
     if (state.settings.dotMarkers) {
         DrawMarkers(painter, state, layout, colours);

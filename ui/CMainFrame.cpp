@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppPalette.h"
 #include "AppState.h"
 #include "BoardSetup.h"
 #include "COverlayScaleNameBar.h"
@@ -13,10 +14,12 @@
 #include "ScaleListModel.h"
 #include "SettingsFile.h"
 #include "SvgIcon.h"
+#include "WindowProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
@@ -69,6 +72,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     CreateToolBarAndMenu();
     CreateBars();
     m_state.diagram = DiagramProfile::Load();
+    AppPalette::Apply(m_state.diagram.colours);
     ShowDiagramChecks();
 
     std::vector<int> tunings;
@@ -381,6 +385,20 @@ void CMainFrame::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
     setWindowTitle(kTitle);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    WindowProfile::Save(*this);
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        ReloadIcons();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::OnViewPainted()

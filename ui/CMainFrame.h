@@ -68,9 +68,9 @@ public:
     /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
-    /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
-    /// menu's toggles and fret count, keeps them in the profile, rewrites the note labels and
-    /// redraws.
+    /// count forgets the matches, and the placement unless it still fits), gives the whole
+    /// program options' colours, ticks the Diagram menu's toggles, fret count, look and colours,
+    /// keeps them in the profile, rewrites the note labels and redraws.
     void SetDiagramOptions(const DiagramOptions& options);
     /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf;
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
@@ -102,7 +102,9 @@ public:
     void OnConfigure();      ///< Configure
     void OnAbout();          ///< About
     void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
-    void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
+    void OnFretsChosen(QAction* choice);   ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
+    void OnLookChosen(QAction* choice);    ///< "L&ook": "&Classic" or "&Modern"
+    void OnColoursChosen(QAction* choice); ///< "Colo&urs": "&System", "&Light" or "&Dark"
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
 
@@ -119,6 +121,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// Keeps the window's size, place and maximised state in the profile.
+    void closeEvent(QCloseEvent* event) override;
+    /// Redraws the toolbar's icons for a new palette.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateToolBarAndMenu();
@@ -139,6 +145,8 @@ private:
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
     QAction* MakeAction(CommandId id, const QString& text);
+    /// Draws the toolbar's icons again, their lines in the ink the palette asks for.
+    void ReloadIcons();
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
@@ -156,5 +164,8 @@ private:
     QAction* m_lowStringOnTop = nullptr;
     QAction* m_noteNamesByKey = nullptr;
     QActionGroup* m_fretChoices = nullptr;
+    QActionGroup* m_lookChoices = nullptr;
+    QActionGroup* m_colourChoices = nullptr;
+    std::vector<std::pair<QAction*, const char*>> m_iconActions; ///< actions and their icons
     bool m_painted = false;
 };

@@ -1,13 +1,23 @@
 #include "SvgIcon.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QSvgRenderer>
 
-QIcon SvgIcon::Load(const QString& path, QSize logical)
+QIcon SvgIcon::Load(const QString& path, QSize logical, const QColor& ink)
 {
     QIcon icon;
-    QSvgRenderer renderer(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return icon;
+    }
+    QByteArray picture = file.readAll();
+    if (ink != QColor(Qt::black)) {
+        picture.replace("\"#000\"", "\"" + ink.name().toLatin1() + "\"");
+    }
+    QSvgRenderer renderer(picture);
     if (!renderer.isValid()) {
         return icon;
     }
@@ -21,4 +31,10 @@ QIcon SvgIcon::Load(const QString& path, QSize logical)
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QColor SvgIcon::InkFor(const QPalette& palette)
+{
+    return palette.color(QPalette::Button).lightness() < 128 ? palette.color(QPalette::ButtonText)
+                                                             : QColor(Qt::black);
 }
