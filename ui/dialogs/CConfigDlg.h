@@ -28,18 +28,14 @@ public:
 
     /// The settings as the dialog has left them.
     const Settings& GetSettings() const { return m_settings; }
-    /// The legend's geometry as it is painted now (pixels from the window's outer corner).
+    /// The legend's geometry as it is painted (client pixels).
     ConfigLegend Legend() const;
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
     void SyncControls();
     void OnCheckBox(int index);
     void OnInstrument(Instrument instrument);
     void OnStepped(int delta);
-    QRect OuterRect(const QWidget* child) const;
     void PaintLegend(QPainter& painter);
 
     Settings& m_settings;
@@ -51,5 +47,4 @@ private:
     std::array<QCheckBox*, 5> m_checks{};
     std::array<int Settings::*, 5> m_checkSettings{};
     std::array<QRadioButton*, 4> m_instruments{};
-    QPoint m_paintedOffset; ///< frame offset the legend was last painted with
 };

@@ -30,7 +30,7 @@ void DrawSampleChar(QPainter& painter, int cx, int cy, char text)
 ConfigLegend::ConfigLegend(const QRect& legendBox, const QRect& scaleLabel, const QRect& rootLabel)
     : m_rowPitch(rootLabel.top() - scaleLabel.top()),
       m_centreX((legendBox.left() + scaleLabel.left()) / 2 - m_rowPitch / 2 / 2),
-      m_row0Y(scaleLabel.top() - scaleLabel.height() / 2 - m_rowPitch / 2 / 2),
+      m_row0Y(scaleLabel.top() + scaleLabel.height() / 2),
       m_legendRect(legendBox)
 {
 }
