@@ -127,10 +127,15 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     TabChain::Link(order);
 }
 
+void CConfigDlg::SetColours(const DiagramColours& colours)
+{
+    m_colours = colours;
+    m_layer->update();
+}
+
 ConfigLegend CConfigDlg::Legend() const
 {
-    return ConfigLegend(m_legendBox->geometry(), m_scaleLabel->geometry(),
-                        m_rootLabel->geometry());
+    return ConfigLegend(m_legendBox->geometry(), m_scaleLabel->geometry(), m_rootLabel->geometry());
 }
 
 void CConfigDlg::SyncControls()
@@ -178,5 +183,5 @@ void CConfigDlg::PaintLegend(QPainter& painter)
 {
     // Sample characters use the application's default font, not the dialog's.
     painter.setFont(QGuiApplication::font());
-    Legend().Paint(painter, m_settings);
+    Legend().Paint(painter, m_settings, m_colours);
 }

@@ -28,6 +28,9 @@ public:
 
     /// The settings as the dialog has left them.
     const Settings& GetSettings() const { return m_settings; }
+    /// Paints the legend's samples in colours, those the neck is drawn with (the classic ones
+    /// until set).
+    void SetColours(const DiagramColours& colours);
     /// The legend's geometry as it is painted (client pixels).
     ConfigLegend Legend() const;
 
@@ -47,4 +50,5 @@ private:
     std::array<QCheckBox*, 5> m_checks{};
     std::array<int Settings::*, 5> m_checkSettings{};
     std::array<QRadioButton*, 4> m_instruments{};
+    DiagramColours m_colours = DiagramColours::Classic();
 };

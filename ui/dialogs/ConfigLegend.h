@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagramColours.h"
 #include "Settings.h"
 
 #include <QRect>
@@ -28,8 +29,10 @@ public:
     /// The area repainted when a setting changes: the legend group box.
     QRect LegendRect() const { return m_legendRect; }
 
-    /// Paints circles, sample characters and the marker for settings with painter's font.
-    void Paint(QPainter& painter, const Settings& settings) const;
+    /// Paints circles, sample characters and the marker for settings with painter's font, in the
+    /// colours the neck is drawn with.
+    void Paint(QPainter& painter, const Settings& settings,
+               const DiagramColours& colours = DiagramColours::Classic()) const;
 
 private:
     int m_rowPitch;
