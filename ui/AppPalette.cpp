@@ -36,6 +36,7 @@ void AppPalette::Apply(ColourScheme scheme)
             QApplication::setStyle(new GroupBoxStyle(*desktop));
             // A palette without set colours is the desktop theme's, filled in from the style.
             QApplication::setPalette(QPalette());
+            desktop.reset();
         }
         return;
     }
