@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
+#include "FontConfigWarmUp.h"
 #include "GroupBoxStyle.h"
 #include "WindowProfile.h"
 
@@ -85,6 +86,9 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
 
 int CPinto2App::Run(int argc, char* argv[])
 {
+    // Fontconfig reads its configuration (some fifty files) while the application is made and
+    // the data files are read.
+    FontConfigWarmUp fonts;
     previousHandler = qInstallMessageHandler(HoldStartUpMessages);
     CPinto2App app(argc, argv);
     PassOnHeldMessages();
@@ -95,6 +99,7 @@ int CPinto2App::Run(int argc, char* argv[])
 
     AppState state;
     CPinto2Doc document;
+    fonts.Wait();
     CMainFrame frame(state);
 
     if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {

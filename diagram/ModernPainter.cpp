@@ -1,5 +1,6 @@
 #include "ModernPainter.h"
 
+#include "DegreeSpeller.h"
 #include "DiagramColours.h"
 #include "DiagramState.h"
 #include "DotStamp.h"
@@ -129,7 +130,8 @@ void DrawStringNames(QPainter& painter, const DiagramState& state, const ViewLay
 {
     const CFretboard& board = *state.fretboard;
     const int n = state.settings.stringCount;
-    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, layout.options.spelling);
+    const NoteSpeller names =
+        NoteSpeller::ForOpenStrings(board, layout.options.spelling, layout.options.rootSpelling);
     const QFontMetrics metrics = painter.fontMetrics();
     const int gap = layout.fretSpacing / 3;
     painter.setPen(colours.text);
@@ -147,14 +149,15 @@ void DrawStringNames(QPainter& painter, const DiagramState& state, const ViewLay
     }
 }
 
-// The labels the dots may show, one per note or degree: what the settings ask for, trimmed of
-// the blanks that pad them to two characters; empty for plain dots.
-QStringList DotLabels(const DiagramState& state, const NoteSpeller& names)
+// The labels the dots may show, one per note or degree: what the settings ask for, without the
+// blanks that pad them to two characters; empty for plain dots.
+QStringList DotLabels(const DiagramState& state, const NoteSpeller& names,
+                      const DegreeSpeller& degrees)
 {
     QStringList labels;
     for (int i = 0; i < 12; ++i) {
         if (state.settings.viewDegrees) {
-            labels << QString::fromLatin1(degreeNames[i], 2).trimmed();
+            labels << QString::fromStdString(degrees.Name(i));
         } else if (state.settings.viewNotes) {
             labels << QString::fromStdString(names.Name(i));
         }
@@ -170,8 +173,11 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int n = settings.stringCount;
     const bool colour = settings.suppressColor == 0;
     const int d = layout.dotDiameter;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, layout.options.spelling);
-    const QStringList labels = DotLabels(state, names);
+    const DiagramOptions& options = layout.options;
+    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling, options.rootSpelling);
+    const DegreeSpeller degrees =
+        DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
+    const QStringList labels = DotLabels(state, names, degrees);
     const auto fitted = labels.isEmpty() ? nullptr
                                          : LabelFitter::FitToDot(painter.font(), d, 0.5 + 0.04 * d,
                                                                  labels, painter.device());

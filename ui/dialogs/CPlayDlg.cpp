@@ -9,6 +9,7 @@
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 
@@ -130,9 +131,10 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     m_bpm = m_player.bpm;
     WriteMembers();
     if (m_state.fretboard) {
-        const std::string text =
-            BuildScaleRun(m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
-                          ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling);
+        const std::string text = BuildScaleRun(
+            m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
+            ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling,
+            m_state.diagram.rootSpelling, m_state.diagram.degreeNaming, m_state.diagram.rootAsR);
         m_text->setPlainText(
             QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
@@ -184,8 +186,16 @@ bool CPlayDlg::Exchange()
 
 void CPlayDlg::OnPlay()
 {
-    if (m_run.Start(m_scheme, m_bpm) == ScalePlayer::StartResult::NoScheme) {
+    switch (m_run.Start(m_scheme, m_bpm)) {
+    case ScalePlayer::StartResult::NoScheme:
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
+        break;
+    case ScalePlayer::StartResult::QueueFull:
+        ShowSoundRefused(this);
+        break;
+    case ScalePlayer::StartResult::Started:
+    case ScalePlayer::StartResult::NoTempo:
+        break;
     }
 }
 
@@ -199,7 +209,7 @@ void CPlayDlg::accept()
     m_run.Stop();
     if (Exchange()) {
         m_run.Halt();
-        m_output.StopSound(); // the dialog's sound ends with the dialog
+        StopSound(); // the dialog's sound ends with the dialog
         QDialog::accept();
     }
 }
@@ -207,7 +217,7 @@ void CPlayDlg::accept()
 void CPlayDlg::reject()
 {
     m_run.Halt();
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }
 
@@ -230,7 +240,7 @@ void CPlayDlg::OnBpmEdited()
         return;
     }
     Exchange();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
 }
 
 void CPlayDlg::OnSpin(int delta)
@@ -242,7 +252,21 @@ void CPlayDlg::OnSpin(int delta)
                                                        std::numeric_limits<int>::max()));
     }
     WriteMembers();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
+}
+
+void CPlayDlg::SetTempo()
+{
+    if (!m_run.SetTempo(m_bpm)) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CPlayDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CPlayDlg::OnSchemeChosen(int index)

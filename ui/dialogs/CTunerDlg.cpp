@@ -8,6 +8,7 @@
 #include "InfoBox.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 #include "TunerText.h"
@@ -116,7 +117,8 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
         for (int i = 0; i < board->GetStringCount(); ++i) {
             openNotes.push_back(board->GetOpenNote(i));
         }
-        names = NoteSpeller::ForOpenStrings(*board, m_state.diagram.spelling);
+        names = NoteSpeller::ForOpenStrings(*board, m_state.diagram.spelling,
+                                            m_state.diagram.rootSpelling);
     }
     text->setPlainText(
         QString::fromStdString(TunerSettingsText(m_state.settings.instrument,
@@ -128,7 +130,7 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     m_schemeBox->setCurrentIndex(m_scheme);
 
     connect(ok, &QPushButton::clicked, this, &CTunerDlg::accept);
-    connect(stop, &QPushButton::clicked, this, [this] { m_output.StopSound(); });
+    connect(stop, &QPushButton::clicked, this, &CTunerDlg::StopSound);
     connect(m_schemeBox, &QComboBox::activated, this, [this](int index) {
         m_scheme = index;
         // Decoded now, so that a note button sounds within one buffer.
@@ -144,17 +146,26 @@ void CTunerDlg::OnNote(int note)
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
         return;
     }
-    m_output.PlaySampleLooped(m_state.soundSchemes.Path(m_scheme, note));
+    if (!m_output.PlaySampleLooped(m_state.soundSchemes.Path(m_scheme, note))) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CTunerDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CTunerDlg::accept()
 {
-    m_output.StopSound();
+    StopSound();
     QDialog::accept();
 }
 
 void CTunerDlg::reject()
 {
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }

@@ -1,36 +1,28 @@
 #include "SvgIcon.h"
 
+#include "SvgIconEngine.h"
+
 #include <QFile>
-#include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 #include <QSvgRenderer>
+
+#include <memory>
 
 QIcon SvgIcon::Load(const QString& path, QSize logical, const QColor& ink)
 {
-    QIcon icon;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return icon;
+        return QIcon();
     }
     QByteArray picture = file.readAll();
     if (ink != QColor(Qt::black)) {
         picture.replace("\"#000\"", "\"" + ink.name().toLatin1() + "\"");
     }
-    QSvgRenderer renderer(picture);
-    if (!renderer.isValid()) {
-        return icon;
+    auto renderer = std::make_shared<QSvgRenderer>(picture);
+    if (!renderer->isValid()) {
+        return QIcon();
     }
-    for (int scale = 1; scale <= 3; ++scale) {
-        QPixmap pixmap(logical * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        pixmap.setDevicePixelRatio(scale);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new SvgIconEngine(std::move(renderer), logical));
 }
 
 QColor SvgIcon::InkFor(const QPalette& palette)
