@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream mandoc
+  dpkg-dev file desktop-file-utils appstream mandoc lintian devscripts
 )
 
 missing=()

@@ -188,6 +188,7 @@ void CMainFrame::CreateDiagramMenu()
     }
     QMenu* names = menu->addMenu(QStringLiteral("Degree &Names"));
     names->setObjectName(QStringLiteral("degreeNamesMenu"));
+    new CheckedSubmenu(menu, names);
     m_degreeNameChoices = new QActionGroup(this);
     const struct
     {

@@ -6,6 +6,7 @@
 #include "DialogUnits.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
+#include "MissingSamplesNotice.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
@@ -273,4 +274,5 @@ void CPlayDlg::OnSchemeChosen(int index)
 {
     m_scheme = index;
     m_run.SetScheme(index);
+    MissingSamplesNotice::ShowOnce(this, m_state.soundSchemes, index, m_schemeBox->itemText(index));
 }

@@ -6,6 +6,7 @@
 #include "DialogUnits.h"
 #include "ISoundOutput.h"
 #include "InfoBox.h"
+#include "MissingSamplesNotice.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "SoundRefused.h"
@@ -137,6 +138,8 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
         for (int note = 0; note < 12 && index > 0; ++note) {
             m_output.Preload(m_state.soundSchemes.Path(index, note));
         }
+        MissingSamplesNotice::ShowOnce(this, m_state.soundSchemes, index,
+                                       m_schemeBox->itemText(index));
     });
 }
 
