@@ -10,6 +10,7 @@
 #include "LabelFitter.h"
 #include "NoteSpeller.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -188,11 +189,16 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const QPen outline(colours.outline, std::max(1, layout.lineWidth));
     const QPen ring(colours.ring, ringWidth);
 
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (fitted != nullptr) {
-        painter.setFont(fitted->font);
-    }
+    // The dots and rings first, then the labels: the pens change once per colour, not per dot.
+    struct Label
+    {
+        QPointF centre;
+        int index; ///< note or degree 0..11
+        DotKind shown;
+    };
+    std::vector<Label> shownLabels;
     DotStamp stamp(painter);
+    painter.setPen(outline);
     const int lastCell = FretboardGeometry::LastFret(layout) + 1;
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
@@ -206,21 +212,33 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
             }
             const DotKind shown = colour ? *kind : DotKind::Scale;
             const QRect box = FretboardGeometry::DotBox(layout, row, fret);
-            painter.setPen(outline);
             stamp.Draw(box, colours.Fill(shown));
             if ((value & ROOT_NOTE) && (value & SCALE_NOTE)) {
                 painter.setPen(ring);
                 stamp.Draw(box.adjusted(-ringReach, -ringReach, ringReach, ringReach),
                            Qt::transparent);
+                painter.setPen(outline);
             }
-            if (fitted == nullptr) {
-                continue;
+            if (fitted != nullptr) {
+                const int index =
+                    settings.viewDegrees ? string->DegreeAt(fret) : string->NoteAt(fret);
+                shownLabels.push_back({QPointF(box.left() + d / 2.0, y), index, shown});
             }
-            const int index = settings.viewDegrees ? string->DegreeAt(fret) : string->NoteAt(fret);
-            const LabelFitter::Placed& placed = fitted->texts[static_cast<std::size_t>(index)];
-            painter.setPen(colours.Ink(shown));
-            const QPointF centre(box.left() + d / 2.0, y);
-            painter.drawStaticText(centre + placed.offset, placed.text);
+        }
+    }
+    if (fitted == nullptr) {
+        return;
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(fitted->font);
+    for (const DotKind kind : {DotKind::Scale, DotKind::Root, DotKind::Overlay, DotKind::Pattern}) {
+        painter.setPen(colours.Ink(kind));
+        for (const Label& label : shownLabels) {
+            if (label.shown == kind) {
+                const LabelFitter::Placed& placed =
+                    fitted->texts[static_cast<std::size_t>(label.index)];
+                painter.drawStaticText(label.centre + placed.offset, placed.text);
+            }
         }
     }
 }
@@ -231,9 +249,12 @@ void ModernPainter::Paint(QPainter& painter, const DiagramState& state, const Vi
                           const DiagramColours& colours, bool printer)
 {
     painter.save();
-    // Lines lie on whole pixels of the screen; a scaled page (the print preview) shows even its
-    // thinnest line as a shade rather than dropping it.
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Lines lie on whole pixels of the screen; a page that may be shown scaled (the print
+    // preview) draws them antialiased, so that even its thinnest line shows as a shade.
+    const QPaintEngine* engine = painter.paintEngine();
+    painter.setRenderHint(QPainter::Antialiasing,
+                          engine == nullptr || engine->type() != QPaintEngine::Raster ||
+                              painter.transform().type() > QTransform::TxTranslate);
     DrawNeck(painter, state, layout, colours);
     if (state.settings.dotMarkers) {
         DrawMarkers(painter, state, layout, colours);
