@@ -7,6 +7,7 @@
 #include "GroupBoxStyle.h"
 #include "InfoBox.h"
 #include "WindowProfile.h"
+#include "WorkFolder.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -110,6 +111,8 @@ int CPinto2App::Run(int argc, char* argv[])
     // the application name above, which the entry names as its StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral(PINTO_APP_ID));
 
+    // What rewrites killed before their end left beside the data files is cleared first.
+    WorkFolder::RemoveStaleTemporaries();
     AppState state;
     CPinto2Doc document;
     fonts.Wait();
@@ -131,7 +134,7 @@ int CPinto2App::Run(int argc, char* argv[])
     frame.show();
     frame.activateWindow();
     frame.raise();
-    // Once the window is up, a library file that could not be read completely is reported.
+    // Once the window is up, a data file that could not be read completely is reported.
     QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
 }

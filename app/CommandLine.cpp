@@ -101,8 +101,16 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& args)
     for (const std::string& arg : args) {
         if (IsRenderArgument(arg)) {
             std::string error;
-            if (!RenderOptions::Parse(args, line.render, error))
+            if (!RenderOptions::Parse(args, line.render, error)) {
+                // The program's own window options (--home) are known, just not to --render.
+                for (const WindowOption& option : windowOptions) {
+                    if (option.apply != nullptr &&
+                        error == RenderOptions::UnknownOption(option.name))
+                        error = "option " + std::string(option.name) +
+                                " is for the window, not for --render";
+                }
                 return Failure(error);
+            }
             line.mode = line.render.help      ? Mode::Help
                         : line.render.version ? Mode::Version
                                               : Mode::Render;

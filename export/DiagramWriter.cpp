@@ -1,5 +1,6 @@
 #include "DiagramWriter.h"
 
+#include "DataFile.h"
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "FileReplacer.h"
@@ -11,8 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-
-#include <cstring>
 
 namespace {
 
@@ -120,11 +119,14 @@ bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& option
         return false;
     }
     const QByteArray& bytes = buffer.data();
-    const int failure = FileReplacer::Replace(
-        options.file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-        FileReplacer::InPlace::Never);
+    const int failure =
+        FileReplacer::Replace(
+            options.file,
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+            FileReplacer::InPlace::Never)
+            .error;
     if (failure != 0) {
-        error = "cannot write " + Quoted(options.file) + ": " + std::strerror(failure);
+        error = "cannot write " + Quoted(options.file) + ": " + DataFile::Reason(failure);
         return false;
     }
     return true;

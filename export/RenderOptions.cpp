@@ -18,10 +18,17 @@ std::string Lower(std::string text)
     return text;
 }
 
-// A decimal integer filling the whole text, without sign or blanks.
+// True when text starts with a minus and a digit: a value, not an option.
+bool IsNegativeNumber(const std::string& text)
+{
+    return text.size() > 1 && text[0] == '-' && std::isdigit(static_cast<unsigned char>(text[1]));
+}
+
+// A decimal integer filling the whole text, maybe with a minus, without plus or blanks.
 std::optional<int> ParseNumber(const std::string& text)
 {
-    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())))
+    if (text.empty() ||
+        (!std::isdigit(static_cast<unsigned char>(text.front())) && !IsNegativeNumber(text)))
         return std::nullopt;
     int value = 0;
     const char* end = text.data() + text.size();
@@ -101,8 +108,9 @@ bool SetDpi(const std::string& value, RenderOptions& o, std::string& error)
 {
     auto dpi = ParseNumber(value);
     if (!dpi || *dpi < RenderOptions::MIN_DPI || *dpi > RenderOptions::MAX_DPI) {
-        error = "bad resolution " + Quoted(value) + ": use --dpi " +
-                std::to_string(RenderOptions::MIN_DPI) + ".." +
+        error = (dpi ? "resolution " + Quoted(value) + " is out of range"
+                     : "bad resolution " + Quoted(value)) +
+                ": use --dpi " + std::to_string(RenderOptions::MIN_DPI) + ".." +
                 std::to_string(RenderOptions::MAX_DPI);
         return false;
     }
@@ -173,7 +181,7 @@ bool SetDegrees(const std::string& value, RenderOptions& o, std::string& error)
     std::array<int, 12> flags{};
     for (const std::string& item : SplitList(value)) {
         auto degree = ParseNumber(item);
-        if (!degree || *degree > 11) {
+        if (!degree || *degree < 0 || *degree > 11) {
             error = "bad degree " + Quoted(item) + " in --degrees: use numbers 0..11";
             return false;
         }
@@ -252,8 +260,9 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
 {
     auto frets = ParseNumber(value);
     if (!frets || *frets < DEFAULT_FRETS || *frets > MAX_FRETS) {
-        error = "bad fret count " + Quoted(value) + ": use --frets " +
-                std::to_string(DEFAULT_FRETS) + ".." + std::to_string(MAX_FRETS);
+        error = (frets ? "fret count " + Quoted(value) + " is out of range"
+                       : "bad fret count " + Quoted(value)) +
+                ": use --frets " + std::to_string(DEFAULT_FRETS) + ".." + std::to_string(MAX_FRETS);
         return false;
     }
     o.diagram.frets = *frets;
@@ -353,8 +362,10 @@ bool RenderOptions::TakeValue(const std::vector<std::string>& args, std::size_t&
         value = *attached;
         return true;
     }
-    // The next argument is never taken when it is an option itself: "--scale --help" lacks a value.
-    if (i + 1 >= args.size() || args[i + 1].rfind('-', 0) == 0) {
+    // The next argument is never taken when it is an option itself: "--scale --help" lacks a value;
+    // a negative number is a value all the same.
+    if (i + 1 >= args.size() ||
+        (args[i + 1].rfind('-', 0) == 0 && !IsNegativeNumber(args[i + 1]))) {
         error = "option " + name + " needs a value";
         return false;
     }

@@ -1,14 +1,19 @@
 #include "SdlSoundOutput.h"
 
+#include "DataFile.h"
 #include "StandInClock.h"
 #include "WavFile.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,7 +174,20 @@ int SdlSoundOutput::Decode(const std::string& path)
     SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &wave, &data, &length) == nullptr) {
+    // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
+    int error = 0;
+    const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, error);
+    std::FILE* const file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    SDL_RWops* const stream = file == nullptr ? nullptr : SDL_RWFromFP(file, SDL_TRUE);
+    if (stream == nullptr) {
+        if (file != nullptr) {
+            std::fclose(file);
+        } else if (fd >= 0) {
+            ::close(fd);
+        }
+        return NOT_DECODED;
+    }
+    if (SDL_LoadWAV_RW(stream, 1, &wave, &data, &length) == nullptr) {
         return NOT_DECODED;
     }
     SDL_AudioCVT cvt{};

@@ -3,6 +3,7 @@
 #include "RecordRef.h"
 #include "ScaleRecord.h"
 #include "StoreResult.h"
+#include "UnreadFile.h"
 
 #include <string>
 #include <vector>
@@ -23,8 +24,11 @@ public:
     int presetCount = 0; // leading records that cannot be forgotten (19 built-ins + "_pinto_s.dat")
     // False when "pinto_s.dat" was not read to its end: Forget then leaves it as it is.
     bool userFileComplete = true;
-    // Library files not read to their end at the latest load ("_pinto_s.dat", "pinto_s.dat").
-    std::vector<std::string> unreadFiles;
+    // Library files not read to their end at the latest load ("_pinto_s.dat", "pinto_s.dat"),
+    // with the reason.
+    std::vector<UnreadFile> unreadFiles;
+    // Why the latest Save or Forget failed or found the file unreadable.
+    StoreFault fault;
 };
 
 // A scale of the library that can be found again after the library was reloaded.
@@ -48,7 +52,8 @@ StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CF
 // from what "pinto_s.dat" holds now and replaces the file whole; the library then holds the file's
 // user records. Refused for a preset or the empty entry (listIndex <= presetCount), Ignored past
 // the last record, Unreadable when the file was not read to its end, Busy when another process
-// keeps it locked, Failed when it cannot be replaced (file and library unchanged).
+// keeps it locked, Failed when it cannot be replaced, also in a folder that refuses new files, as
+// it is never rewritten in place (file and library unchanged; library.fault tells why).
 StoreResult ForgetScale(ScaleLibrary& library, int listIndex);
 
 // The reference of library record index (-1 or out of range: no record).

@@ -33,6 +33,11 @@ public:
     static bool Prepare(const std::filesystem::path& folder, const std::filesystem::path& scheme,
                         std::string& error);
 
+    /// Removes what rewrites killed before their end left beside the files the window rewrites
+    /// in the current folder (pinto_c.dat, pinto_s.dat, pinto_p.dat), as a rewrite itself does
+    /// first: only stale temporaries of ours (FileReplacer::RemoveStaleTemporaries).
+    static void RemoveStaleTemporaries();
+
     /// Everything --home does before the window opens: chooses the folder from the environment,
     /// prepares it with the running program's default scheme and makes it the current folder.
     /// False, with a one-line reason in error, when the folder cannot be used.

@@ -15,7 +15,6 @@
 #include "ScaleListModel.h"
 #include "SettingsFile.h"
 #include "SvgIcon.h"
-#include "WindowProfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,7 +76,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     ShowDiagramChecks();
 
     std::vector<int> tunings;
-    LoadSettings(m_state.settings, tunings);
+    m_settingsError = LoadSettings(m_state.settings, tunings);
     CreateFretboard(tunings);
     ShowTuningLabels();
     SetRootLabels();
@@ -90,9 +89,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
 CMainFrame::~CMainFrame()
 {
-    if (m_state.fretboard != nullptr) {
-        SaveSettings(m_state.settings, *m_state.fretboard);
-    }
+    WriteSettings(false);
     m_state.fretboard.reset();
 }
 
@@ -403,12 +400,6 @@ void CMainFrame::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
     setWindowTitle(kTitle);
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
-    WindowProfile::Save(*this);
-    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::changeEvent(QEvent* event)

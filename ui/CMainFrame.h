@@ -32,7 +32,7 @@ class CMainFrame : public QMainWindow
 public:
     /// Builds the frame, reads the settings and the scale library into state and builds the board.
     explicit CMainFrame(AppState& state, QWidget* parent = nullptr);
-    /// Writes the settings file, then deletes the fretboard.
+    /// Writes the settings file unless closing the window did, then deletes the fretboard.
     ~CMainFrame() override;
 
     /// The process-wide state this frame works on.
@@ -79,8 +79,8 @@ public:
     bool ExportDiagram(const QString& fileName);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
-    /// Shows one information box for each library file (scales and patterns) that could not be
-    /// read to its end; run once after the window is shown.
+    /// Shows one information box for each data file (settings, scales and patterns) that was
+    /// there but could not be read to its end, with the reason; run once after the window is shown.
     void ReportUnreadFiles();
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its CommandId).
@@ -126,7 +126,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    /// Keeps the window's size, place and maximised state in the profile.
+    /// Keeps the window's size, place and maximised state in the profile and writes the settings
+    /// file; when the user closed the window, a failure is told in a box.
     void closeEvent(QCloseEvent* event) override;
     /// Redraws the toolbar's icons for a new palette.
     void changeEvent(QEvent* event) override;
@@ -157,6 +158,8 @@ private:
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
+    /// Writes the settings file once; a failure is told in a box when tellUser, else on stderr.
+    void WriteSettings(bool tellUser);
 
     AppState& m_state;
     QToolBar* m_toolBar = nullptr;
@@ -179,4 +182,7 @@ private:
     QActionGroup* m_colourChoices = nullptr;
     std::vector<std::pair<QAction*, const char*>> m_iconActions; ///< actions and their icons
     bool m_painted = false;
+    int m_settingsError = 0;        // why pinto_c.dat could not be read at start-up
+    bool m_settingsWritten = false; // by closing the window
+    bool m_exitChosen = false;      // the Exit command closes the window
 };

@@ -117,7 +117,10 @@ void CMainFrame::CreateToolBarAndMenu()
     fill("&Sound", soundMenu);
     CreateDiagramMenu();
     fill("&Help", helpMenu);
-    connect(actions[Exit], &QAction::triggered, this, &QWidget::close);
+    connect(actions[Exit], &QAction::triggered, this, [this] {
+        m_exitChosen = true;
+        close();
+    });
 
     QAction* direct = MakeAction(PrintDirect, QStringLiteral("Print Direct"));
     connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
