@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DegreeSpeller.h"
+#include "DiagramLook.h"
 #include "NoteSpeller.h"
 #include "Notes.h"
 
@@ -15,6 +16,8 @@ struct DiagramOptions
     DegreeNaming degreeNaming = DegreeNaming::Classic; ///< which names degree labels use
     bool rootAsR = false;                              ///< the root's degree label reads "R"
     RootSpelling rootSpelling = RootSpelling::Auto;    ///< a black-key root spelled by key
+    DiagramLook look = DiagramLook::Classic;           ///< geometry, labels and fret numbers
+    ColourScheme colours = ColourScheme::System; ///< the palette the picture takes its colours from
 
     /// Row 0..count-1 (0 = top line) that shows string 0..count-1 of count strings.
     int RowOfString(int string, int count) const

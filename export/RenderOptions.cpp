@@ -283,6 +283,34 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetLook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string look = Lower(value);
+    if (look == "classic")
+        o.diagram.look = DiagramLook::Classic;
+    else if (look == "modern")
+        o.diagram.look = DiagramLook::Modern;
+    else {
+        error = "unknown look " + Quoted(value) + ": use classic or modern";
+        return false;
+    }
+    return true;
+}
+
+bool SetColours(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string colours = Lower(value);
+    if (colours == "light")
+        o.diagram.colours = ColourScheme::Light;
+    else if (colours == "dark")
+        o.diagram.colours = ColourScheme::Dark;
+    else {
+        error = "unknown colours " + Quoted(value) + ": use light or dark";
+        return false;
+    }
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -327,6 +355,8 @@ const RenderOptions::Option optionTable[] = {
     {"--frets", true, SetFrets},
     {"--degree-names", true, SetDegreeNames},
     {"--root-as", true, SetRootAs},
+    {"--look", true, SetLook},
+    {"--colours", true, SetColours},
 };
 
 } // namespace
@@ -481,6 +511,9 @@ std::string RenderOptions::HelpText()
            "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
            "                        keys (the --scale on all 12 roots, rising from --root) or\n"
            "                        family (every scale of its family on --root); no overlay\n"
+           "  --look KIND           classic (the default) or modern: a neck that fills the\n"
+           "                        picture, labels fitted to larger dots, fret numbers\n"
+           "  --colours KIND        light (the default) or dark\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

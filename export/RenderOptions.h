@@ -93,5 +93,6 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    DiagramOptions diagram; // left-handed, low string on top, spelling, frets, names
+    // Left-handed, low string on top, spelling, frets, names, look, colours (light unless dark).
+    DiagramOptions diagram;
 };

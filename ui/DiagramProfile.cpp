@@ -11,12 +11,18 @@ const QString kFrets = QStringLiteral("Diagram/Frets");
 const QString kDegreeNames = QStringLiteral("Diagram/DegreeNames");
 const QString kRootAsR = QStringLiteral("Diagram/RootAsR");
 const QString kRootAs = QStringLiteral("Diagram/RootAs");
+const QString kLook = QStringLiteral("Diagram/Look");
+const QString kColours = QStringLiteral("Diagram/Colours");
 
 // The profile's words for the degree names and the root spelling, as the command line has them.
 const QString kDegreeNamingWords[] = {QStringLiteral("classic"), QStringLiteral("flats"),
                                       QStringLiteral("intervals")};
 const QString kRootSpellingWords[] = {QStringLiteral("auto"), QStringLiteral("sharp"),
                                       QStringLiteral("flat")};
+// ... and for the look and the colours, in the order of their enumerations.
+const QString kLookWords[] = {QStringLiteral("classic"), QStringLiteral("modern")};
+const QString kColourWords[] = {QStringLiteral("system"), QStringLiteral("light"),
+                                QStringLiteral("dark")};
 
 // The choice whose word the profile holds under key; the first (the default) for any other.
 template <class Choice, std::size_t N>
@@ -48,6 +54,8 @@ DiagramOptions DiagramProfile::Load()
     options.degreeNaming = ChoiceOf<DegreeNaming>(profile, kDegreeNames, kDegreeNamingWords);
     options.rootAsR = profile.value(kRootAsR, false).toBool();
     options.rootSpelling = ChoiceOf<RootSpelling>(profile, kRootAs, kRootSpellingWords);
+    options.look = ChoiceOf<DiagramLook>(profile, kLook, kLookWords);
+    options.colours = ChoiceOf<ColourScheme>(profile, kColours, kColourWords);
     return options;
 }
 
@@ -61,4 +69,6 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kDegreeNames, kDegreeNamingWords[static_cast<int>(options.degreeNaming)]);
     profile.setValue(kRootAsR, options.rootAsR);
     profile.setValue(kRootAs, kRootSpellingWords[static_cast<int>(options.rootSpelling)]);
+    profile.setValue(kLook, kLookWords[static_cast<int>(options.look)]);
+    profile.setValue(kColours, kColourWords[static_cast<int>(options.colours)]);
 }

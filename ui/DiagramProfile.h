@@ -2,15 +2,16 @@
 
 #include "DiagramOptions.h"
 
-// The Diagram menu's toggles, fret count, degree names and root spelling, kept between runs in the
-// application's profile (QSettings of the application's organisation and name), never in the
-// settings file.
+// The Diagram menu's toggles, fret count, degree names, root spelling, look and colours, kept
+// between runs in the application's profile (QSettings of the application's organisation and
+// name), never in the settings file.
 class DiagramProfile
 {
 public:
-    /// The choices as last kept; all off, 12 frets, classic names and the root spelled by key
-    /// signature (Auto) when the profile holds none.
+    /// The choices as last kept; all off, 12 frets, classic names, the root spelled by key
+    /// signature (Auto), the classic look and the desktop's colours when the profile holds none.
     static DiagramOptions Load();
-    /// Keeps options' toggles, fret count, degree names and root spelling in the profile.
+    /// Keeps options' toggles, fret count, degree names, root spelling, look and colours in the
+    /// profile.
     static void Save(const DiagramOptions& options);
 };

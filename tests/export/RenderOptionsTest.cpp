@@ -126,6 +126,11 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
          EXPECT_EQ(o.diagram.degreeNaming, DegreeNaming::Intervals);
      }},
+    {"LookAndColours", "--render a.png --look Modern --colours=dark",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram.look, DiagramLook::Modern);
+         EXPECT_EQ(o.diagram.colours, ColourScheme::Dark);
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -178,6 +183,8 @@ const RejectedCase rejectedCases[] = {
     {"FretsNotNumber", "--render a.png --frets x", "bad fret count 'x': use --frets 12..24"},
     {"DegreeNegative", "--render a.png --degrees 3,-1", "bad degree '-1' in --degrees"},
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
+    {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
+    {"Colours", "--render a.png --colours system", "unknown colours 'system': use light or dark"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
     {"BookKind", "--render a.pdf --scale Major --book chords", "unknown book 'chords'"},
