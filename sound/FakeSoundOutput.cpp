@@ -34,6 +34,14 @@ void FakeSoundOutput::PlayPreloaded(int sample)
         {Kind::Once, known ? m_preloaded[static_cast<std::size_t>(sample)] : std::string(), m_now});
 }
 
+void FakeSoundOutput::PlayClick(int sample, float)
+{
+    const bool known = sample >= 0 && sample < static_cast<int>(m_preloaded.size());
+    if (known) {
+        events.push_back({Kind::Click, m_preloaded[static_cast<std::size_t>(sample)], m_now});
+    }
+}
+
 bool FakeSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
 {
     if (delayMs < 1) {

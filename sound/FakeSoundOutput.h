@@ -16,7 +16,8 @@ public:
     {
         Once,
         Looped,
-        Stop
+        Stop,
+        Click
     };
     struct Event
     {
@@ -30,6 +31,7 @@ public:
     void StopSound() override;
     int Preload(const std::string& path) override;
     void PlayPreloaded(int sample) override;
+    void PlayClick(int sample, float level) override;
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
     void RetimeBeat(int delayMs) override;
     void CancelBeats() override;

@@ -75,6 +75,7 @@ public:
         return place->second;
     }
     void PlayPreloaded(int sample) override { m_mixer.Play(Frames(sample), false); }
+    void PlayClick(int sample, float level) override { m_mixer.PlayClick(Frames(sample), level); }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override
     {
         return m_mixer.ScheduleBeat(delayMs, listener);

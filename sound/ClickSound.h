@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+// The practice click: a short woodblock-like tick, and a higher tick for the first beat of a bar.
+// The build writes both as WAV files beside the default sound scheme; a program that finds no
+// such file makes the same sound in memory.
+class ClickSound
+{
+public:
+    /// File names of the tick and of the accent inside the default scheme's folder.
+    static constexpr const char* kTickFile = "click.wav";
+    static constexpr const char* kAccentFile = "click-accent.wav";
+
+    /// The tick, or the accent, as levels -1..1 at rate frames per second (1000 or more): about
+    /// 60 ms that start at zero, rise over half a millisecond and fall back to zero at the end.
+    static std::vector<double> Make(bool accent, int rate);
+};
