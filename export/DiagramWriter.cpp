@@ -97,7 +97,8 @@ QImage DiagramWriter::Picture(const DiagramState& state, QSize size)
     return image;
 }
 
-bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& options, std::string& error)
+bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& options,
+                          std::string& error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -112,6 +113,10 @@ bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& option
         break;
     case RenderOptions::Format::Pdf:
         painted = PaintPdf(state, options, buffer, paintError);
+        break;
+    case RenderOptions::Format::Wav:
+    case RenderOptions::Format::Mid:
+        paintError = QStringLiteral("a sound file holds no picture");
         break;
     }
     if (!painted) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -76,9 +77,13 @@ bool SetFile(const std::string& value, RenderOptions& o, std::string& error)
         o.format = RenderOptions::Format::Svg;
     else if (ending == ".pdf")
         o.format = RenderOptions::Format::Pdf;
+    else if (ending == ".wav")
+        o.format = RenderOptions::Format::Wav;
+    else if (ending == ".mid" || ending == ".midi")
+        o.format = RenderOptions::Format::Mid;
     else {
-        error =
-            "unknown file type of " + Quoted(value) + ": the name must end in .png, .svg or .pdf";
+        error = "unknown file type of " + Quoted(value) +
+                ": the name must end in .png, .svg, .pdf, .wav or .mid";
         return false;
     }
     o.file = value;
@@ -224,6 +229,70 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+// A whole number low..high into field for a sound file's option name; false with error.
+bool SetCount(const std::string& value, int& field, int low, int high, const char* name,
+              RenderOptions& o, std::string& error)
+{
+    auto number = ParseNumber(value);
+    if (!number || *number < low || *number > high) {
+        error = "bad value " + Quoted(value) + " of " + name + ": use " + std::to_string(low) +
+                ".." + std::to_string(high);
+        return false;
+    }
+    field = *number;
+    o.soundOption = true;
+    return true;
+}
+
+bool SetDirection(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string direction = Lower(value);
+    if (direction == "up")
+        o.direction = RenderOptions::Direction::Up;
+    else if (direction == "down")
+        o.direction = RenderOptions::Direction::Down;
+    else if (direction == "updown")
+        o.direction = RenderOptions::Direction::UpAndDown;
+    else {
+        error = "unknown direction " + Quoted(value) + ": use up, down or updown";
+        return false;
+    }
+    o.soundOption = true;
+    return true;
+}
+
+// START,STEP,EVERY,TARGET: the tempo starts at START and moves by STEP (signed) every EVERY
+// passes until it holds at TARGET.
+bool SetTrainer(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::vector<std::string> items = SplitList(value);
+    std::array<int, 4> trainer{};
+    bool good = items.size() == trainer.size();
+    for (std::size_t i = 0; good && i < items.size(); ++i) {
+        const bool negative = i == 1 && !items[i].empty() && items[i][0] == '-';
+        const auto number = ParseNumber(negative ? items[i].substr(1) : items[i]);
+        good = number.has_value();
+        trainer[i] = good ? (negative ? -*number : *number) : 0;
+    }
+    const auto tempo = [](int bpm) {
+        return bpm >= RenderOptions::MIN_BPM && bpm <= RenderOptions::MAX_BPM;
+    };
+    good = good && tempo(trainer[0]) && tempo(trainer[3]) && trainer[1] != 0 &&
+           std::abs(trainer[1]) <= RenderOptions::MAX_STEP && trainer[2] >= 1 &&
+           trainer[2] <= RenderOptions::MAX_EVERY;
+    if (!good) {
+        error = "bad trainer " + Quoted(value) + ": use START,STEP,EVERY,TARGET with tempos " +
+                std::to_string(RenderOptions::MIN_BPM) + ".." +
+                std::to_string(RenderOptions::MAX_BPM) + ", a step of 1.." +
+                std::to_string(RenderOptions::MAX_STEP) + " up or down and 1.." +
+                std::to_string(RenderOptions::MAX_EVERY) + " passes, e.g. 60,4,2,100";
+        return false;
+    }
+    o.trainer = trainer;
+    o.soundOption = true;
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -264,6 +333,31 @@ const RenderOptions::Option optionTable[] = {
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
     {"--frets", true, SetFrets},
+    {"--pattern", true,
+     [](Value v, RenderOptions& o, Error) {
+         o.patternName = v;
+         return true;
+     }},
+    {"--bpm", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.bpm, RenderOptions::MIN_BPM, RenderOptions::MAX_BPM, "--bpm", o, e);
+     }},
+    {"--direction", true, SetDirection},
+    {"--passes", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.passes, 1, RenderOptions::MAX_PASSES, "--passes", o, e);
+     }},
+    {"--count-in", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.countInBars, 0, RenderOptions::MAX_COUNT_IN, "--count-in", o, e);
+     }},
+    {"--click", false,
+     [](Value, RenderOptions& o, Error) { return o.click = o.soundOption = true; }},
+    {"--beats", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.beatsPerBar, 1, RenderOptions::MAX_BEATS, "--beats", o, e);
+     }},
+    {"--trainer", true, SetTrainer},
 };
 
 } // namespace
@@ -351,6 +445,11 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
             error = "--scale and --degrees cannot be used together";
             return false;
         }
+        if (o.soundOption && !o.IsSound()) {
+            error = "--bpm, --direction, --passes, --count-in, --click, --beats and --trainer "
+                    "belong to a sound: use --render FILE.wav or FILE.mid";
+            return false;
+        }
     }
     options = std::move(o);
     return true;
@@ -393,6 +492,10 @@ std::string RenderOptions::HelpText()
            "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"
            "  .pdf                  the printed page with captions and string names, A4 unless\n"
            "                        --page letter, at --dpi N (default 600)\n"
+           "  .wav                  the scale played as Play it plays it (44.1 kHz, 16-bit mono)\n"
+           "                        with the first scheme of pinto_ss.dat, else the default one\n"
+           "  .mid                  the same as a Standard MIDI File: tempo map, notes on channel\n"
+           "                        1, click on channel 10\n"
            "\n"
            "Options:\n"
            "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
@@ -416,6 +519,17 @@ std::string RenderOptions::HelpText()
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --pattern NAME        a library pattern, placed where Find Pattern first finds it;\n"
+           "                        a sound file then plays it, low string first, one per beat\n"
+           "Options of a .wav or .mid file:\n"
+           "  --bpm N               tempo, 10..600 beats per minute (default 120)\n"
+           "  --direction WAY       up, down or updown through the scale (default up)\n"
+           "  --passes N            times through the run, 1..999 (default 1)\n"
+           "  --count-in BARS       0, 1 or 2 bars of click before the first note (default 0)\n"
+           "  --click               a click on every beat, the first of a bar accented\n"
+           "  --beats N             beats to the bar, 1..12 (default 4)\n"
+           "  --trainer S,STEP,N,T  the tempo starts at S and moves by STEP every N passes until\n"
+           "                        it holds at T, e.g. 60,4,2,100\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

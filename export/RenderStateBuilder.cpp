@@ -3,8 +3,10 @@
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "InstrumentTunings.h"
+#include "PatternLibrary.h"
 #include "SettingsFile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -42,6 +44,37 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
         if (record->degrees[degree] != 0)
             state.fretboard->ToggleDegree(degree, layer);
     }
+    return true;
+}
+
+// Sets the library pattern called name as the board's pattern, as the pattern setup dialog
+// hands it over, and places its first match as Find Pattern does; false with error when there
+// is no such pattern or it fits nowhere.
+bool PlacePattern(CFretboard& board, const std::string& name, std::string& error)
+{
+    PatternLibrary library;
+    LoadPatterns(library);
+    const auto record =
+        std::find_if(library.records.begin(), library.records.end(),
+                     [&name](const PatternRecord& record) { return record.name == name; });
+    if (record == library.records.end()) {
+        error = "unknown pattern " + Quoted(name);
+        return false;
+    }
+    board.pattern.Clear();
+    const int count = board.GetStringCount();
+    constexpr int ROWS = 6;
+    for (int fret = 0; fret < static_cast<int>(record->cells.size()); ++fret) {
+        for (int row = 0; row < ROWS; ++row) {
+            if (record->cells[fret][row] == 1)
+                board.pattern.Toggle(count - row - 1, fret);
+        }
+    }
+    if (!board.FindMatches()) {
+        error = "pattern " + Quoted(name) + " is found nowhere on this neck and scale";
+        return false;
+    }
+    board.SelectMatch(0);
     return true;
 }
 
@@ -111,6 +144,8 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     }
     if (options.overlayName &&
         !ApplyLibraryScale(state, *options.overlayName, LAYER_OVERLAY, state.overlayScale, error))
+        return false;
+    if (options.patternName && !PlacePattern(board, *options.patternName, error))
         return false;
     state.printing = options.format == RenderOptions::Format::Pdf;
     return true;

@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <numbers>
 
 namespace {
 
@@ -125,4 +127,17 @@ std::vector<float> SampleBank::MoveOctaves(std::vector<float> frames, int steps)
         frames = std::move(lower);
     }
     return frames;
+}
+
+std::vector<float> SampleBank::Alert(int rate)
+{
+    const int alertFrames = rate * 15 / 100;
+    const int edge = rate / 200;
+    std::vector<float> alert(static_cast<std::size_t>(alertFrames));
+    for (int i = 0; i < alertFrames; ++i) {
+        const double gain = std::min({1.0, double(i) / edge, double(alertFrames - i) / edge});
+        alert[static_cast<std::size_t>(i)] =
+            static_cast<float>(0.3 * gain * std::sin(2.0 * std::numbers::pi * 880.0 * i / rate));
+    }
+    return alert;
 }

@@ -38,6 +38,9 @@ public:
     /// The frames of a sample number, or alert for NOT_DECODED and unknown numbers; any thread.
     std::span<const float> Frames(int sample, std::span<const float> alert) const;
 
+    /// The short 880 Hz tone with soft edges that sounds in place of a sample that cannot be
+    /// played, at rate frames per second.
+    static std::vector<float> Alert(int rate);
     /// frames played one octave higher (half as many) or lower (twice as many), steps times
     /// (negative for lower); the pitch moves by exactly 2^steps.
     static std::vector<float> MoveOctaves(std::vector<float> frames, int steps);

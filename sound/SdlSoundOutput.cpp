@@ -63,15 +63,7 @@ SdlSoundOutput::SdlSoundOutput(const Options& options)
         return;
     }
 
-    // The alert: a short 880 Hz tone with soft edges.
-    const int alertFrames = m_rate * 15 / 100;
-    const int edge = m_rate / 200;
-    m_alert.resize(static_cast<std::size_t>(alertFrames));
-    for (int i = 0; i < alertFrames; ++i) {
-        const double gain = std::min({1.0, double(i) / edge, double(alertFrames - i) / edge});
-        m_alert[static_cast<std::size_t>(i)] =
-            static_cast<float>(0.3 * gain * std::sin(2.0 * std::numbers::pi * 880.0 * i / m_rate));
-    }
+    m_alert = SampleBank::Alert(m_rate);
     if (!options.tapPath.empty()) {
         m_tap.resize(static_cast<std::size_t>(m_rate) *
                      static_cast<std::size_t>(options.tapSeconds));

@@ -3,8 +3,8 @@
 #include <vector>
 
 // The practice click: a short woodblock-like tick, and a higher tick for the first beat of a bar.
-// The build writes both as WAV files beside the default sound scheme; a program that finds no
-// such file makes the same sound in memory.
+// The build writes both as WAV files beside the default sound scheme, where the program looks
+// for them.
 class ClickSound
 {
 public:

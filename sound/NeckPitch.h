@@ -1,0 +1,28 @@
+#pragma once
+
+#include "FretPosition.h"
+
+#include <vector>
+
+class CFretboard;
+
+// The pitch each place on the neck sounds, as a MIDI note number (60 is middle C). A string
+// sounds in the octave of its instrument's standard tuning: a string tuned away from the standard
+// note takes the octave nearest the standard string's pitch.
+class NeckPitch
+{
+public:
+    /// MIDI pitch of string 0..stringCount-1 (0 the bottom line) of instrument 1..4 (Guitar, Bass,
+    /// Mandolin, Banjo) tuned to openNote 0..11 from A, played at its first fret. An instrument
+    /// or string count without a standard tuning counts as a six-string guitar's strings, the
+    /// last one repeated upward.
+    static int OpenPitch(int instrument, int stringCount, int string, int openNote);
+    /// MIDI pitch of (string, fret) on board, fret 0 the open string (a banjo's short string
+    /// sounds its open note at its start fret).
+    static int At(const CFretboard& board, int instrument, int string, int fret);
+    /// The pattern on show, as it plays: from the low string up (string 0 first) and, on a string,
+    /// from the lowest fret; empty when none is placed.
+    static std::vector<FretPosition> PatternOrder(const CFretboard& board);
+    /// The MIDI pitches of PatternOrder, in that order.
+    static std::vector<int> PatternPitches(const CFretboard& board, int instrument);
+};
