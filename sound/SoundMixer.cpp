@@ -321,7 +321,8 @@ std::int64_t SoundMixer::BeatFrame() const
 
 bool SoundMixer::Idle() const
 {
-    return m_voice.frames == nullptr && m_click.frames == nullptr && !m_beat.pending &&
+    return m_queueHead.load() == m_queueTail.load() && m_voice.frames == nullptr &&
+           m_click.frames == nullptr && !m_beat.pending &&
            std::all_of(m_fading.begin(), m_fading.end(),
                        [](const Voice& voice) { return voice.frames == nullptr; });
 }

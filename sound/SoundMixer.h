@@ -65,7 +65,8 @@ public:
     int TagAt(std::int64_t frame) const;
     /// The frame the running beat falls due on; only from inside a beat.
     std::int64_t BeatFrame() const;
-    /// True when nothing sounds, nothing fades and no beat is pending; the rendering thread only.
+    /// True when nothing sounds, nothing fades, no beat is pending and no request waits; the
+    /// rendering thread only.
     bool Idle() const;
 
 private:
