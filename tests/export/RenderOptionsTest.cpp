@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <sstream>
 
 namespace {
@@ -104,6 +105,27 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
     {"Frets", "--render a.png --frets 24 --frets=13",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
+    {"SoundDefaults", "--render run.WAV",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Wav);
+         EXPECT_EQ(std::make_tuple(o.bpm, o.passes, o.countInBars, o.beatsPerBar, o.click),
+                   std::make_tuple(120, 1, 0, 4, false));
+         EXPECT_EQ(o.direction, RenderOptions::Direction::Up);
+         EXPECT_FALSE(o.trainer || o.patternName);
+     }},
+    {"SoundOptions",
+     "--render run.mid --bpm 90 --direction updown --passes 12 --count-in 2 --click --beats 6 "
+     "--trainer 40,-8,3,10 --pattern Lick",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Mid);
+         EXPECT_EQ(std::make_tuple(o.bpm, o.passes, o.countInBars, o.beatsPerBar, o.click),
+                   std::make_tuple(90, 12, 2, 6, true));
+         EXPECT_EQ(o.direction, RenderOptions::Direction::UpAndDown);
+         EXPECT_EQ(o.trainer, (std::array<int, 4>{40, -8, 3, 10}));
+         EXPECT_EQ(o.patternName, "Lick");
+     }},
+    {"PatternAlsoDrawn", "--render a.png --pattern Box",
+     [](const RenderOptions& o) { EXPECT_EQ(o.patternName, "Box"); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -152,6 +174,14 @@ const RejectedCase rejectedCases[] = {
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+    {"SoundOptionOnAPicture", "--render a.png --click", "use --render FILE.wav or FILE.mid"},
+    {"TempoTooSlow", "--render a.wav --bpm 9", "bad value '9' of --bpm: use 10..600"},
+    {"CountInOfThreeBars", "--render a.mid --count-in 3", "use 0..2"},
+    {"BeatsTooMany", "--render a.mid --beats 13", "use 1..12"},
+    {"NoPasses", "--render a.wav --passes 0", "use 1..999"},
+    {"Direction", "--render a.wav --direction sideways", "unknown direction 'sideways'"},
+    {"TrainerStepZero", "--render a.wav --trainer 60,0,1,100", "bad trainer '60,0,1,100'"},
+    {"TrainerThreeValues", "--render a.wav --trainer 60,4,100", "START,STEP,EVERY,TARGET"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
     {"UnknownBeforeHelp", "--render a.png --bogus --help",
      "unknown option '--bogus'; see pinto --help"},
