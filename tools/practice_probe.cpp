@@ -307,6 +307,7 @@ int main(int argc, char** argv)
     options.tapPath = prefix + "-live.wav";
     options.tapSeconds = seconds + 10;
     std::int64_t liveFrames = 0;
+    std::int64_t halt = 0; // the frame of the output where the live run was halted
     double took = 0.0;
     const double cpuBefore = CpuSeconds();
     {
@@ -332,11 +333,16 @@ int main(int argc, char** argv)
         const std::int64_t first = output.FramesRendered();
         const auto start = std::chrono::steady_clock::now();
         player.Start(1, exercise.bpm);
-        const double wait = std::min(double(seconds), length + 0.5);
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::int64_t(wait * 1000)));
+        // Counted in frames of output, so a device slower or quicker than the clock on the wall
+        // still plays the whole stretch.
+        const std::int64_t wanted = std::int64_t(std::min(double(seconds), length + 0.5) * 44100);
+        while (output.FramesRendered() - first < wanted) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
         player.Halt();
         output.StopSound();
         liveFrames = output.FramesRendered() - first;
+        halt = output.FramesRendered();
         took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
@@ -348,10 +354,11 @@ int main(int argc, char** argv)
     std::size_t compared = 0;
     std::size_t differing = 0;
     std::int64_t firstDifference = -1;
-    const std::size_t halted = std::size_t(
-        std::max<double>(0.0, (length < seconds ? length : seconds) * ExerciseRenderer::RATE));
-    for (std::size_t i = 0; liveStart + i < live.size() && renderStart + i < take.samples.size() &&
-                            i < halted - std::min(halted, renderStart);
+    // Frames of the run, from its first sound, that the live output played before the halt.
+    const std::size_t halted =
+        std::size_t(std::max<std::int64_t>(0, halt - std::int64_t(liveStart)));
+    for (std::size_t i = 0;
+         liveStart + i < live.size() && renderStart + i < take.samples.size() && i < halted;
          ++i, ++compared) {
         if (live[liveStart + i] != take.samples[renderStart + i]) {
             if (firstDifference < 0) {
@@ -408,7 +415,7 @@ int main(int argc, char** argv)
                 const bool accent = i % std::size_t(exercise.practice.beatsPerBar) == 0;
                 kind += accent ? 2 : 1;
             }
-            if (kind != 0 && beat.frame < std::int64_t(halted)) {
+            if (kind != 0 && beat.frame - origin < std::int64_t(halted)) {
                 nominal.push_back({beat.frame - origin, kind});
             }
         }

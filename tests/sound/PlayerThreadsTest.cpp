@@ -12,7 +12,8 @@
 namespace {
 
 // The dialog's thread changes everything a beat reads while beats run on the timer thread and
-// the callback plays; run under ThreadSanitizer this finds unsynchronised sharing.
+// the callback plays, and reads back the tempo the trainer sets and the note that sounds; run
+// under ThreadSanitizer this finds unsynchronised sharing.
 TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
 {
     SdlSoundOutput::Options options;
@@ -30,6 +31,16 @@ TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
         }
         state.loop = true;
         state.direction = PlayDirection::UpAndDown;
+        PracticeSettings practice;
+        practice.click = true;
+        practice.countInBars = 1;
+        practice.trainer = true;
+        practice.startBpm = 600;
+        practice.targetBpm = 300;
+        practice.stepBpm = -50;
+        player.SetPractice(practice);
+        player.SetClickSamples("missing-tick.wav", "missing-accent.wav");
+        int sounded = 0;
         ASSERT_EQ(player.Start(1, 20000), ScalePlayer::StartResult::Started);
         const PlayDirection directions[] = {PlayDirection::Up, PlayDirection::Down,
                                             PlayDirection::UpAndDown, PlayDirection::None};
@@ -41,8 +52,13 @@ TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
             root = i % 12;
             state.inRun[i % 12] = !state.inRun[i % 12];
             if (i % 25 == 0) {
+                practice.pattern = i % 50 == 0;
+                player.SetPractice(practice);
+                player.SetPattern({40, 52, 88});
                 player.Start(1, 20000);
             }
+            sounded += output.SoundingTag() >= 0 ? 1 : 0;
+            sounded += state.bpm > 0 ? 0 : 1;
             if (i % 40 == 0) {
                 player.Stop();
             }
@@ -50,6 +66,7 @@ TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
         }
         player.Halt();
         EXPECT_TRUE(state.stopped);
+        EXPECT_GE(sounded, 0);
         const int position = state.position;
         EXPECT_GE(position, 0);
         EXPECT_LE(position, 12);
