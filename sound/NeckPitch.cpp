@@ -78,3 +78,31 @@ std::vector<int> NeckPitch::PatternPitches(const CFretboard& board, int instrume
     }
     return pitches;
 }
+
+std::vector<FretPosition> NeckPitch::PlacesOf(const CFretboard& board, int instrument, int pitch,
+                                              bool inPattern)
+{
+    std::vector<FretPosition> places;
+    if (inPattern) {
+        for (const FretPosition& place : PatternOrder(board)) {
+            if (At(board, instrument, place.string, place.fret) == pitch) {
+                places.push_back(place);
+            }
+        }
+        return places;
+    }
+    for (const bool anyOctave : {false, true}) {
+        for (int string = 0; string < board.GetStringCount(); ++string) {
+            for (int fret = board.GetStartFret(string); fret <= board.GetFrets(); ++fret) {
+                const int sounds = At(board, instrument, string, fret);
+                if (sounds == pitch || (anyOctave && (sounds - pitch) % 12 == 0)) {
+                    places.push_back({fret, string});
+                }
+            }
+        }
+        if (!places.empty()) {
+            break;
+        }
+    }
+    return places;
+}

@@ -25,4 +25,9 @@ public:
     static std::vector<FretPosition> PatternOrder(const CFretboard& board);
     /// The MIDI pitches of PatternOrder, in that order.
     static std::vector<int> PatternPitches(const CFretboard& board, int instrument);
+    /// Where pitch sounds: with inPattern the places of the pattern on show that sound it; else
+    /// every place on the neck that sounds it, or, when the neck cannot reach it, every place of
+    /// the same note in another octave.
+    static std::vector<FretPosition> PlacesOf(const CFretboard& board, int instrument, int pitch,
+                                              bool inPattern);
 };

@@ -2,6 +2,8 @@
 
 #include "SoundSchemeTable.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,3 +14,8 @@ inline constexpr int MAX_SOUND_SCHEMES = 9;
 // slot 1 upward; returns the scheme names in slot order (name k goes to combo index k + 1). A
 // missing list gives no names and leaves table unchanged; an unreadable scheme file is skipped.
 std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);
+
+// Reads the one scheme file at path: its name and its 24 sample paths (those missing at the end of
+// a short file empty); nothing for a file that cannot be read or holds no line.
+std::optional<std::string> LoadSoundScheme(const std::string& path,
+                                           std::array<std::string, 24>& entries);

@@ -268,6 +268,12 @@ TEST(PracticeRunTest, PatternPlaysLowStringFirstFretsAscending)
     }
     const std::vector<int> pitches = NeckPitch::PatternPitches(board, 1);
     ASSERT_EQ(pitches, (std::vector<int>{40, 45, 52, 55, 57}));
+    // The ring on the neck: the pattern's own place, or every place of the pitch, or of its note
+    // in any octave when the neck cannot reach the pitch itself.
+    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 52, true), (std::vector<FretPosition>{{7, 1}}));
+    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 48, false),
+              (std::vector<FretPosition>{{8, 0}, {3, 1}}));
+    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 100, false).size(), 8u) << "every E";
 
     Exercise run = ProbeRun();
     run.practice.pattern = true;
