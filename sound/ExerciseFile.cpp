@@ -2,10 +2,9 @@
 
 #include "Exercise.h"
 #include "ExerciseRenderer.h"
+#include "FileReplacer.h"
 #include "MidiWriter.h"
 #include "WavFile.h"
-
-#include <FileReplacer.h>
 
 #include <algorithm>
 #include <cctype>

@@ -2,9 +2,8 @@
 
 #include "Exercise.h"
 #include "ScalePlayer.h"
+#include "SoundSchemeTable.h"
 #include "WavFile.h"
-
-#include <SoundSchemeTable.h>
 
 #include <array>
 

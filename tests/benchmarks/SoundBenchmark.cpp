@@ -3,9 +3,8 @@
 #include "PlayerState.h"
 #include "ScalePlayer.h"
 #include "SoundMixer.h"
+#include "SoundSchemeTable.h"
 #include "WavFile.h"
-
-#include <SoundSchemeTable.h>
 
 #include <benchmark/benchmark.h>
 

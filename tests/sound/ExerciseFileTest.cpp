@@ -1,10 +1,9 @@
-#include "ExerciseFile.h"
 #include "Exercise.h"
+#include "ExerciseFile.h"
 #include "OfflineSoundOutput.h"
 #include "ScalePlayer.h"
+#include "SoundSchemeTable.h"
 #include "WavFile.h"
-
-#include <SoundSchemeTable.h>
 
 #include <gtest/gtest.h>
 

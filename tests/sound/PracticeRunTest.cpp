@@ -4,10 +4,9 @@
 #include "NeckPitch.h"
 #include "OfflineSoundOutput.h"
 #include "ScalePlayer.h"
+#include "SoundSchemeTable.h"
 #include "TableRows.h"
 #include "WavFile.h"
-
-#include <SoundSchemeTable.h>
 
 #include <gtest/gtest.h>
 
