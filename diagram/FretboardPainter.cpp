@@ -3,6 +3,7 @@
 #include "DiagramState.h"
 #include "DotStamp.h"
 #include "FretboardGeometry.h"
+#include "Instrument.h"
 #include "NoteSpeller.h"
 
 #include <QFontMetrics>
@@ -61,9 +62,10 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const CFretboard& board = *state.fretboard;
     const DiagramOptions& options = layout.options;
     const int n = state.settings.stringCount;
-    const bool shortString = state.settings.instrument == 4 && n == 5;
-    // The five-string banjo's short string is string 0; the lines left of its fifth fret leave
-    // out its row, which is the bottom one unless the low string is on top.
+    // The five-string banjo's short string is string 0; the lines left of its nut leave out its
+    // row, which is the bottom one unless the low string is on top.
+    const int shortFret = ShortStringFret(state.settings.instrument, n);
+    const bool shortString = shortFret > 0;
     const int shortRow = shortString ? options.RowOfString(0, n) : -1;
     const int topY = FretboardGeometry::RowY(layout, 0);
     const int bottomY = FretboardGeometry::RowY(layout, n - 1);
@@ -75,7 +77,7 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
         if (row == shortRow) {
-            const int startX = FretboardGeometry::FretLineX(layout, 4);
+            const int startX = FretboardGeometry::FretLineX(layout, shortFret - 1);
             painter.drawLine(std::min(startX, farEndX), y, std::max(startX, farEndX), y);
         } else {
             painter.drawLine(layout.leftX, y, layout.rightX, y);
@@ -96,13 +98,13 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int lastFret = FretboardGeometry::LastFret(layout);
     for (int line = 0; line <= lastFret; ++line) {
         const int x = FretboardGeometry::FretLineX(layout, line);
-        const bool beforeShort = shortString && line <= 4;
+        const bool beforeShort = shortString && line < shortFret;
         painter.drawLine(x, beforeShort ? longTopY : topY, x, beforeShort ? longBottomY : bottomY);
     }
     const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
     painter.drawLine(nutX, longTopY, nutX, longBottomY);
     if (shortString) {
-        const int shortNutX = FretboardGeometry::FretLineX(layout, 5, -2);
+        const int shortNutX = FretboardGeometry::FretLineX(layout, shortFret, -2);
         const int besideY = FretboardGeometry::RowY(layout, shortRow == 0 ? 1 : n - 2);
         const int shortY = FretboardGeometry::RowY(layout, shortRow);
         painter.drawLine(shortNutX, std::min(besideY, shortY), shortNutX,
@@ -114,11 +116,9 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
 
 void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout)
 {
-    const int instrument = state.settings.instrument;
     const double middle = (state.settings.stringCount - 1) / 2.0;
-    // Mandolins and banjos mark the tenth fret instead of the ninth, and so the 22nd instead of
-    // the 21st; the octaves get two markers each.
-    const int shift = instrument == 3 || instrument == 4 ? 1 : 0;
+    // The 22nd fret follows the tenth where the tenth is marked; the octaves get two markers each.
+    const int shift = MarksTenthFret(state.settings.instrument) ? 1 : 0;
     const struct
     {
         int fret;

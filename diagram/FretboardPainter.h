@@ -15,7 +15,8 @@ class FretboardPainter
 public:
     /// Paints into painter (device pixels, origin top-left) for target with painter's current
     /// font; returns the layout used, which the caller keeps for mapping clicks.
-    static ViewLayout Paint(QPainter& painter, const DiagramState& state, const PaintTarget& target);
+    static ViewLayout Paint(QPainter& painter, const DiagramState& state,
+                            const PaintTarget& target);
     /// The pen of every line and outline: solid black, one device pixel wide on screen, printer,
     /// preview and export alike.
     static QPen LinePen();

@@ -127,7 +127,7 @@ bool SetPage(const std::string& value, RenderOptions& o, std::string& error)
 
 bool SetInstrument(const std::string& value, RenderOptions& o, std::string& error)
 {
-    o.instrument = RenderOptions::ParseInstrument(value);
+    o.instrument = InstrumentNamed(value);
     if (!o.instrument) {
         error = "unknown instrument " + Quoted(value) + ": use guitar, bass, mandolin or banjo";
         return false;
@@ -464,17 +464,6 @@ std::optional<int> RenderOptions::ParseNote(const std::string& text)
     for (int note = 0; note < 12; ++note) {
         if (name == noteNames[note])
             return note;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> RenderOptions::ParseInstrument(const std::string& text)
-{
-    static const std::array<const char*, 4> names = {"guitar", "bass", "mandolin", "banjo"};
-    std::string word = Lower(text);
-    for (int i = 0; i < 4; ++i) {
-        if (word == names[i])
-            return i + 1;
     }
     return std::nullopt;
 }

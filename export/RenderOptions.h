@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiagramOptions.h"
+#include "Instrument.h"
 
 #include <array>
 #include <optional>
@@ -79,8 +80,6 @@ public:
     // Note number 0..11 counted from A for a name such as "A", "c#" or "G#"; nothing for any other
     // text (flats, blanks, unknown letters).
     static std::optional<int> ParseNote(const std::string& text);
-    // Instrument 1..4 (guitar, bass, mandolin, banjo, any letter case); nothing for another word.
-    static std::optional<int> ParseInstrument(const std::string& text);
     // Usage text printed by --help, several lines ending in a line break.
     static std::string HelpText();
 
@@ -92,7 +91,7 @@ public:
     int height = 480;                       // picture height in pixels, MIN_SIDE..MAX_SIDE
     int dpi = 600;                          // PDF resolution, MIN_DPI..MAX_DPI
     bool letter = false;                    // PDF page US Letter instead of A4
-    std::optional<int> instrument;          // 1..4; unset = from "pinto_c.dat" or default
+    std::optional<Instrument> instrument;   // unset = from "pinto_c.dat" or default
     std::optional<int> strings;             // string count, checked against the instrument later
     std::optional<std::vector<int>> tuning; // open notes 0..11, lowest string first
     int root = 0;                           // scale root, note number 0..11 (A)

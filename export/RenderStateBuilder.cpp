@@ -1,26 +1,20 @@
 #include "RenderStateBuilder.h"
 
+#include "BoardSetup.h"
 #include "DiagramState.h"
 #include "EchoText.h"
-#include "InstrumentTunings.h"
 #include "PatternLibrary.h"
 #include "SettingsFile.h"
 
 #include <algorithm>
-#include <array>
+#include <cctype>
 
 namespace {
 
-const std::array<const char*, 4> instrumentNames = {"guitar", "bass", "mandolin", "banjo"};
-
-// "6 or 7", "4, 5 or 6", "4": the string counts instrument 1..4 allows.
-std::string AllowedCounts(int instrument)
+// "6 or 7", "4, 5 or 6", "4": the string counts instrument allows.
+std::string AllowedCounts(Instrument instrument)
 {
-    std::vector<int> counts;
-    for (int count = 1; count <= MAX_STRINGS; ++count) {
-        if (IsAllowedStringCount(instrument, count))
-            counts.push_back(count);
-    }
+    const std::vector<int> counts = AllowedStringCounts(instrument);
     std::string text;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         if (i > 0)
@@ -28,6 +22,15 @@ std::string AllowedCounts(int instrument)
         text += std::to_string(counts[i]);
     }
     return text;
+}
+
+// "guitar", "bass", "mandolin" or "banjo".
+std::string LowerCaseName(Instrument instrument)
+{
+    std::string name = InstrumentName(instrument);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name;
 }
 
 // Applies record of the library as the degrees of layer; false with error when there is none.
@@ -100,7 +103,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
         }
     }
     if (!IsAllowedStringCount(settings.instrument, settings.stringCount)) {
-        error = "a " + std::string(instrumentNames[settings.instrument - 1]) + " cannot have " +
+        error = "a " + LowerCaseName(settings.instrument) + " cannot have " +
                 std::to_string(settings.stringCount) + " strings: use " +
                 AllowedCounts(settings.instrument);
         return false;
@@ -121,10 +124,8 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     state.settings = settings;
     state.diagram = options.diagram;
 
-    state.fretboard = std::make_unique<CFretboard>(settings.stringCount, tuning.data());
-    state.fretboard->SetFrets(options.diagram.frets);
-    if (settings.instrument == 4 && settings.stringCount == 5)
-        state.fretboard->SetStartFret(0, 5);
+    state.fretboard = std::make_unique<CFretboard>(0, nullptr);
+    SetUpBoard(*state.fretboard, settings.instrument, tuning, options.diagram.frets);
     CFretboard& board = *state.fretboard;
     board.SetRoot(options.root, LAYER_SCALE);
     board.SetRoot(options.overlayRoot, LAYER_OVERLAY);

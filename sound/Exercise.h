@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Instrument.h"
 #include "PlayDirection.h"
 #include "PracticeSettings.h"
 
@@ -24,6 +25,6 @@ struct Exercise
     std::array<std::string, 24> samples;         ///< the sound scheme's sample paths
     std::string tickPath;                        ///< the click's WAV file
     std::string accentPath;                      ///< the accented click's WAV file
-    int instrument = 1;                          ///< 1 Guitar, 2 Bass, 3 Mandolin, 4 Banjo
+    Instrument instrument = Instrument::Guitar;  ///< what the MIDI file's notes are played on
     std::string title;                           ///< what the MIDI file calls the run
 };

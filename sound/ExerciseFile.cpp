@@ -11,12 +11,6 @@
 #include <cstring>
 #include <filesystem>
 
-namespace {
-
-const char* const INSTRUMENT_NAMES[] = {"Guitar", "Bass", "Mandolin", "Banjo"};
-
-} // namespace
-
 std::optional<ExerciseFile::Kind> ExerciseFile::KindOf(const std::string& path)
 {
     std::string ending = std::filesystem::path(path).extension().string();
@@ -46,9 +40,8 @@ bool ExerciseFile::Save(const Exercise& exercise, const std::string& path, Kind 
         if (!exercise.title.empty()) {
             options.title = exercise.title;
         }
-        const int instrument = std::clamp(exercise.instrument, 1, 4);
-        options.notesName = INSTRUMENT_NAMES[instrument - 1];
-        options.program = MidiWriter::Program(instrument);
+        options.notesName = InstrumentName(exercise.instrument);
+        options.program = MidiWriter::Program(exercise.instrument);
         options.beatsPerBar = exercise.practice.Bounded().beatsPerBar;
         options.accent = exercise.practice.accent;
         bytes = MidiWriter::Bytes(take.beats, take.startDelayMs, options);

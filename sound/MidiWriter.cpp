@@ -83,16 +83,18 @@ std::string Track(std::vector<Event> events, std::int64_t end)
 
 } // namespace
 
-int MidiWriter::Program(int instrument)
+int MidiWriter::Program(Instrument instrument)
 {
     switch (instrument) {
-    case 2:
+    case Instrument::Bass:
         return 33;
-    case 4:
+    case Instrument::Banjo:
         return 105;
-    default:
-        return 25;
+    case Instrument::Guitar:
+    case Instrument::Mandolin:
+        break;
     }
+    return 25;
 }
 
 std::string MidiWriter::Bytes(const std::vector<OfflineSoundOutput::Beat>& beats, int startDelayMs,

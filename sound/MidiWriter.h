@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Instrument.h"
 #include "OfflineSoundOutput.h"
 
 #include <string>
@@ -32,7 +33,7 @@ public:
     /// start (tick 0).
     static std::string Bytes(const std::vector<OfflineSoundOutput::Beat>& beats, int startDelayMs,
                              const Options& options);
-    /// The General MIDI program (0..127) of instrument 1..4: steel-string guitar, finger bass,
-    /// the guitar again for the mandolin, banjo.
-    static int Program(int instrument);
+    /// The General MIDI program (0..127) of instrument: steel-string guitar, finger bass, the
+    /// guitar again for the mandolin, banjo.
+    static int Program(Instrument instrument);
 };

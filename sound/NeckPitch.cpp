@@ -9,7 +9,7 @@ namespace {
 
 struct StandardPitches
 {
-    int instrument;
+    Instrument instrument;
     std::vector<int> pitches; // string 0 first
 };
 
@@ -18,17 +18,17 @@ struct StandardPitches
 // mandolin, and G2 D3 G3 B3 on a four-string banjo; the five-string banjo's short string (string
 // 0) is the high G4 above D3 G3 B3 D4.
 const std::array<StandardPitches, 8> TABLE = {{
-    {1, {40, 45, 50, 55, 59, 64}},
-    {1, {35, 40, 45, 50, 55, 59, 64}},
-    {2, {28, 33, 38, 43}},
-    {2, {23, 28, 33, 38, 43}},
-    {2, {23, 28, 33, 38, 43, 48}},
-    {3, {55, 62, 69, 76}},
-    {4, {43, 50, 55, 59}},
-    {4, {67, 50, 55, 59, 62}},
+    {Instrument::Guitar, {40, 45, 50, 55, 59, 64}},
+    {Instrument::Guitar, {35, 40, 45, 50, 55, 59, 64}},
+    {Instrument::Bass, {28, 33, 38, 43}},
+    {Instrument::Bass, {23, 28, 33, 38, 43}},
+    {Instrument::Bass, {23, 28, 33, 38, 43, 48}},
+    {Instrument::Mandolin, {55, 62, 69, 76}},
+    {Instrument::Banjo, {43, 50, 55, 59}},
+    {Instrument::Banjo, {67, 50, 55, 59, 62}},
 }};
 
-int StandardPitch(int instrument, int stringCount, int string)
+int StandardPitch(Instrument instrument, int stringCount, int string)
 {
     for (const StandardPitches& row : TABLE) {
         if (row.instrument == instrument && static_cast<int>(row.pitches.size()) == stringCount) {
@@ -41,7 +41,7 @@ int StandardPitch(int instrument, int stringCount, int string)
 
 } // namespace
 
-int NeckPitch::OpenPitch(int instrument, int stringCount, int string, int openNote)
+int NeckPitch::OpenPitch(Instrument instrument, int stringCount, int string, int openNote)
 {
     const int standard = StandardPitch(instrument, stringCount, string);
     // MIDI note 21 is an A; the nearest pitch of openNote, the lower one of two as near.
@@ -49,7 +49,7 @@ int NeckPitch::OpenPitch(int instrument, int stringCount, int string, int openNo
     return above < 6 ? standard + above : standard + above - 12;
 }
 
-int NeckPitch::At(const CFretboard& board, int instrument, int string, int fret)
+int NeckPitch::At(const CFretboard& board, Instrument instrument, int string, int fret)
 {
     const int count = board.GetStringCount();
     return OpenPitch(instrument, count, string, board.GetOpenNote(string)) + fret -
@@ -70,7 +70,7 @@ std::vector<FretPosition> NeckPitch::PatternOrder(const CFretboard& board)
     return order;
 }
 
-std::vector<int> NeckPitch::PatternPitches(const CFretboard& board, int instrument)
+std::vector<int> NeckPitch::PatternPitches(const CFretboard& board, Instrument instrument)
 {
     std::vector<int> pitches;
     for (const FretPosition& place : PatternOrder(board)) {
@@ -79,8 +79,8 @@ std::vector<int> NeckPitch::PatternPitches(const CFretboard& board, int instrume
     return pitches;
 }
 
-std::vector<FretPosition> NeckPitch::PlacesOf(const CFretboard& board, int instrument, int pitch,
-                                              bool inPattern)
+std::vector<FretPosition> NeckPitch::PlacesOf(const CFretboard& board, Instrument instrument,
+                                              int pitch, bool inPattern)
 {
     std::vector<FretPosition> places;
     if (inPattern) {

@@ -6,7 +6,8 @@
 #include <atomic>
 
 // The scale player's choices and the position of its run, shared by the dialog (user-interface
-// thread) and the beats (timer thread); each field is read and written whole.
+// thread) and the beats (the thread that mixes the sound output); each field is read and written
+// whole.
 class PlayerState
 {
 public:

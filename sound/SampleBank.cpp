@@ -12,15 +12,15 @@ namespace {
 // The WAV file at path as mono float frames at rate; empty when it cannot be read.
 std::vector<float> Load(const std::string& path, int rate)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) {
+    if (path.empty() || SDL_LoadWAV(path.c_str(), &wave, &data, &length) == nullptr) {
         return {};
     }
     SDL_AudioCVT cvt{};
     const int built =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, rate);
+        SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 1, rate);
     if (built < 0) {
         SDL_FreeWAV(data);
         return {};

@@ -1,6 +1,6 @@
 #include "ScalePlayer.h"
 
-#include <SoundSchemeTable.h>
+#include "SoundSchemeTable.h"
 
 #include <algorithm>
 

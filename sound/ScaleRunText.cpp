@@ -1,7 +1,7 @@
 #include "ScaleRunText.h"
 
-#include <CFretboard.h>
-#include <Notes.h>
+#include "CFretboard.h"
+#include "Notes.h"
 
 std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
                           const std::optional<std::string>& scaleName,

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "NoteSpeller.h"
 #include "PlayerState.h"
-
-#include <NoteSpeller.h>
 
 #include <optional>
 #include <string>

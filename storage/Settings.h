@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Instrument.h"
+
 // The seven settings kept in "pinto_c.dat", with their defaults.
 struct Settings
 {
@@ -8,8 +10,9 @@ struct Settings
     int viewDegrees = 1;   // 1 = "View scale degrees" ticked, else 0
     int viewNotes = 0;     // 1 = "View notes" ticked, else 0
     int dotMarkers = 1;    // 1 = "Dot Markers" ticked, else 0
-    int instrument = 1;    // 1 Guitar, 2 Bass, 3 Mandolin, 4 Banjo
-    int stringCount = 6;   // strings of the instrument: Guitar 6-7, Bass 4-6, Mandolin 4, Banjo 4-5
+    // The instrument, kept as its number 1..4.
+    Instrument instrument = Instrument::Guitar;
+    int stringCount = 6; // strings of the instrument: Guitar 6-7, Bass 4-6, Mandolin 4, Banjo 4-5
 
     bool operator==(const Settings&) const = default;
 };

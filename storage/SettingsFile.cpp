@@ -3,11 +3,11 @@
 #include "CFretString.h"
 #include "CFretboard.h"
 #include "FileReplacer.h"
-#include "InstrumentTunings.h"
 #include "LockedFile.h"
 #include "TextReader.h"
 #include "TextWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -32,15 +32,23 @@ void Validate(Settings& settings)
             settings.*field = defaults.*field;
         }
     }
-    if (settings.instrument < 1 || settings.instrument > 4) {
-        settings.instrument = defaults.instrument;
-    }
     if (!IsAllowedStringCount(settings.instrument, settings.stringCount)) {
         settings.stringCount = DefaultStringCount(settings.instrument);
     }
 }
 
 } // namespace
+
+std::vector<int> ChooseTuning(const Settings& settings, const std::vector<int>& list)
+{
+    const bool fits =
+        static_cast<int>(list.size()) == settings.stringCount &&
+        std::all_of(list.begin(), list.end(), [](int note) { return note >= 0 && note <= 11; });
+    if (fits) {
+        return list;
+    }
+    return StartupTuning(settings.instrument, settings.stringCount);
+}
 
 void LoadSettings(Settings& settings, std::vector<int>& tunings)
 {
@@ -60,17 +68,22 @@ void LoadSettings(Settings& settings, std::vector<int>& tunings)
     }
     TextReader reader(std::move(*text));
     // Reading stops at the first value that is not a decimal integer; the rest keep defaults.
-    std::array<int Settings::*, 7> fields = {
-        flagFields[0], flagFields[1],         flagFields[2],         flagFields[3],
-        flagFields[4], &Settings::instrument, &Settings::stringCount};
     bool readable = true;
-    for (int Settings::*field : fields) {
+    const auto read = [&reader, &readable](int& field) {
         int value = 0;
         readable = readable && reader.ReadInt(value);
         if (readable) {
-            settings.*field = value;
+            field = value;
         }
+    };
+    for (int Settings::*field : flagFields) {
+        read(settings.*field);
     }
+    int instrument = InstrumentNumber(settings.instrument);
+    read(instrument);
+    // A number that names no instrument gives the default one.
+    settings.instrument = InstrumentFromNumber(instrument).value_or(Settings{}.instrument);
+    read(settings.stringCount);
     Validate(settings);
     int count = 0;
     if (!readable || !reader.ReadInt(count) || count < 0 || count > MAX_TUNING_VALUES) {
@@ -96,7 +109,7 @@ bool SaveSettings(const Settings& settings, const CFretboard& board)
     writer.Number(settings.viewDegrees);
     writer.Number(settings.viewNotes);
     writer.Number(settings.dotMarkers);
-    writer.Number(settings.instrument);
+    writer.Number(InstrumentNumber(settings.instrument));
     writer.Number(settings.stringCount);
     // The count written is that of the strings the board really has (normally stringCount), so
     // the list always matches its count; a list of another length is not used on reading.

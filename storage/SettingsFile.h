@@ -6,6 +6,10 @@
 
 class CFretboard;
 
+// The tuning to build the fretboard with at start-up: list when it has exactly stringCount values
+// (note numbers 0..11), else the start-up tuning of settings' instrument and stringCount.
+std::vector<int> ChooseTuning(const Settings& settings, const std::vector<int>& list);
+
 // Reads "pinto_c.dat" from the working folder into settings and tunings (note numbers 0..11,
 // string 0 first; empty when the file holds no usable list). A missing file gives the defaults;
 // every value the program cannot use falls back to its default, so settings are always valid.

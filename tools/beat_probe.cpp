@@ -15,9 +15,8 @@
 #include "PlayerState.h"
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
+#include "SoundSchemeTable.h"
 #include "WavFile.h"
-
-#include <SoundSchemeTable.h>
 
 #include <sys/resource.h>
 

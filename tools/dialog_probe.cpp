@@ -73,7 +73,7 @@ void Wait(int ms)
     loop.exec();
 }
 
-void Choose(QWidget* dialog, int comboId, int index)
+void Choose(QWidget* dialog, ControlId comboId, int index)
 {
     auto* combo = FindById<QComboBox>(dialog, comboId);
     combo->setCurrentIndex(index);
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
         Wait(500);
         if (tune) {
             CTunerDlg dialog(state, output);
-            Choose(&dialog, 1027, 1);
+            Choose(&dialog, ControlId::TunerScheme, 1);
             std::mt19937 random(7);
             std::vector<bool> pressed(12, false);
             int note = 0;
@@ -189,19 +189,19 @@ int main(int argc, char** argv)
                 pressed[std::size_t(note)] = true;
             }
             Wait(300);
-            FindById<QPushButton>(&dialog, 1)->click();
+            FindById<QPushButton>(&dialog, ControlId::Ok)->click();
         } else {
             PlayerState player;
             CPlayDlg dialog(state, player, output);
-            Choose(&dialog, 1007, 1);
-            FindById<QRadioButton>(&dialog, 1012)->click();
-            FindById<QCheckBox>(&dialog, 1008)->click();
-            auto* bpm = FindById<QLineEdit>(&dialog, 1011);
+            Choose(&dialog, ControlId::PlayScheme, 1);
+            FindById<QRadioButton>(&dialog, ControlId::PlayUp)->click();
+            FindById<QCheckBox>(&dialog, ControlId::Loop)->click();
+            auto* bpm = FindById<QLineEdit>(&dialog, ControlId::Bpm);
             bpm->setText(QString::fromLatin1(argc > 4 ? argv[4] : "120"));
             emit bpm->textEdited(bpm->text());
-            FindById<QPushButton>(&dialog, 1015)->click();
+            FindById<QPushButton>(&dialog, ControlId::PlayIt)->click();
             Wait(count * 1000);
-            FindById<QPushButton>(&dialog, 1)->click();
+            FindById<QPushButton>(&dialog, ControlId::Ok)->click();
         }
         Wait(200);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandId.h"
 #include "DiagramOptions.h"
 #include "StoreResult.h"
 
@@ -47,9 +48,9 @@ public:
     void ShowTuningLabels();
     /// Clears scale and overlay degrees, resets both bars and shows "Show all notes".
     void NewScale();
-    /// The scale list (control 1026): item 0 is empty, item i + 1 is library record i.
+    /// The scale list: item 0 is empty, item i + 1 is library record i.
     QComboBox* ScaleList();
-    /// The overlay list (control 1041): item 0 is empty, item i + 1 is library record i.
+    /// The overlay list: item 0 is empty, item i + 1 is library record i.
     QComboBox* OverlayList();
     /// What choosing list item listIndex (0 = empty item) of the scale list does.
     void ApplyScaleSelection(int listIndex);
@@ -58,7 +59,7 @@ public:
     /// A click on the neck: row 0..stringCount-1 from the top of the diagram as drawn, fret 0 up
     /// to the neck's highest fret; flips that degree.
     void ToggleDegreeAt(int row, int fret);
-    /// A click on degree check box 1000 + degree; degree 0..11 above the scale root.
+    /// A click on the check box of degree 0..11 above the scale root.
     void ToggleScaleDegree(int degree);
     /// Ticks each of the 12 degree check boxes whose degree string 0 classifies as non-zero.
     void SetDegreeChecksFromBoard();
@@ -81,36 +82,36 @@ public:
     /// read to its end; run once after the window is shown.
     void ReportUnreadFiles();
 
-    // Commands of the menu, toolbar and accelerators (each action's objectName is its id).
-    void OnNewScale();       ///< 32772
-    void OnSaveScale();      ///< 32773
-    void OnForgetScale();    ///< 32779
-    void OnPrint();          ///< 57607, with the print dialog
-    void OnPrintDirect();    ///< 57608, without a dialog
-    void OnPrintPreview();   ///< 57609
-    void OnPrintSetup();     ///< 57606
-    void OnSetPattern();     ///< 32783
-    void OnFindPattern();    ///< 32784
-    void OnPrevPattern();    ///< 32785
-    void OnNextPattern();    ///< 32786
-    void OnModulateDown();   ///< 32803
-    void OnModulateUp();     ///< 32802
-    void OnRemovePattern();  ///< 32787
-    void OnPlayIt();         ///< 32799
-    void OnTuneUp();         ///< 32797
-    void OnConfigure();      ///< 137
-    void OnAbout();          ///< 57664
+    // Commands of the menu, toolbar and accelerators (each action's objectName is its CommandId).
+    void OnNewScale();       ///< NewScale
+    void OnSaveScale();      ///< SaveScale
+    void OnForgetScale();    ///< ForgetScale
+    void OnPrint();          ///< Print, with the print dialog
+    void OnPrintDirect();    ///< PrintDirect, without a dialog
+    void OnPrintPreview();   ///< PrintPreview
+    void OnPrintSetup();     ///< PrintSetup
+    void OnSetPattern();     ///< SetPattern
+    void OnFindPattern();    ///< FindPattern
+    void OnPrevPattern();    ///< PrevPattern
+    void OnNextPattern();    ///< NextPattern
+    void OnModulateDown();   ///< ModulateDown
+    void OnModulateUp();     ///< ModulateUp
+    void OnRemovePattern();  ///< RemovePattern
+    void OnPlayIt();         ///< PlayIt
+    void OnTuneUp();         ///< TuneUp
+    void OnConfigure();      ///< Configure
+    void OnAbout();          ///< About
     void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
     void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
-    void OnRootSpin(int delta);            ///< spin 1043
-    void OnOverlayRootSpin(int delta);     ///< spin 1047
-    void OnTuningSpin(int row, int delta); ///< tuning row 0..6 (spins 1028..1033, 1042)
-    void OnOverlayAll();                   ///< radio button 1045
-    void OnOverlayCommon();                ///< radio button 1044
+    void OnRootSpin(int delta);            ///< ControlId::RootSpin
+    void OnOverlayRootSpin(int delta);     ///< ControlId::OverlayRootSpin
+    void OnTuningSpin(int row, int delta); ///< tuning row 0..6 (TuningSpinId)
+    void OnOverlayAll();                   ///< ControlId::AllNotes
+    void OnOverlayCommon();                ///< ControlId::CommonNotes
 
 signals:
     /// Emitted once, after the window has painted for the first time.
@@ -137,7 +138,7 @@ private:
     void ShiftLayerRoot(int layer, int delta);
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
-    QAction* MakeAction(int id, const QString& text);
+    QAction* MakeAction(CommandId id, const QString& text);
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);

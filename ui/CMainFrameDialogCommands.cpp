@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "AppState.h"
+#include "CAboutDlg.h"
 #include "CConfigDlg.h"
 #include "CPatternDlg.h"
 
@@ -18,4 +19,10 @@ void CMainFrame::OnConfigure()
     CConfigDlg configDlg(State().settings, this);
     configDlg.exec();
     ApplyConfiguration();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
 }

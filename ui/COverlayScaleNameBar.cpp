@@ -13,18 +13,19 @@
 
 COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(IdName(109));
+    setObjectName(IdName(ControlId::OverlayBar));
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(319, 33));
 
     BarControls::Group(this, QStringLiteral("Overlay Scale Name"), 3, 2, 311, 27);
-    m_rootSpin = BarControls::Spin(this, 1047, 7, 12, 8, 14);
-    m_rootLabel = BarControls::Label(this, 1051, 17, 13, 15, 13);
-    m_overlayList = BarControls::List(this, 1041, 35, 13, 105, 16);
+    m_rootSpin = BarControls::Spin(this, ControlId::OverlayRootSpin, 7, 12, 8, 14);
+    m_rootLabel = BarControls::Label(this, ControlId::OverlayRootLabel, 17, 13, 15, 13);
+    m_overlayList = BarControls::List(this, ControlId::OverlayList, 35, 13, 105, 16);
 
-    m_commonNotes = DialogUnits::Create<QRadioButton>(this, 1044, 142, 15, 87, 10);
+    m_commonNotes =
+        DialogUnits::Create<QRadioButton>(this, ControlId::CommonNotes, 142, 15, 87, 10);
     m_commonNotes->setText(QStringLiteral("Show common notes"));
-    m_allNotes = DialogUnits::Create<QRadioButton>(this, 1045, 236, 15, 69, 10);
+    m_allNotes = DialogUnits::Create<QRadioButton>(this, ControlId::AllNotes, 236, 15, 69, 10);
     m_allNotes->setText(QStringLiteral("Show all notes"));
 
     new RadioGroupStop({m_commonNotes, m_allNotes});

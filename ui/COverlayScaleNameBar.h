@@ -15,18 +15,18 @@ class COverlayScaleNameBar : public QWidget
     Q_OBJECT
 
 public:
-    /// Builds every control of the template at its place; objectName of the bar is "109".
+    /// Builds every control of the template at its place, the bar named ControlId::OverlayBar.
     explicit COverlayScaleNameBar(QWidget* parent = nullptr);
 
-    /// Overlay root spin 1047.
+    /// Overlay root spin, ControlId::OverlayRootSpin.
     CUpDown* RootSpin() const { return m_rootSpin; }
-    /// Overlay root label 1051.
+    /// Overlay root label, ControlId::OverlayRootLabel.
     QLineEdit* RootLabel() const { return m_rootLabel; }
-    /// Overlay list 1041.
+    /// Overlay list, ControlId::OverlayList.
     QComboBox* OverlayList() const { return m_overlayList; }
-    /// "Show common notes" 1044.
+    /// "Show common notes", ControlId::CommonNotes.
     QRadioButton* CommonNotes() const { return m_commonNotes; }
-    /// "Show all notes" 1045.
+    /// "Show all notes", ControlId::AllNotes.
     QRadioButton* AllNotes() const { return m_allNotes; }
 
 private:

@@ -16,20 +16,20 @@ class CScaleKeyBar : public QWidget
     Q_OBJECT
 
 public:
-    /// Builds every control of the template at its place; objectName of the bar is "105".
+    /// Builds every control of the template at its place, the bar named ControlId::ScaleKeyBar.
     explicit CScaleKeyBar(QWidget* parent = nullptr);
 
-    /// Root spin 1043.
+    /// Root spin, ControlId::RootSpin.
     CUpDown* RootSpin() const { return m_rootSpin; }
-    /// Root label 1052.
+    /// Root label, ControlId::RootLabel.
     QLineEdit* RootLabel() const { return m_rootLabel; }
-    /// Scale list 1026.
+    /// Scale list, ControlId::ScaleList.
     QComboBox* ScaleList() const { return m_scaleList; }
-    /// Degree check box 1000 + degree, degree 0..11.
+    /// Check box of degree 0..11 (DegreeCheckId).
     QCheckBox* DegreeCheck(int degree) const { return m_degreeChecks.at(degree); }
-    /// Tuning spin of row 0..6 (1028..1033, 1042).
+    /// Tuning spin of row 0..6 (TuningSpinId).
     CUpDown* TuningSpin(int row) const { return m_tuningSpins.at(row); }
-    /// Tuning label 1034 + row, row 0..6.
+    /// Tuning label of row 0..6 (TuningLabelId).
     QLineEdit* TuningLabel(int row) const { return m_tuningLabels.at(row); }
 
     /// Number of tuning rows.

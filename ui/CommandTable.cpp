@@ -2,37 +2,42 @@
 
 namespace {
 
+using enum CommandId;
+
 const CommandInfo kCommands[] = {
-    {32772, "Create a new scale", "New scale", ":/icons/new.svg"},
-    {32773, "Save the current scale to pinto_s.dat file", "Save current scale", ":/icons/save.svg"},
-    {32779, "Remove current scale from pinto_s.dat file", "Forget current scale",
+    {NewScale, "Create a new scale", "New scale", ":/icons/new.svg"},
+    {SaveScale, "Save the current scale to pinto_s.dat file", "Save current scale",
+     ":/icons/save.svg"},
+    {ForgetScale, "Remove current scale from pinto_s.dat file", "Forget current scale",
      ":/icons/forget.svg"},
-    {57607, "Print the current scale", "Print current scale", ":/icons/print.svg"},
-    {57609, "Display full pages", "Print Preview", nullptr},
-    {57606, "Change the printer and printing options", "Print Setup", nullptr},
-    {57665, "Quit the application; prompts to save documents", "Exit", nullptr},
-    {32783, "Set pattern to search for with the current fretboard, scale and overlay",
+    {Print, "Print the current scale", "Print current scale", ":/icons/print.svg"},
+    {PrintPreview, "Display full pages", "Print Preview", nullptr},
+    {PrintSetup, "Change the printer and printing options", "Print Setup", nullptr},
+    {Exit, "Quit the application; prompts to save documents", "Exit", nullptr},
+    {SetPattern, "Set pattern to search for with the current fretboard, scale and overlay",
      "Set pattern", ":/icons/setpattern.svg"},
-    {32784, "Find current pattern in current scale and overlay", "Find pattern",
+    {FindPattern, "Find current pattern in current scale and overlay", "Find pattern",
      ":/icons/find.svg"},
-    {32785, "View the previous pattern match", "View pattern - previous match",
+    {PrevPattern, "View the previous pattern match", "View pattern - previous match",
      ":/icons/previous.svg"},
-    {32786, "View the next pattern match", "View pattern - next match", ":/icons/next.svg"},
-    {32803, "Modulate the pattern down the neck on the the same strings", "Modulate pattern - Down",
-     ":/icons/down.svg"},
-    {32802, "Modulate pattern up the neck on the same strings", "Modulate pattern - Up",
+    {NextPattern, "View the next pattern match", "View pattern - next match", ":/icons/next.svg"},
+    {ModulateDown, "Modulate the pattern down the neck on the the same strings",
+     "Modulate pattern - Down", ":/icons/down.svg"},
+    {ModulateUp, "Modulate pattern up the neck on the same strings", "Modulate pattern - Up",
      ":/icons/up.svg"},
-    {32787, "Remove pattern from fretboard", "Remove pattern", ":/icons/remove.svg"},
-    {32799, "Play the current scale through speaker or sound card", "Play the current scale",
+    {RemovePattern, "Remove pattern from fretboard", "Remove pattern", ":/icons/remove.svg"},
+    {PlayIt, "Play the current scale through speaker or sound card", "Play the current scale",
      ":/icons/play.svg"},
-    {32797, "Tune up your instrument to A 440 Hz", "Tune up your instrument", ":/icons/tune.svg"},
-    {137, "Configure Pinto", "Configure Pinto", ":/icons/configure.svg"},
-    {57664, "Display program information, version number and copyright", "About Pinto",
+    {TuneUp, "Tune up your instrument to A 440 Hz", "Tune up your instrument", ":/icons/tune.svg"},
+    {Configure, "Configure Pinto", "Configure Pinto", ":/icons/configure.svg"},
+    {About, "Display program information, version number and copyright", "About Pinto",
      ":/icons/about.svg"},
 };
 
-const int kToolBar[] = {32772, 32773, 32779, 57607, 0,     32783, 32784, 32785, 32786,
-                        32803, 32802, 32787, 0,     32799, 32797, 0,     137,   57664};
+const CommandId kToolBar[] = {NewScale,   SaveScale,     ForgetScale, Print,       None,
+                              SetPattern, FindPattern,   PrevPattern, NextPattern, ModulateDown,
+                              ModulateUp, RemovePattern, None,        PlayIt,      TuneUp,
+                              None,       Configure,     About};
 
 } // namespace
 
@@ -41,7 +46,7 @@ std::span<const CommandInfo> CommandTable::All()
     return kCommands;
 }
 
-const CommandInfo* CommandTable::Find(int id)
+const CommandInfo* CommandTable::Find(CommandId id)
 {
     for (const CommandInfo& command : kCommands) {
         if (command.id == id) {
@@ -51,7 +56,7 @@ const CommandInfo* CommandTable::Find(int id)
     return nullptr;
 }
 
-std::span<const int> CommandTable::ToolBar()
+std::span<const CommandId> CommandTable::ToolBar()
 {
     return kToolBar;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandId.h"
+
 #include <QString>
 
 #include <span>
@@ -8,7 +10,7 @@
 // picture on the toolbar.
 struct CommandInfo
 {
-    int id;             ///< command id
+    CommandId id;       ///< command id
     const char* prompt; ///< string-table prompt (the part before "\n")
     const char* tip;    ///< string-table tool tip (the part after "\n")
     const char* icon;   ///< toolbar picture in the resources, or null
@@ -21,7 +23,7 @@ public:
     /// Every command that has a string-table entry.
     static std::span<const CommandInfo> All();
     /// The entry of command id, or null.
-    static const CommandInfo* Find(int id);
-    /// Toolbar slots from left to right; 0 stands for a separator.
-    static std::span<const int> ToolBar();
+    static const CommandInfo* Find(CommandId id);
+    /// Toolbar slots from left to right; CommandId::None stands for a separator.
+    static std::span<const CommandId> ToolBar();
 };

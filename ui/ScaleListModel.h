@@ -4,9 +4,9 @@
 
 class ScaleLibrary;
 
-// The entries of both scale lists (1026 and 1041), read straight from the scale library: row 0 is
-// the empty entry, row i + 1 shows the name of record i. One model serves both lists, so a large
-// library costs no widget items and is listed without copying.
+// The entries of both scale lists (ControlId::ScaleList and ControlId::OverlayList), read straight
+// from the scale library: row 0 is the empty entry, row i + 1 shows the name of record i. One model
+// serves both lists, so a large library costs no widget items and is listed without copying.
 class ScaleListModel : public QAbstractListModel
 {
     Q_OBJECT

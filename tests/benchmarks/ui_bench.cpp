@@ -1,7 +1,7 @@
 #include "AppState.h"
 #include "CPinto2App.h"
 #include "FretboardPainter.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 
 #include <QApplication>
 #include <QImage>
@@ -20,10 +20,10 @@ namespace {
 // labels.
 void PrepareBusyBoard(AppState& state, int frets = DEFAULT_FRETS)
 {
-    state.settings.instrument = 1;
+    state.settings.instrument = Instrument::Guitar;
     state.settings.stringCount = 7;
     state.settings.viewDegrees = 1;
-    const std::vector<int> tuning = StandardTuning(1, 7);
+    const std::vector<int> tuning = StandardTuning(Instrument::Guitar, 7);
     state.fretboard = std::make_unique<CFretboard>(7, tuning.data());
     state.fretboard->SetFrets(frets);
     state.diagram.frets = frets;

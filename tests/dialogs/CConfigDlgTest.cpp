@@ -17,15 +17,15 @@ namespace {
 // an instrument, u and d press the up and down arrow.
 void Press(CConfigDlg& dlg, QChar action)
 {
-    static const QHash<QChar, int> kRadios = {{QLatin1Char('G'), 1062},
-                                              {QLatin1Char('B'), 1063},
-                                              {QLatin1Char('M'), 1064},
-                                              {QLatin1Char('J'), 1065}};
+    static const QHash<QChar, ControlId> kRadios = {{QLatin1Char('G'), ControlId::Guitar},
+                                                    {QLatin1Char('B'), ControlId::Bass},
+                                                    {QLatin1Char('M'), ControlId::Mandolin},
+                                                    {QLatin1Char('J'), ControlId::Banjo}};
     if (kRadios.contains(action)) {
         FindById<QRadioButton>(&dlg, kRadios[action])->click();
         return;
     }
-    auto* upDown = FindById<CUpDown>(&dlg, 1028);
+    auto* upDown = FindById<CUpDown>(&dlg, ControlId::StringSpin);
     const QString arrow =
         action == QLatin1Char('u') ? QStringLiteral("up") : QStringLiteral("down");
     upDown->findChild<QToolButton*>(arrow)->click();
@@ -104,10 +104,10 @@ void CConfigDlgTest::stringCount()
     QFETCH(QList<int>, counts);
 
     Settings settings;
-    settings.instrument = instrument;
+    settings.instrument = static_cast<Instrument>(instrument);
     settings.stringCount = count;
     CConfigDlg dlg(settings);
-    auto* edit = FindById<QLineEdit>(&dlg, 1034);
+    auto* edit = FindById<QLineEdit>(&dlg, ControlId::StringCount);
     QCOMPARE(edit->text(), QString::number(count));
     for (int i = 0; i < actions.size(); ++i) {
         Press(dlg, actions[i]);
@@ -118,19 +118,19 @@ void CConfigDlgTest::stringCount()
 
 void CConfigDlgTest::checkBoxToggles_data()
 {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<ControlId>("id");
     QTest::addColumn<int>("index");
 
-    QTest::newRow("View dots") << 1051 << 0;
-    QTest::newRow("Supress color") << 1052 << 1;
-    QTest::newRow("View scale degrees") << 1053 << 2;
-    QTest::newRow("View notes") << 1055 << 3;
-    QTest::newRow("Dot Markers") << 1054 << 4;
+    QTest::newRow("View dots") << ControlId::ViewDots << 0;
+    QTest::newRow("Supress color") << ControlId::SuppressColor << 1;
+    QTest::newRow("View scale degrees") << ControlId::ViewDegrees << 2;
+    QTest::newRow("View notes") << ControlId::ViewNotes << 3;
+    QTest::newRow("Dot Markers") << ControlId::DotMarkers << 4;
 }
 
 void CConfigDlgTest::checkBoxToggles()
 {
-    QFETCH(int, id);
+    QFETCH(ControlId, id);
     QFETCH(int, index);
 
     Settings settings;
@@ -196,8 +196,8 @@ void CConfigDlgTest::legendSamplesBesideLabels()
     dlg.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
     const ConfigLegend legend = dlg.Legend();
-    const QRect box = FindById<QWidget>(&dlg, 1000)->geometry();
-    const QRect label = FindById<QWidget>(&dlg, 1001)->geometry();
+    const QRect box = FindById<QWidget>(&dlg, ControlId::Legend)->geometry();
+    const QRect label = FindById<QWidget>(&dlg, ControlId::LegendScaleNote)->geometry();
     const int h = legend.SampleDiameter() / 2;
     QVERIFY(box.left() < legend.CentreX() - h);
     QVERIFY(legend.CentreX() + h < label.left());
@@ -225,7 +225,7 @@ void CConfigDlgTest::suppressColorPaintsWhite()
     }
     QVERIFY(CountPixels(image, SampleArea(legend, 4), IsDark) > 0);
 
-    FindById<QCheckBox>(&dlg, 1052)->click();
+    FindById<QCheckBox>(&dlg, ControlId::SuppressColor)->click();
     image = Snapshot(&dlg);
     for (int row = 0; row < 4; ++row) {
         const QRgb centre = image.pixel(legend.CentreX(), legend.RowCentreY(row));
@@ -250,7 +250,7 @@ void CConfigDlgTest::viewDotsOffLeavesCharacters()
     QImage image = Snapshot(&dlg);
     QVERIFY(CountPixels(image, SampleArea(legend, 1), isSampleFill) > 20);
 
-    FindById<QCheckBox>(&dlg, 1051)->click();
+    FindById<QCheckBox>(&dlg, ControlId::ViewDots)->click();
     QCOMPARE(settings.viewDots, 0);
     image = Snapshot(&dlg);
     for (int row = 0; row < 4; ++row) {
@@ -277,7 +277,7 @@ void CConfigDlgTest::closingKeepsEveryChange()
     Settings settings;
     CConfigDlg dlg(settings);
     WhenModal<CConfigDlg>([&](CConfigDlg* shown) {
-        FindById<QCheckBox>(shown, 1055)->click();
+        FindById<QCheckBox>(shown, ControlId::ViewNotes)->click();
         Press(*shown, QLatin1Char('B'));
         Press(*shown, QLatin1Char('u'));
         if (closing == QLatin1String("escape")) {
@@ -285,12 +285,12 @@ void CConfigDlgTest::closingKeepsEveryChange()
         } else if (closing == QLatin1String("close")) {
             shown->close();
         } else {
-            FindById<QPushButton>(shown, 1)->click();
+            FindById<QPushButton>(shown, ControlId::Ok)->click();
         }
     });
     dlg.exec();
     QCOMPARE(settings.viewNotes, 1);
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.instrument, Instrument::Bass);
     QCOMPARE(settings.stringCount, 5);
 }
 

@@ -59,7 +59,7 @@ void CNameDlgTest::result()
 
     CNameDlg dlg;
     WhenModal<CNameDlg>([&](CNameDlg* shown) {
-        auto* edit = FindById<QLineEdit>(shown, 1034);
+        auto* edit = FindById<QLineEdit>(shown, ControlId::NameEdit);
         bool ascii = true;
         for (const QChar c : typed) {
             ascii = ascii && c.unicode() < 128;
@@ -70,7 +70,7 @@ void CNameDlgTest::result()
             edit->insert(typed); // as typed or pasted, within the edit's maximum length
         }
         if (closing == QLatin1String("ok")) {
-            FindById<QPushButton>(shown, 1)->click();
+            FindById<QPushButton>(shown, ControlId::Ok)->click();
         } else if (closing == QLatin1String("enter")) {
             QTest::keyClick(edit, Qt::Key_Return);
         } else if (closing == QLatin1String("escape")) {
@@ -89,7 +89,7 @@ void CNameDlgTest::result()
 void CNameDlgTest::cutKeepsWholeCharacters()
 {
     CNameDlg dlg;
-    auto* edit = FindById<QLineEdit>(&dlg, 1034);
+    auto* edit = FindById<QLineEdit>(&dlg, ControlId::NameEdit);
     QCOMPARE(edit->maxLength(), 99);
     // A character beyond 16 bits takes two units of the edit but counts as one.
     const QString guitar = QString::fromUtf8("\xf0\x9f\x8e\xb8");

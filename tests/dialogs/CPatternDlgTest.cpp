@@ -64,8 +64,8 @@ void Click(QWidget& dlg, const QPoint& point)
 void TypeNameAndConfirm(const QString& name)
 {
     WhenModal<CNameDlg>([name](CNameDlg* nameDlg) {
-        FindById<QLineEdit>(nameDlg, 1034)->setText(name);
-        FindById<QPushButton>(nameDlg, 1)->click();
+        FindById<QLineEdit>(nameDlg, ControlId::NameEdit)->setText(name);
+        FindById<QPushButton>(nameDlg, ControlId::Ok)->click();
     });
 }
 
@@ -91,8 +91,8 @@ struct Fixture
         dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(dlg.get()));
     }
-    QComboBox* List() const { return FindById<QComboBox>(dlg.get(), 1061); }
-    void Press(int id) const { FindById<QPushButton>(dlg.get(), id)->click(); }
+    QComboBox* List() const { return FindById<QComboBox>(dlg.get(), ControlId::PatternList); }
+    void Press(ControlId id) const { FindById<QPushButton>(dlg.get(), id)->click(); }
     void Choose(int listIndex) const
     {
         List()->setCurrentIndex(listIndex);
@@ -137,7 +137,7 @@ void CPatternDlgTest::listAndGeometry()
     QCOMPARE(f.List()->currentIndex(), -1);
     // The closed list stays inside the "Fretboard" group box.
     QVERIFY(f.List()->geometry().bottom() <
-            FindById<QWidget>(f.dlg.get(), 1065)->geometry().bottom());
+            FindById<QWidget>(f.dlg.get(), ControlId::PatternBoard)->geometry().bottom());
     // Field and open list span 100 pixels, to scroll through the library.
     f.List()->showPopup();
     QWidget* popup = f.List()->view()->window();
@@ -282,7 +282,8 @@ void CPatternDlgTest::okWritesPattern()
     f.board->pattern.Add(2, 2); // replaced, not merged
     f.grid = GridOf(cells);
     CPatternDlg dlg(*f.board, f.grid, f.nameBuffer);
-    WhenModal<CPatternDlg>([](CPatternDlg* shown) { FindById<QPushButton>(shown, 1)->click(); });
+    WhenModal<CPatternDlg>(
+        [](CPatternDlg* shown) { FindById<QPushButton>(shown, ControlId::Ok)->click(); });
     QCOMPARE(dlg.exec(), int(QDialog::Accepted));
     QCOMPARE(PatternOf(*f.board), pattern);
 }
@@ -317,7 +318,7 @@ void CPatternDlgTest::saveAndForgetPattern()
     f.Open();
 
     TypeNameAndConfirm(QStringLiteral("My lick"));
-    f.Press(1060);
+    f.Press(ControlId::SavePattern);
     QCOMPARE(f.nameBuffer, std::string("My lick"));
     QCOMPARE(f.List()->count(), 4);
     QCOMPARE(f.List()->itemText(3), QStringLiteral("My lick"));
@@ -333,11 +334,11 @@ void CPatternDlgTest::saveAndForgetPattern()
 
     // A cancelled name after an earlier save stores nothing and leaves the name empty.
     CancelNameDialog();
-    f.Press(1060);
+    f.Press(ControlId::SavePattern);
     QCOMPARE(f.nameBuffer, std::string());
     QCOMPARE(f.List()->count(), 4);
 
-    f.Press(1062);
+    f.Press(ControlId::ForgetPattern);
     QCOMPARE(f.List()->count(), 3);
     QCOMPARE(f.List()->currentIndex(), -1);
     QCOMPARE(MarkedCells(f.grid), Cells{});
@@ -367,7 +368,7 @@ void CPatternDlgTest::forgetRefusesPresets()
     f.Open();
     f.List()->setCurrentIndex(listIndex);
     const auto seen = AnswerNextMessageBox();
-    f.Press(1062);
+    f.Press(ControlId::ForgetPattern);
     QCOMPARE(seen->title, QStringLiteral("Sorry"));
     QCOMPARE(seen->text, QStringLiteral("You can not delete one of the preset patterns."));
     QCOMPARE(f.List()->count(), 3);
@@ -382,7 +383,7 @@ void CPatternDlgTest::saveFailureIsReported()
     f.Open();
     TypeNameAndConfirm(QStringLiteral("Lost"));
     const auto seen = AnswerNextMessageBox();
-    f.Press(1060);
+    f.Press(ControlId::SavePattern);
     QVERIFY(seen->text.contains(QStringLiteral("pinto_p.dat")));
     QVERIFY(!seen->title.isEmpty());
     QCOMPARE(f.List()->count(), 3);
@@ -395,14 +396,14 @@ void CPatternDlgTest::forgetFailureIsReported()
     Fixture f;
     f.Open();
     TypeNameAndConfirm(QStringLiteral("Kept"));
-    f.Press(1060);
+    f.Press(ControlId::SavePattern);
     QCOMPARE(f.List()->count(), 4);
 
     // The file turns into a folder, so it cannot be rewritten.
     QVERIFY(QFile::remove(dir.FilePath(QStringLiteral("pinto_p.dat"))));
     QVERIFY(QDir(dir.FilePath(QString())).mkdir(QStringLiteral("pinto_p.dat")));
     const auto seen = AnswerNextMessageBox();
-    f.Press(1062);
+    f.Press(ControlId::ForgetPattern);
     QVERIFY(seen->text.contains(QStringLiteral("pinto_p.dat")));
     QCOMPARE(f.List()->count(), 4);
     QCOMPARE(f.List()->itemText(3), QStringLiteral("Kept"));
@@ -444,7 +445,7 @@ void CPatternDlgTest::boardTurnedLikeTheNeck()
     QCOMPARE(Snapshot(f.dlg.get()).pixel(board.DotCentre(3, 1)), qRgb(0, 255, 0));
     Click(*f.dlg, open);
     QCOMPARE(MarkedCells(f.grid), (Cells{{3, 1}}));
-    f.Press(1);
+    f.Press(ControlId::Ok);
     QCOMPARE(PatternOf(*f.board), (QList<QPoint>{{4, 3}}));
 }
 

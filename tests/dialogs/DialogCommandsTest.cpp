@@ -3,9 +3,10 @@
 #include "CMainFrame.h"
 #include "CNameDlg.h"
 #include "CPatternDlg.h"
+#include "CommandId.h"
 #include "ControlId.h"
 #include "InfoBox.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 #include "ModalHelper.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@
 
 namespace {
 
-void Trigger(CMainFrame& frame, int id)
+void Trigger(CMainFrame& frame, CommandId id)
 {
     auto* action = FindById<QAction>(&frame, id);
     QVERIFY2(action != nullptr, qPrintable(IdName(id)));
@@ -31,9 +32,9 @@ void Trigger(CMainFrame& frame, int id)
 void AnswerName(const QString& name, bool confirm)
 {
     WhenModal<CNameDlg>([name, confirm](CNameDlg* dlg) {
-        FindById<QLineEdit>(dlg, 1034)->setText(name);
+        FindById<QLineEdit>(dlg, ControlId::NameEdit)->setText(name);
         if (confirm) {
-            FindById<QPushButton>(dlg, 1)->click();
+            FindById<QPushButton>(dlg, ControlId::Ok)->click();
         } else {
             QTest::keyClick(dlg, Qt::Key_Escape);
         }
@@ -105,7 +106,7 @@ void DialogCommandsTest::saveScaleAddsToBothLists()
     const int count = f.state.scaleLibrary.scaleCount;
     const auto degrees = f.state.fretboard->scaleDegrees;
     AnswerName(QStringLiteral(" My scale "), true);
-    Trigger(*f.frame, 32773);
+    Trigger(*f.frame, CommandId::SaveScale);
 
     QCOMPARE(f.state.nameBuffer, std::string(" My scale "));
     QCOMPARE(f.state.scaleLibrary.scaleCount, count + 1);
@@ -132,7 +133,7 @@ void DialogCommandsTest::saveScaleWithOverlayStoresUnion()
     QCOMPARE(shift, 1);
 
     AnswerName(QStringLiteral("Union"), true);
-    Trigger(*f.frame, 32773);
+    Trigger(*f.frame, CommandId::SaveScale);
 
     // Scale degrees 0 3 5 7 10 and the triad's notes 0 4 7 one semitone higher: 1 5 8.
     const std::array<int, 12> expected = {1, 1, 0, 1, 0, 1, 0, 1, 1, 0, 1, 0};
@@ -154,12 +155,12 @@ void DialogCommandsTest::saveScaleCancelledAfterSaveStoresNothing()
 {
     Fixture f;
     AnswerName(QStringLiteral("First"), true);
-    Trigger(*f.frame, 32773);
+    Trigger(*f.frame, CommandId::SaveScale);
     QCOMPARE(f.state.nameBuffer, std::string("First"));
     const int count = f.state.scaleLibrary.scaleCount;
 
     AnswerName(QStringLiteral("Second"), false);
-    Trigger(*f.frame, 32773);
+    Trigger(*f.frame, CommandId::SaveScale);
     QCOMPARE(f.state.nameBuffer, std::string());
     QCOMPARE(f.state.scaleLibrary.scaleCount, count);
     QCOMPARE(f.frame->ScaleList()->count(), count + 1);
@@ -173,7 +174,7 @@ void DialogCommandsTest::saveScaleFailureIsReported()
     const int selected = f.frame->ScaleList()->currentIndex();
     AnswerName(QStringLiteral("Lost"), true);
     const auto seen = AnswerNextMessageBox();
-    Trigger(*f.frame, 32773);
+    Trigger(*f.frame, CommandId::SaveScale);
     QVERIFY(seen->text.contains(QStringLiteral("pinto_s.dat")));
     QVERIFY(!seen->title.isEmpty());
     QCOMPARE(f.state.scaleLibrary.scaleCount, count);
@@ -188,7 +189,7 @@ void DialogCommandsTest::saveScaleBlankNameStoresNothing()
     const int count = f.state.scaleLibrary.scaleCount;
     for (const QString& blank : {QStringLiteral(" "), QStringLiteral(" \t  ")}) {
         AnswerName(blank, true);
-        Trigger(*f.frame, 32773);
+        Trigger(*f.frame, CommandId::SaveScale);
         QCOMPARE(f.state.nameBuffer, std::string());
     }
     QCOMPARE(f.state.scaleLibrary.scaleCount, count);
@@ -204,9 +205,9 @@ void DialogCommandsTest::twoWindowsListWhatTheFileHolds()
     const int builtIns = a.state.scaleLibrary.scaleCount;
 
     AnswerName(QStringLiteral("FromA"), true);
-    Trigger(*a.frame, 32773);
+    Trigger(*a.frame, CommandId::SaveScale);
     AnswerName(QStringLiteral("FromB"), true);
-    Trigger(b, 32773);
+    Trigger(b, CommandId::SaveScale);
     QCOMPARE(b.ScaleList()->count(), builtIns + 3);
     QCOMPARE(b.OverlayList()->itemText(builtIns + 1), QStringLiteral("FromA"));
     QCOMPARE(b.ScaleList()->currentIndex(), builtIns + 2);
@@ -214,7 +215,7 @@ void DialogCommandsTest::twoWindowsListWhatTheFileHolds()
     // A applies its own scale as the overlay, then forgets it: B's scale survives and is listed.
     a.frame->ApplyOverlaySelection(builtIns + 1);
     a.frame->ScaleList()->setCurrentIndex(builtIns + 1);
-    Trigger(*a.frame, 32779);
+    Trigger(*a.frame, CommandId::ForgetScale);
     QCOMPARE(a.frame->ScaleList()->count(), builtIns + 2);
     QCOMPARE(a.frame->OverlayList()->itemText(builtIns + 1), QStringLiteral("FromB"));
     QCOMPARE(a.state.overlayScale, -1);
@@ -242,12 +243,12 @@ void DialogCommandsTest::partlyReadFileIsReportedAndOnlyAppendedTo()
 
     frame.ApplyScaleSelection(state.scaleLibrary.presetCount + 1); // "Kept"
     seen = AnswerNextMessageBox();
-    Trigger(frame, 32779);
+    Trigger(frame, CommandId::ForgetScale);
     QVERIFY2(seen->text.contains(QStringLiteral("pinto_s.dat could not be read completely")),
              qPrintable(seen->text));
     AnswerName(QStringLiteral("New"), true);
     seen = AnswerNextMessageBox();
-    Trigger(frame, 32773);
+    Trigger(frame, CommandId::SaveScale);
     QVERIFY2(seen->text.contains(QStringLiteral("will not be listed next time")),
              qPrintable(seen->text));
     QFile file(QStringLiteral("pinto_s.dat"));
@@ -259,20 +260,20 @@ void DialogCommandsTest::partlyReadFileIsReportedAndOnlyAppendedTo()
 
 void DialogCommandsTest::configureRestrings_data()
 {
-    QTest::addColumn<int>("radio"); // 0: none clicked
+    QTest::addColumn<ControlId>("radio"); // None: none clicked
     QTest::addColumn<QString>("closing");
     QTest::addColumn<int>("instrument");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("shortStringStart");
 
-    QTest::newRow("closed without changes") << 0 << "close" << 1 << 6 << 0;
-    QTest::newRow("escape after choosing banjo") << 1065 << "escape" << 4 << 5 << 5;
-    QTest::newRow("ok after choosing bass") << 1063 << "ok" << 2 << 4 << 0;
+    QTest::newRow("closed without changes") << ControlId::None << "close" << 1 << 6 << 0;
+    QTest::newRow("escape after choosing banjo") << ControlId::Banjo << "escape" << 4 << 5 << 5;
+    QTest::newRow("ok after choosing bass") << ControlId::Bass << "ok" << 2 << 4 << 0;
 }
 
 void DialogCommandsTest::configureRestrings()
 {
-    QFETCH(int, radio);
+    QFETCH(ControlId, radio);
     QFETCH(QString, closing);
     QFETCH(int, instrument);
     QFETCH(int, count);
@@ -280,11 +281,11 @@ void DialogCommandsTest::configureRestrings()
 
     Fixture f;
     f.frame->OnTuningSpin(0, -1); // retune the top string
-    const std::vector<int> standard = StandardTuning(1, 6);
+    const std::vector<int> standard = StandardTuning(Instrument::Guitar, 6);
     QVERIFY(f.state.fretboard->GetOpenNote(5) != standard[5]);
 
     WhenModal<CConfigDlg>([radio, closing](CConfigDlg* dlg) {
-        if (radio != 0) {
+        if (radio != ControlId::None) {
             FindById<QRadioButton>(dlg, radio)->click();
         }
         if (closing == QLatin1String("close")) {
@@ -292,15 +293,15 @@ void DialogCommandsTest::configureRestrings()
         } else if (closing == QLatin1String("escape")) {
             QTest::keyClick(dlg, Qt::Key_Escape);
         } else {
-            FindById<QPushButton>(dlg, 1)->click();
+            FindById<QPushButton>(dlg, ControlId::Ok)->click();
         }
     });
-    Trigger(*f.frame, 137);
+    Trigger(*f.frame, CommandId::Configure);
 
-    QCOMPARE(f.state.settings.instrument, instrument);
+    QCOMPARE(f.state.settings.instrument, static_cast<Instrument>(instrument));
     QCOMPARE(f.state.settings.stringCount, count);
     const CFretboard& board = *f.state.fretboard;
-    const std::vector<int> expected = StandardTuning(instrument, count);
+    const std::vector<int> expected = StandardTuning(static_cast<Instrument>(instrument), count);
     QCOMPARE(board.GetStringCount(), count);
     for (int s = 0; s < count; ++s) {
         QCOMPARE(board.GetOpenNote(s), expected[s]);
@@ -320,9 +321,9 @@ void DialogCommandsTest::patternWorkflow()
             QTest::mouseClick(dlg->windowHandle(), Qt::LeftButton, {},
                               dlg->Board().DotCentre(cell.x(), cell.y()));
         }
-        FindById<QPushButton>(dlg, 1)->click();
+        FindById<QPushButton>(dlg, ControlId::Ok)->click();
     });
-    Trigger(*f.frame, 32783);
+    Trigger(*f.frame, CommandId::SetPattern);
     QCOMPARE(f.state.modulationSteps, 0);
     const CFretboard& board = *f.state.fretboard;
     QCOMPARE(Positions(board.pattern), (QList<QPoint>{{5, 0}, {4, 2}}));
@@ -339,7 +340,7 @@ void DialogCommandsTest::patternWorkflow()
     QVERIFY(corners.size() >= 2);
 
     const auto seen = AnswerNextMessageBox();
-    Trigger(*f.frame, 32784);
+    Trigger(*f.frame, CommandId::FindPattern);
     QCOMPARE(seen->title, QStringLiteral("Pattern Match Done"));
     QVERIFY(seen->width >= CaptionWidth(seen->title));
     QCOMPARE(seen->text,
@@ -349,14 +350,14 @@ void DialogCommandsTest::patternWorkflow()
     QCOMPARE(Positions(*board.placement), (QList<QPoint>{{corners[0].x() + 1, corners[0].y()},
                                                          {corners[0].x(), corners[0].y() + 2}}));
 
-    Trigger(*f.frame, 32786);
+    Trigger(*f.frame, CommandId::NextPattern);
     const QPoint match = corners[1];
     const QList<QPoint> found = {{match.x() + 1, match.y()}, {match.x(), match.y() + 2}};
     QCOMPARE(Positions(*board.placement), found);
 
-    Trigger(*f.frame, 32802);
-    Trigger(*f.frame, 32802);
-    Trigger(*f.frame, 32803);
+    Trigger(*f.frame, CommandId::ModulateUp);
+    Trigger(*f.frame, CommandId::ModulateUp);
+    Trigger(*f.frame, CommandId::ModulateDown);
     QCOMPARE(f.state.modulationSteps, 1);
     QList<QPoint> oneStepUp;
     for (const QPoint& position : found) {

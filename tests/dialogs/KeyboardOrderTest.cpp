@@ -32,15 +32,24 @@ void KeyboardOrderTest::fullCycle_data()
     QTest::addColumn<int>("instrument");
     QTest::addColumn<QStringList>("order"); // after OK, ending on OK
 
-    const QStringList checks{"1051", "1052", "1053", "1055", "1054"};
+    using enum ControlId;
+    const auto names = [](std::initializer_list<ControlId> ids) {
+        QStringList list;
+        for (ControlId id : ids) {
+            list << IdName(id);
+        }
+        return list;
+    };
+    const QStringList checks = names({ViewDots, SuppressColor, ViewDegrees, ViewNotes, DotMarkers});
     QTest::newRow("configuration, guitar")
-        << "config" << 1 << checks + QStringList{"1062", "1028", "1"};
+        << "config" << 1 << checks + names({Guitar, StringSpin, Ok});
     QTest::newRow("configuration, banjo: its radio button")
-        << "config" << 4 << checks + QStringList{"1065", "1028", "1"};
+        << "config" << 4 << checks + names({Banjo, StringSpin, Ok});
     QTest::newRow("configuration, unknown instrument: the first radio button")
-        << "config" << 9 << checks + QStringList{"1062", "1028", "1"};
-    QTest::newRow("pattern setup") << "pattern" << 0 << QStringList{"1060", "1062", "1061", "1"};
-    QTest::newRow("name entry") << "name" << 0 << QStringList{"1034", "1"};
+        << "config" << 9 << checks + names({Guitar, StringSpin, Ok});
+    QTest::newRow("pattern setup")
+        << "pattern" << 0 << names({SavePattern, ForgetPattern, PatternList, Ok});
+    QTest::newRow("name entry") << "name" << 0 << names({NameEdit, Ok});
 }
 
 void KeyboardOrderTest::fullCycle()
@@ -50,7 +59,7 @@ void KeyboardOrderTest::fullCycle()
     QFETCH(QStringList, order);
     ScopedWorkDir dir;
     Settings settings;
-    settings.instrument = instrument;
+    settings.instrument = static_cast<Instrument>(instrument);
     const int tunings[6] = {7, 0, 5, 10, 2, 7};
     CFretboard board(6, tunings);
     PatternGrid grid{};
@@ -63,10 +72,10 @@ void KeyboardOrderTest::fullCycle()
     } else {
         dlg = std::make_unique<CNameDlg>();
     }
-    QWidget* ok = FindById<QPushButton>(dlg.get(), 1);
+    QWidget* ok = FindById<QPushButton>(dlg.get(), ControlId::Ok);
     QCOMPARE(TabWalk(dlg.get(), ok, order.size()), order);
     QStringList backward(order.rbegin() + 1, order.rend());
-    backward << "1";
+    backward << IdName(ControlId::Ok);
     QCOMPARE(TabWalk(dlg.get(), ok, backward.size(), true), backward);
 }
 
@@ -74,21 +83,21 @@ void KeyboardOrderTest::configurationByKeyboardAlone()
 {
     Settings settings; // a six-string guitar
     CConfigDlg dlg(settings);
-    TabWalk(&dlg, FindById<QWidget>(&dlg, 1054), 1);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1062"));
+    TabWalk(&dlg, FindById<QWidget>(&dlg, ControlId::DotMarkers), 1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), IdName(ControlId::Guitar));
     // The arrow keys move through the instruments and choose them.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1063"));
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(QApplication::focusWidget()->objectName(), IdName(ControlId::Bass));
+    QCOMPARE(settings.instrument, Instrument::Bass);
     QCOMPARE(settings.stringCount, 4);
     // The spin takes the Up key, shows that it has the focus, and the count shows the result.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    auto* spin = FindById<CUpDown>(&dlg, 1028);
+    auto* spin = FindById<CUpDown>(&dlg, ControlId::StringSpin);
     QCOMPARE(QApplication::focusWidget(), spin);
     const QImage marked = spin->grab().toImage();
     QTest::keyClick(spin, Qt::Key_Up);
     QCOMPARE(settings.stringCount, 5);
-    auto* count = FindById<QLineEdit>(&dlg, 1034);
+    auto* count = FindById<QLineEdit>(&dlg, ControlId::StringCount);
     QCOMPARE(count->text(), QStringLiteral("5"));
     QVERIFY(count->isReadOnly());
     QCOMPARE(count->palette().color(QPalette::Base), count->palette().color(QPalette::Window));
@@ -97,12 +106,12 @@ void KeyboardOrderTest::configurationByKeyboardAlone()
     QVERIFY(!spin->hasFocus());
     QVERIFY(spin->grab().toImage() != marked);
     // Space ticks a check box, Escape closes and keeps it all.
-    TabWalk(&dlg, FindById<QWidget>(&dlg, 1), 1);
+    TabWalk(&dlg, FindById<QWidget>(&dlg, ControlId::Ok), 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(settings.viewDots, 0);
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QVERIFY(!dlg.isVisible());
-    QCOMPARE(settings.instrument, 2);
+    QCOMPARE(settings.instrument, Instrument::Bass);
 }
 
 QTEST_MAIN(KeyboardOrderTest)

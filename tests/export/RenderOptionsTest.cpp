@@ -68,7 +68,7 @@ const AcceptedCase acceptedCases[] = {
      }},
     {"Instrument", "--render a.png --instrument Banjo --strings 4 --tuning g,D,G,b --root C#",
      [](const RenderOptions& o) {
-         EXPECT_EQ(o.instrument, 4);
+         EXPECT_EQ(o.instrument, Instrument::Banjo);
          EXPECT_EQ(o.strings, 4);
          EXPECT_EQ(o.tuning, (std::vector<int>{10, 5, 10, 2}));
          EXPECT_EQ(o.root, 4);

@@ -1,5 +1,5 @@
 #include "FuzzWorkingFolder.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 #include "SettingsFile.h"
 
 #include <cstdlib>

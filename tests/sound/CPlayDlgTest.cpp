@@ -62,25 +62,25 @@ private:
         }
     };
 
-    template <class T> static T* Find(QWidget* dialog, int id)
+    template <class T> static T* Find(QWidget* dialog, ControlId id)
     {
         T* control = FindById<T>(dialog, id);
         if (!control) {
-            qFatal("control %d missing", id);
+            qFatal("control %s missing", qPrintable(IdName(id)));
         }
         return control;
     }
 
     static void Choose(QWidget* dialog, int index)
     {
-        auto* combo = Find<QComboBox>(dialog, 1007);
+        auto* combo = Find<QComboBox>(dialog, ControlId::PlayScheme);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
 
     static void TypeBpm(QWidget* dialog, const QString& text)
     {
-        auto* box = Find<QLineEdit>(dialog, 1011);
+        auto* box = Find<QLineEdit>(dialog, ControlId::Bpm);
         box->setText(text);
         emit box->textEdited(text);
     }
@@ -91,22 +91,25 @@ private slots:
         Bench bench;
         CPlayDlg& dialog = bench.Open();
 
-        QCOMPARE(dialog.objectName(), QStringLiteral("149"));
+        QCOMPARE(dialog.objectName(), IdName(ControlId::PlayDialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Pinto - Play the scale"));
-        QCOMPARE(Find<QPushButton>(&dialog, 1)->text(), QStringLiteral("OK"));
-        QCOMPARE(Find<QPushButton>(&dialog, 1015)->text(), QStringLiteral("Play It"));
-        QCOMPARE(Find<QPushButton>(&dialog, 1016)->text(), QStringLiteral("Stop It"));
-        QCOMPARE(Find<QRadioButton>(&dialog, 1014)->text(), QStringLiteral("Up and Down"));
-        QCOMPARE(Find<QCheckBox>(&dialog, 1008)->text(), QStringLiteral("Loop"));
-        QVERIFY(FindById<CUpDown>(&dialog, 1010));
-        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), QStringLiteral("120"));
+        QCOMPARE(Find<QPushButton>(&dialog, ControlId::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(Find<QPushButton>(&dialog, ControlId::PlayIt)->text(), QStringLiteral("Play It"));
+        QCOMPARE(Find<QPushButton>(&dialog, ControlId::PlayStop)->text(),
+                 QStringLiteral("Stop It"));
+        QCOMPARE(Find<QRadioButton>(&dialog, ControlId::PlayUpAndDown)->text(),
+                 QStringLiteral("Up and Down"));
+        QCOMPARE(Find<QCheckBox>(&dialog, ControlId::Loop)->text(), QStringLiteral("Loop"));
+        QVERIFY(FindById<CUpDown>(&dialog, ControlId::BpmSpin));
+        QCOMPARE(Find<QLineEdit>(&dialog, ControlId::Bpm)->text(), QStringLiteral("120"));
 
-        const QStringList lines = Find<QPlainTextEdit>(&dialog, 1009)->toPlainText().split('\n');
+        const QStringList lines =
+            Find<QPlainTextEdit>(&dialog, ControlId::PlayText)->toPlainText().split('\n');
         QCOMPARE(lines.value(0), QStringLiteral("C  Major"));
         QCOMPARE(lines.value(1), QStringLiteral("Notes: C  D  E  F  G  A  B "));
         QCOMPARE(lines.value(2), QStringLiteral("Degrees: 1  2  3  4  5  6  7 "));
 
-        auto* combo = Find<QComboBox>(&dialog, 1007);
+        auto* combo = Find<QComboBox>(&dialog, ControlId::PlayScheme);
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->itemText(0), QString());
         QCOMPARE(combo->itemText(1), QStringLiteral("Test Scheme"));
@@ -119,7 +122,8 @@ private slots:
         bench.state->fretboard->ShiftRoot(5, LAYER_SCALE); // F major: its fourth is Bb
         bench.state->diagram.spelling = NoteSpelling::Key;
         CPlayDlg& dialog = bench.Open();
-        const QStringList lines = Find<QPlainTextEdit>(&dialog, 1009)->toPlainText().split('\n');
+        const QStringList lines =
+            Find<QPlainTextEdit>(&dialog, ControlId::PlayText)->toPlainText().split('\n');
         QCOMPARE(lines.value(0), QStringLiteral("F  Major"));
         QCOMPARE(lines.value(1), QStringLiteral("Notes: F  G  A  Bb C  D  E "));
     }
@@ -128,7 +132,9 @@ private slots:
     {
         Bench bench;
         CPlayDlg& dialog = bench.Open();
-        QVERIFY(!Find<QPlainTextEdit>(&dialog, 1009)->verticalScrollBar()->isVisibleTo(&dialog));
+        QVERIFY(!Find<QPlainTextEdit>(&dialog, ControlId::PlayText)
+                     ->verticalScrollBar()
+                     ->isVisibleTo(&dialog));
         int captions = 0;
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control) ||
@@ -145,9 +151,11 @@ private slots:
     {
         QTest::addColumn<int>("direction");
         QTest::addColumn<QString>("radio"); // where Tab enters the direction buttons
-        QTest::newRow("no direction yet: the first button") << int(PlayDirection::None) << "1012";
-        QTest::newRow("down") << int(PlayDirection::Down) << "1013";
-        QTest::newRow("up and down") << int(PlayDirection::UpAndDown) << "1014";
+        QTest::newRow("no direction yet: the first button")
+            << int(PlayDirection::None) << IdName(ControlId::PlayUp);
+        QTest::newRow("down") << int(PlayDirection::Down) << IdName(ControlId::PlayDown);
+        QTest::newRow("up and down")
+            << int(PlayDirection::UpAndDown) << IdName(ControlId::PlayUpAndDown);
     }
 
     void tabVisitsTheTemplateOrder()
@@ -157,12 +165,14 @@ private slots:
         Bench bench;
         bench.player.direction = static_cast<PlayDirection>(direction);
         CPlayDlg& dialog = bench.Open();
-        QWidget* ok = Find<QPushButton>(&dialog, 1);
-        const QStringList forward{"1007", radio,  "1008", "1009", "1011",
-                                  "1010", "1015", "1016", "1"};
+        QWidget* ok = Find<QPushButton>(&dialog, ControlId::Ok);
+        using enum ControlId;
+        const QStringList forward{
+            IdName(PlayScheme), radio,          IdName(Loop),     IdName(PlayText), IdName(Bpm),
+            IdName(BpmSpin),    IdName(PlayIt), IdName(PlayStop), IdName(Ok)};
         QCOMPARE(TabWalk(&dialog, ok, forward.size()), forward);
         QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward << "1";
+        backward << IdName(Ok);
         QCOMPARE(TabWalk(&dialog, ok, backward.size(), true), backward);
     }
 
@@ -170,15 +180,15 @@ private slots:
     {
         Bench bench;
         CPlayDlg& dialog = bench.Open();
-        auto* text = Find<QPlainTextEdit>(&dialog, 1009);
+        auto* text = Find<QPlainTextEdit>(&dialog, ControlId::PlayText);
         const QString before = text->toPlainText();
-        TabWalk(&dialog, Find<QCheckBox>(&dialog, 1008), 1);
+        TabWalk(&dialog, Find<QCheckBox>(&dialog, ControlId::Loop), 1);
         QCOMPARE(QApplication::focusWidget(), text);
         QTest::keyClicks(text, QStringLiteral("x 1"));
         QTest::keyClick(text, Qt::Key_Delete);
         QTest::keyClick(text, Qt::Key_Tab);
         QCOMPARE(text->toPlainText(), before);
-        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&dialog, 1011));
+        QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&dialog, ControlId::Bpm));
         QCOMPARE(text->palette().color(QPalette::Base), text->palette().color(QPalette::Window));
     }
 
@@ -188,7 +198,7 @@ private slots:
         CPlayDlg& dialog = bench.Open();
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* combo = Find<QComboBox>(&dialog, 1007);
+        auto* combo = Find<QComboBox>(&dialog, ControlId::PlayScheme);
         combo->showPopup();
         QWidget* popup = combo->view()->window();
         QTRY_VERIFY(popup->isVisible());
@@ -202,13 +212,13 @@ private slots:
         Bench bench;
         CPlayDlg& dialog = bench.Open();
         Choose(&dialog, 1);
-        Find<QRadioButton>(&dialog, 1012)->click();
-        Find<QPushButton>(&dialog, 1015)->click();
+        Find<QRadioButton>(&dialog, ControlId::PlayUp)->click();
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
         bench.output.Advance(1000);
         QCOMPARE(bench.output.events.size(), std::size_t(2));
         QCOMPARE(bench.output.events[0].path, std::string("t3.wav"));
         QCOMPARE(bench.output.events[1].path, std::string("t5.wav"));
-        Find<QPushButton>(&dialog, 1016)->click();
+        Find<QPushButton>(&dialog, ControlId::PlayStop)->click();
         bench.output.Advance(5000);
         QCOMPARE(bench.output.events.size(), std::size_t(2));
         QCOMPARE(bench.output.PendingBeats(), 0);
@@ -219,7 +229,7 @@ private slots:
         Bench bench;
         CPlayDlg& dialog = bench.Open();
         MessageCatcher catcher;
-        Find<QPushButton>(&dialog, 1015)->click();
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Oops!|Select Sound Scheme")});
         QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
         bench.output.Advance(5000);
@@ -247,8 +257,8 @@ private slots:
         Bench bench;
         bench.player.bpm = start;
         CPlayDlg& dialog = bench.Open();
-        emit Find<CUpDown>(&dialog, 1010)->stepped(delta);
-        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), QString::number(expected));
+        emit Find<CUpDown>(&dialog, ControlId::BpmSpin)->stepped(delta);
+        QCOMPARE(Find<QLineEdit>(&dialog, ControlId::Bpm)->text(), QString::number(expected));
         QCOMPARE(bench.player.bpm.load(), expected);
         QCOMPARE(bench.player.periodMs.load(), expected > 0 ? 60000 / expected : 0);
     }
@@ -259,11 +269,11 @@ private slots:
         bench.player.bpm = 12;
         CPlayDlg& dialog = bench.Open();
         Choose(&dialog, 1);
-        emit Find<CUpDown>(&dialog, 1010)->stepped(20);
-        Find<QPushButton>(&dialog, 1015)->click();
+        emit Find<CUpDown>(&dialog, ControlId::BpmSpin)->stepped(20);
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
         QCOMPARE(bench.output.PendingBeats(), 0);
         TypeBpm(&dialog, QStringLiteral("0"));
-        Find<QPushButton>(&dialog, 1015)->click();
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
         bench.output.Advance(100000);
         QVERIFY(bench.output.events.empty());
     }
@@ -303,7 +313,7 @@ private slots:
                  catcher.icons);
         QCOMPARE(bench.player.bpm.load(), bpm);
         QCOMPARE(dialog.Bpm(), bpm);
-        QCOMPARE(Find<QLineEdit>(&dialog, 1011)->text(), text);
+        QCOMPARE(Find<QLineEdit>(&dialog, ControlId::Bpm)->text(), text);
     }
 
     void typingASignedTempoShowsNoMessage()
@@ -312,7 +322,7 @@ private slots:
         CPlayDlg& dialog = bench.Open();
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* box = Find<QLineEdit>(&dialog, 1011);
+        auto* box = Find<QLineEdit>(&dialog, ControlId::Bpm);
         box->setFocus();
         box->selectAll();
         MessageCatcher catcher;
@@ -330,10 +340,10 @@ private slots:
         CPlayDlg& dialog = bench.Open();
         dialog.show();
         Choose(&dialog, 1);
-        Find<QPushButton>(&dialog, 1015)->click();
-        Find<QLineEdit>(&dialog, 1011)->setText(QStringLiteral("fast"));
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
+        Find<QLineEdit>(&dialog, ControlId::Bpm)->setText(QStringLiteral("fast"));
         MessageCatcher catcher;
-        Find<QPushButton>(&dialog, 1)->click();
+        Find<QPushButton>(&dialog, ControlId::Ok)->click();
         QCOMPARE(catcher.seen, QStringList{QStringLiteral("Pinto2|Please enter an integer.")});
         QVERIFY(dialog.isVisible());
         QVERIFY(bench.player.stopped.load());
@@ -357,10 +367,10 @@ private slots:
         CPlayDlg& dialog = bench.Open();
         dialog.show();
         Choose(&dialog, 1);
-        Find<QPushButton>(&dialog, 1015)->click();
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
         QCOMPARE(bench.output.PendingBeats(), 1);
         if (how == 0) {
-            Find<QPushButton>(&dialog, 1)->click();
+            Find<QPushButton>(&dialog, ControlId::Ok)->click();
         } else if (how == 1) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else {
@@ -379,18 +389,18 @@ private slots:
         {
             CPlayDlg& dialog = bench.Open();
             Choose(&dialog, 2);
-            Find<QRadioButton>(&dialog, 1013)->click();
-            Find<QCheckBox>(&dialog, 1008)->click();
+            Find<QRadioButton>(&dialog, ControlId::PlayDown)->click();
+            Find<QCheckBox>(&dialog, ControlId::Loop)->click();
             TypeBpm(&dialog, QStringLiteral("75"));
             dialog.accept();
         }
         CPlayDlg& again = bench.Open();
-        QCOMPARE(Find<QComboBox>(&again, 1007)->currentIndex(), 2);
+        QCOMPARE(Find<QComboBox>(&again, ControlId::PlayScheme)->currentIndex(), 2);
         QCOMPARE(again.Scheme(), 2);
-        QVERIFY(Find<QRadioButton>(&again, 1013)->isChecked());
-        QVERIFY(!Find<QRadioButton>(&again, 1012)->isChecked());
-        QVERIFY(Find<QCheckBox>(&again, 1008)->isChecked());
-        QCOMPARE(Find<QLineEdit>(&again, 1011)->text(), QStringLiteral("75"));
+        QVERIFY(Find<QRadioButton>(&again, ControlId::PlayDown)->isChecked());
+        QVERIFY(!Find<QRadioButton>(&again, ControlId::PlayUp)->isChecked());
+        QVERIFY(Find<QCheckBox>(&again, ControlId::Loop)->isChecked());
+        QCOMPARE(Find<QLineEdit>(&again, ControlId::Bpm)->text(), QStringLiteral("75"));
     }
 };
 

@@ -25,7 +25,7 @@ private:
     static std::unique_ptr<AppState> MakeState(int instrument, const std::vector<int>& tunings)
     {
         auto state = std::make_unique<AppState>();
-        state->settings.instrument = instrument;
+        state->settings.instrument = static_cast<Instrument>(instrument);
         state->settings.stringCount = static_cast<int>(tunings.size());
         state->fretboard =
             std::make_unique<CFretboard>(static_cast<int>(tunings.size()), tunings.data());
@@ -34,7 +34,7 @@ private:
 
     static void Choose(QWidget* dialog, int index)
     {
-        auto* combo = FindById<QComboBox>(dialog, 1027);
+        auto* combo = FindById<QComboBox>(dialog, ControlId::TunerScheme);
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
@@ -77,12 +77,12 @@ private slots:
         }
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
-        QCOMPARE(dialog.objectName(), QStringLiteral("145"));
+        QCOMPARE(dialog.objectName(), IdName(ControlId::TunerDialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Pinto - Tuner"));
-        QCOMPARE(FindById<QPlainTextEdit>(&dialog, 1003)->toPlainText(), text);
-        QVERIFY(!FindById<QRadioButton>(&dialog, 1012)->isEnabled());
-        QVERIFY(!FindById<QRadioButton>(&dialog, 1013)->isEnabled());
-        auto* combo = FindById<QComboBox>(&dialog, 1027);
+        QCOMPARE(FindById<QPlainTextEdit>(&dialog, ControlId::TunerText)->toPlainText(), text);
+        QVERIFY(!FindById<QRadioButton>(&dialog, ControlId::TuneToMe)->isEnabled());
+        QVERIFY(!FindById<QRadioButton>(&dialog, ControlId::Chromatic)->isEnabled());
+        auto* combo = FindById<QComboBox>(&dialog, ControlId::TunerScheme);
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->currentIndex(), -1);
     }
@@ -93,8 +93,9 @@ private slots:
         auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
-        QVERIFY(
-            !FindById<QPlainTextEdit>(&dialog, 1003)->verticalScrollBar()->isVisibleTo(&dialog));
+        QVERIFY(!FindById<QPlainTextEdit>(&dialog, ControlId::TunerText)
+                     ->verticalScrollBar()
+                     ->isVisibleTo(&dialog));
         int captions = 0;
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             if (qobject_cast<QLabel*>(control) || qobject_cast<QRadioButton*>(control)) {
@@ -127,7 +128,7 @@ private slots:
             QCOMPARE(output.events[note].path, "t" + std::to_string(note) + ".wav");
         }
         Choose(&dialog, 2);
-        FindById<QRadioButton>(&dialog, 1026)->click();
+        FindById<QRadioButton>(&dialog, ControlId::NoteGSharp)->click();
         QCOMPARE(output.events.back().path, std::string("o11.wav"));
     }
 
@@ -135,9 +136,9 @@ private slots:
     {
         QTest::addColumn<int>("played");   // note clicked before, -1 for none
         QTest::addColumn<QString>("note"); // where Tab enters the note buttons
-        QTest::newRow("nothing played: A") << -1 << "1014";
-        QTest::newRow("after G#: G#") << 11 << "1026";
-        QTest::newRow("after C: C, whose id follows Stop It") << 3 << "1018";
+        QTest::newRow("nothing played: A") << -1 << IdName(ControlId::NoteA);
+        QTest::newRow("after G#: G#") << 11 << IdName(ControlId::NoteGSharp);
+        QTest::newRow("after C: C, whose id follows Stop It") << 3 << IdName(ControlId::NoteC);
     }
 
     void tabVisitsTheTemplateOrder()
@@ -152,10 +153,13 @@ private slots:
         if (played >= 0) {
             FindById<QRadioButton>(&dialog, CTunerDlg::NoteButtonId(played))->click();
         }
-        QWidget* ok = FindById<QPushButton>(&dialog, 1);
-        const QStringList forward{"1003", "1017", note, "1027", "1"};
+        QWidget* ok = FindById<QPushButton>(&dialog, ControlId::Ok);
+        using enum ControlId;
+        const QStringList forward{IdName(TunerText), IdName(TunerStop), note, IdName(TunerScheme),
+                                  IdName(Ok)};
         QCOMPARE(TabWalk(&dialog, ok, forward.size()), forward);
-        const QStringList backward{"1027", note, "1017", "1003", "1"};
+        const QStringList backward{IdName(TunerScheme), note, IdName(TunerStop), IdName(TunerText),
+                                   IdName(Ok)};
         QCOMPARE(TabWalk(&dialog, ok, backward.size(), true), backward);
     }
 
@@ -166,14 +170,14 @@ private slots:
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
         Choose(&dialog, 1);
-        FindById<QRadioButton>(&dialog, 1016)->click(); // B
-        TabWalk(&dialog, FindById<QPushButton>(&dialog, 1017), 1);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("1016"));
+        FindById<QRadioButton>(&dialog, ControlId::NoteB)->click(); // B
+        TabWalk(&dialog, FindById<QPushButton>(&dialog, ControlId::TunerStop), 1);
+        QCOMPARE(QApplication::focusWidget()->objectName(), IdName(ControlId::NoteB));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(output.events.back().path, std::string("t3.wav")); // C
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(output.events.back().path, std::string("t9.wav")); // F# below C
-        auto* text = FindById<QPlainTextEdit>(&dialog, 1003);
+        auto* text = FindById<QPlainTextEdit>(&dialog, ControlId::TunerText);
         const QString before = text->toPlainText();
         text->setFocus();
         QTest::keyClicks(text, QStringLiteral("E4"));
@@ -187,9 +191,9 @@ private slots:
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
         MessageCatcher catcher;
-        FindById<QRadioButton>(&dialog, 1014)->click();
+        FindById<QRadioButton>(&dialog, ControlId::NoteA)->click();
         Choose(&dialog, 0);
-        FindById<QRadioButton>(&dialog, 1014)->click();
+        FindById<QRadioButton>(&dialog, ControlId::NoteA)->click();
         QCOMPARE(catcher.seen, (QStringList{QStringLiteral("Oops!|Select Sound Scheme"),
                                             QStringLiteral("Oops!|Select Sound Scheme")}));
         QVERIFY(output.events.empty());
@@ -215,13 +219,13 @@ private slots:
         CTunerDlg dialog(*state, output);
         dialog.show();
         Choose(&dialog, 1);
-        FindById<QRadioButton>(&dialog, 1022)->click();
+        FindById<QRadioButton>(&dialog, ControlId::NoteE)->click();
         switch (how) {
         case 0:
-            FindById<QPushButton>(&dialog, 1017)->click();
+            FindById<QPushButton>(&dialog, ControlId::TunerStop)->click();
             break;
         case 1:
-            FindById<QPushButton>(&dialog, 1)->click();
+            FindById<QPushButton>(&dialog, ControlId::Ok)->click();
             break;
         case 2:
             QTest::keyClick(&dialog, Qt::Key_Escape);

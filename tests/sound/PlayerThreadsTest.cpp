@@ -1,7 +1,6 @@
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
-
-#include <SoundSchemeTable.h>
+#include "SoundSchemeTable.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +10,9 @@
 
 namespace {
 
-// The dialog's thread changes everything a beat reads while beats run on the timer thread and
-// the callback plays, and reads back the tempo the trainer sets and the note that sounds; run
-// under ThreadSanitizer this finds unsynchronised sharing.
+// The dialog's thread changes everything a beat reads while beats run on the thread that mixes
+// the output, and reads back the tempo the trainer sets and the note that sounds; run under
+// ThreadSanitizer this finds unsynchronised sharing.
 TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
 {
     SdlSoundOutput::Options options;

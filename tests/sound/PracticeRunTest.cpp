@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct PitchRow
 {
     const char* name;
-    int instrument;
+    Instrument instrument;
     int strings;
     int string;
     int openNote;
@@ -241,17 +241,18 @@ TEST_P(NeckPitchTest, OpenStringSoundsInItsInstrumentsOctave)
               row.pitch);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, NeckPitchTest,
-                         ::testing::Values(PitchRow{"GuitarLowE", 1, 6, 0, 7, 40},
-                                           PitchRow{"GuitarHighE", 1, 6, 5, 7, 64},
-                                           PitchRow{"GuitarDropD", 1, 6, 0, 5, 38},
-                                           PitchRow{"SevenStringB", 1, 7, 0, 2, 35},
-                                           PitchRow{"BassLowE", 2, 4, 0, 7, 28},
-                                           PitchRow{"FiveStringBassHighB", 2, 5, 4, 2, 47},
-                                           PitchRow{"MandolinE", 3, 4, 3, 7, 76},
-                                           PitchRow{"BanjoShortStringHighG", 4, 5, 0, 10, 67},
-                                           PitchRow{"BanjoD", 4, 5, 1, 5, 50}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, NeckPitchTest,
+    ::testing::Values(PitchRow{"GuitarLowE", Instrument::Guitar, 6, 0, 7, 40},
+                      PitchRow{"GuitarHighE", Instrument::Guitar, 6, 5, 7, 64},
+                      PitchRow{"GuitarDropD", Instrument::Guitar, 6, 0, 5, 38},
+                      PitchRow{"SevenStringB", Instrument::Guitar, 7, 0, 2, 35},
+                      PitchRow{"BassLowE", Instrument::Bass, 4, 0, 7, 28},
+                      PitchRow{"FiveStringBassHighB", Instrument::Bass, 5, 4, 2, 47},
+                      PitchRow{"MandolinE", Instrument::Mandolin, 4, 3, 7, 76},
+                      PitchRow{"BanjoShortStringHighG", Instrument::Banjo, 5, 0, 10, 67},
+                      PitchRow{"BanjoD", Instrument::Banjo, 5, 1, 5, 50}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The pattern on the neck plays low string first and, on a string, fret by fret upward, one
 // note per beat at its sounding pitch; a note below the scheme's two octaves plays its sample an
@@ -265,14 +266,15 @@ TEST(PracticeRunTest, PatternPlaysLowStringFirstFretsAscending)
                                      FretPosition{0, 0}, FretPosition{7, 1}}) {
         board.placement->Add(place.string, place.fret);
     }
-    const std::vector<int> pitches = NeckPitch::PatternPitches(board, 1);
+    const std::vector<int> pitches = NeckPitch::PatternPitches(board, Instrument::Guitar);
     ASSERT_EQ(pitches, (std::vector<int>{40, 45, 52, 55, 57}));
     // The ring on the neck: the pattern's own place, or every place of the pitch, or of its note
     // in any octave when the neck cannot reach the pitch itself.
-    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 52, true), (std::vector<FretPosition>{{7, 1}}));
-    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 48, false),
+    EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 52, true),
+              (std::vector<FretPosition>{{7, 1}}));
+    EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 48, false),
               (std::vector<FretPosition>{{8, 0}, {3, 1}}));
-    EXPECT_EQ(NeckPitch::PlacesOf(board, 1, 100, false).size(), 8u) << "every E";
+    EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 100, false).size(), 8u) << "every E";
 
     Exercise run = ProbeRun();
     run.practice.pattern = true;

@@ -1,7 +1,6 @@
 #include "ScalePlayer.h"
 #include "FakeSoundOutput.h"
-
-#include <SoundSchemeTable.h>
+#include "SoundSchemeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 #include "SoundMixer.h"
 #include "ISoundOutput.h"
 #include "ScalePlayer.h"
-
-#include <SoundSchemeTable.h>
+#include "SoundSchemeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ScaleRunText.h"
 #include "TunerText.h"
 
-#include <CFretboard.h>
-#include <Notes.h>
+#include "CFretboard.h"
+#include "Notes.h"
 
 #include <gtest/gtest.h>
 
@@ -103,27 +103,29 @@ TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
 {
     struct Row
     {
-        int instrument;
+        Instrument instrument;
         std::vector<int> notes;
         std::string text;
     };
     const Row rows[] = {
-        {1,
+        {Instrument::Guitar,
          {7, 0, 5, 10, 2, 7},
          "Current settings:\r\nInstrument: 6 string Guitar\r\n"
          "Tuning (low to high): E  A  D  G  B  E  "},
-        {2,
+        {Instrument::Bass,
          {7, 0, 5, 10},
          "Current settings:\r\nInstrument: 4 string Bass\r\nTuning (low to high): E  A  D  G  "},
-        {3,
+        {Instrument::Mandolin,
          {10, 3, 8, 1},
          "Current settings:\r\nInstrument: 4 string Mandolin\r\nTuning (low to high): G  C  F  "
          "A# "},
-        {4,
+        {Instrument::Banjo,
          {10, 5, 10, 2, 5},
          "Current settings:\r\nInstrument: 5 string Banjo\r\nTuning (low to high): G  D  G  B  D "
          " "},
-        {9, {1}, "Current settings:\r\nInstrument: 1 string \r\nTuning (low to high): A# "},
+        {static_cast<Instrument>(9),
+         {1},
+         "Current settings:\r\nInstrument: 1 string \r\nTuning (low to high): A# "},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(TunerSettingsText(row.instrument, static_cast<int>(row.notes.size()), row.notes),

@@ -1,5 +1,5 @@
 #include "CFretboard.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 #include "PatternLibrary.h"
 #include "RecordFile.h"
 #include "ScaleLibrary.h"

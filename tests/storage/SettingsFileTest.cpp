@@ -1,7 +1,7 @@
 #include "SettingsFile.h"
 #include "CFretString.h"
 #include "CFretboard.h"
-#include "InstrumentTunings.h"
+#include "Instrument.h"
 #include "StorageTestSupport.h"
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 void PrintTo(const Settings& s, std::ostream* out)
 {
     *out << s.viewDots << s.suppressColor << s.viewDegrees << s.viewNotes << s.dotMarkers << " i"
-         << s.instrument << " n" << s.stringCount;
+         << InstrumentNumber(s.instrument) << " n" << s.stringCount;
 }
 
 namespace {
@@ -20,8 +20,9 @@ namespace {
 Settings Make(int viewDots, int suppressColor, int viewDegrees, int viewNotes, int dotMarkers,
               int instrument, int stringCount)
 {
-    return Settings{viewDots,   suppressColor, viewDegrees, viewNotes,
-                    dotMarkers, instrument,    stringCount};
+    return Settings{viewDots,   suppressColor, viewDegrees,
+                    viewNotes,  dotMarkers,    static_cast<Instrument>(instrument),
+                    stringCount};
 }
 
 // The five display flags at their defaults, as file lines and as settings with an instrument.
@@ -178,10 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(InstrumentTunings, StandardDiffersFromStartupOnlyForFiveAndSixStringBass)
 {
     for (int instrument = 0; instrument <= 5; ++instrument) {
+        const auto kind = static_cast<Instrument>(instrument);
         for (int strings = 0; strings <= 11; ++strings) {
-            const std::vector<int> startup = StartupTuning(instrument, strings);
-            const std::vector<int> standard = StandardTuning(instrument, strings);
-            EXPECT_EQ(IsAllowedStringCount(instrument, strings), !startup.empty());
+            const std::vector<int> startup = StartupTuning(kind, strings);
+            const std::vector<int> standard = StandardTuning(kind, strings);
+            EXPECT_EQ(IsAllowedStringCount(kind, strings), !startup.empty());
             EXPECT_EQ(startup.size(), standard.size());
             EXPECT_TRUE(startup.empty() || static_cast<int>(startup.size()) == strings);
             if (instrument == 2 && (strings == 5 || strings == 6)) {
@@ -191,9 +193,10 @@ TEST(InstrumentTunings, StandardDiffersFromStartupOnlyForFiveAndSixStringBass)
             }
         }
     }
-    EXPECT_EQ(StandardTuning(2, 5), (std::vector<int>{2, 7, 0, 5, 10}));
-    EXPECT_EQ(StandardTuning(2, 6), (std::vector<int>{2, 7, 0, 5, 10, 3}));
-    for (int instrument : {1, 2, 3, 4}) {
+    EXPECT_EQ(StandardTuning(Instrument::Bass, 5), (std::vector<int>{2, 7, 0, 5, 10}));
+    EXPECT_EQ(StandardTuning(Instrument::Bass, 6), (std::vector<int>{2, 7, 0, 5, 10, 3}));
+    for (Instrument instrument :
+         {Instrument::Guitar, Instrument::Bass, Instrument::Mandolin, Instrument::Banjo}) {
         EXPECT_TRUE(IsAllowedStringCount(instrument, DefaultStringCount(instrument)));
     }
 }

@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 #include "CPinto2View.h"
 #include "CUpDown.h"
+#include "CommandId.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
 #include "UiTestSupport.h"
@@ -32,7 +33,7 @@ QAction* Action(CMainFrame& frame, const char* name)
 // Chooses the major scale on A# (the root spin's upper arrow once from A).
 void AsharpMajor(CMainFrame& frame)
 {
-    ClickArrow(frame, 1043, "up");
+    ClickArrow(frame, ControlId::RootSpin, "up");
     frame.ApplyScaleSelection(frame.ScaleList()->findText(QStringLiteral("Major")));
 }
 
@@ -148,7 +149,7 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     QCOMPARE(Action(frame, "copyDiagram")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     QCOMPARE(Action(frame, "exportDiagram")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
     // The editing command keeps only its other key, so Ctrl+C is nobody else's.
-    QCOMPARE(FindById<QAction>(&frame, 57634)->shortcuts(),
+    QCOMPARE(FindById<QAction>(&frame, CommandId::EditCopy)->shortcuts(),
              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Ins"))}));
     QCOMPARE(state.diagram, DiagramOptions{});
 }
@@ -189,7 +190,7 @@ void DiagramMenuTest::clicksFollowThePicture()
     QCOMPARE(point.x() > layout.leftX + layout.rightX - point.x(), leftHanded);
     QTest::mouseClick(frame.View(), Qt::LeftButton, {}, point);
     QCOMPARE(state.fretboard->scaleDegrees[10], 1);
-    QVERIFY(FindById<QCheckBox>(&frame, 1010)->isChecked());
+    QVERIFY(FindById<QCheckBox>(&frame, DegreeCheckId(10))->isChecked());
     QCOMPARE(
         std::count(state.fretboard->scaleDegrees.begin(), state.fretboard->scaleDegrees.end(), 1),
         1);
@@ -204,7 +205,7 @@ void DiagramMenuTest::tuningColumnFollowsTheStrings()
     CMainFrame frame(state);
     Action(frame, "lowStringOnTop")->trigger();
     QCOMPARE(TuningLabels(frame), (QStringList{"E ", "A ", "D ", "G ", "B ", "E ", "  "}));
-    ClickArrow(frame, 1028, "up"); // the top row: the low E string becomes F
+    ClickArrow(frame, TuningSpinId(0), "up"); // the top row: the low E string becomes F
     QCOMPARE(TuningLabels(frame), (QStringList{"F ", "A ", "D ", "G ", "B ", "E ", "  "}));
     QCOMPARE(state.fretboard->GetOpenNote(0), 8);
     QCOMPARE(state.fretboard->GetOpenNote(5), 7);
@@ -218,24 +219,25 @@ void DiagramMenuTest::namesSpelledByKey()
     AppState state;
     CMainFrame frame(state);
     AsharpMajor(frame);
-    ClickArrow(frame, 1033, "down"); // the low E string down to D#
-    QCOMPARE(Text(frame, 1052), QStringLiteral("A#"));
+    ClickArrow(frame, TuningSpinId(5), "down"); // the low E string down to D#
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("A#"));
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
 
     Action(frame, "noteNamesByKey")->trigger();
-    QCOMPARE(Text(frame, 1052), QStringLiteral("Bb"));
-    QCOMPARE(Text(frame, 1051), QStringLiteral("A ")); // no overlay: sharp names
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("Bb"));
+    QCOMPARE(Text(frame, ControlId::OverlayRootLabel),
+             QStringLiteral("A ")); // no overlay: sharp names
     QCOMPARE(TuningLabels(frame), (QStringList{"E ", "B ", "G ", "D ", "A ", "Eb", "  "}));
     // Names follow the scale: without its fourth (D#) the scale no longer spells it, and the
     // D# string leans flat with the rest of B flat major.
-    FindById<QCheckBox>(&frame, 1005)->click();
-    QCOMPARE(Text(frame, 1052), QStringLiteral("Bb"));
+    FindById<QCheckBox>(&frame, DegreeCheckId(5))->click();
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("Bb"));
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("Eb"));
-    ClickArrow(frame, 1043, "up"); // B major: the root is a white key
-    QCOMPARE(Text(frame, 1052), QStringLiteral("B "));
+    ClickArrow(frame, ControlId::RootSpin, "up"); // B major: the root is a white key
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("B "));
 
     Action(frame, "noteNamesByKey")->trigger();
-    QCOMPARE(Text(frame, 1052), QStringLiteral("B "));
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("B "));
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
 }
 

@@ -1,7 +1,9 @@
 #include "FretboardPainter.h"
 #include "AppState.h"
+#include "BoardSetup.h"
 #include "CMainFrame.h"
 #include "CPinto2View.h"
+#include "CommandId.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
 #include "UiTestSupport.h"
@@ -114,17 +116,15 @@ bool InkIn(const QImage& image, const QRect& box)
 std::unique_ptr<AppState> NeckState(int instrument, int stringCount)
 {
     auto state = std::make_unique<AppState>();
-    state->settings.instrument = instrument;
+    state->settings.instrument = static_cast<Instrument>(instrument);
     state->settings.stringCount = stringCount;
     state->settings.viewDegrees = 0;
     state->settings.viewNotes = 0;
-    const int tunings[] = {10, 5, 10, 2, 5, 7};
-    const int guitar[] = {7, 0, 5, 10, 2, 7};
-    state->fretboard =
-        std::make_unique<CFretboard>(stringCount, instrument == 4 ? tunings : guitar);
-    if (instrument == 4 && stringCount == 5) {
-        state->fretboard->SetStartFret(0, 5);
-    }
+    std::vector<int> tuning = instrument == 4 ? std::vector<int>{10, 5, 10, 2, 5, 7}
+                                              : std::vector<int>{7, 0, 5, 10, 2, 7};
+    tuning.resize(static_cast<std::size_t>(stringCount));
+    state->fretboard = std::make_unique<CFretboard>(0, nullptr);
+    SetUpBoard(*state->fretboard, state->settings.instrument, tuning, DEFAULT_FRETS);
     CFretboard& board = *state->fretboard;
     board.SetRoot(10, LAYER_SCALE);
     board.SetRoot(7, LAYER_OVERLAY);
@@ -317,7 +317,7 @@ void FretboardPainterTest::printToPdf()
     QPrinter& printer = frame.Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    FindById<QAction>(&frame, 57608)->trigger();
+    FindById<QAction>(&frame, CommandId::PrintDirect)->trigger();
     QCOMPARE(state.printing, false);
     QCOMPARE(state.layout.leftX, printer.logicalDpiX());
     QCOMPARE(state.layout.rightX, printer.width() - printer.logicalDpiX());

@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 #include "CPinto2View.h"
 #include "CUpDown.h"
+#include "CommandId.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
 #include "TabWalk.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-void Trigger(CMainFrame& frame, int commandId)
+void Trigger(CMainFrame& frame, CommandId commandId)
 {
     FindById<QAction>(&frame, commandId)->trigger();
 }
@@ -71,15 +72,15 @@ void MainFrameTest::startUpWithoutFiles()
     AppState state;
     CMainFrame frame(state);
     QCOMPARE(TuningLabels(frame), (QStringList{"E ", "B ", "G ", "D ", "A ", "E ", "  "}));
-    QCOMPARE(Text(frame, 1052), QStringLiteral("A "));
-    QCOMPARE(Text(frame, 1051), QStringLiteral("A "));
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("A "));
+    QCOMPARE(Text(frame, ControlId::OverlayRootLabel), QStringLiteral("A "));
     QCOMPARE(frame.ScaleList()->currentIndex(), 0);
     QCOMPARE(frame.ScaleList()->currentText(), QString());
     QCOMPARE(frame.ScaleList()->count(), 20);
     QCOMPARE(frame.OverlayList()->count(), 20);
     QCOMPARE(frame.ScaleList()->itemText(1), QStringLiteral("Diminished"));
-    QVERIFY(FindById<QRadioButton>(&frame, 1045)->isChecked());
-    QVERIFY(!FindById<QRadioButton>(&frame, 1044)->isChecked());
+    QVERIFY(FindById<QRadioButton>(&frame, ControlId::AllNotes)->isChecked());
+    QVERIFY(!FindById<QRadioButton>(&frame, ControlId::CommonNotes)->isChecked());
     QCOMPARE(state.currentScale, -1);
     QCOMPARE(state.overlayScale, -1);
     QCOMPARE(frame.size(), QSize(710, 475));
@@ -94,9 +95,9 @@ void MainFrameTest::frameLayout()
     AppState state;
     CMainFrame frame(state);
     QVERIFY(ShowAndWait(frame));
-    auto* toolBar = FindById<QToolBar>(&frame, 59392);
-    auto* scaleKey = FindById<QDockWidget>(&frame, 106);
-    auto* overlay = FindById<QDockWidget>(&frame, 110);
+    auto* toolBar = FindById<QToolBar>(&frame, ControlId::ToolBar);
+    auto* scaleKey = FindById<QDockWidget>(&frame, ControlId::ScaleKeyDock);
+    auto* overlay = FindById<QDockWidget>(&frame, ControlId::OverlayDock);
     QCOMPARE(frame.toolBarArea(toolBar), Qt::TopToolBarArea);
     QCOMPARE(frame.dockWidgetArea(scaleKey), Qt::LeftDockWidgetArea);
     QCOMPARE(frame.dockWidgetArea(overlay), Qt::TopDockWidgetArea);
@@ -119,17 +120,17 @@ void MainFrameTest::frameLayout()
 
 void MainFrameTest::listsDropTo100Pixels_data()
 {
-    QTest::addColumn<int>("listId");
+    QTest::addColumn<ControlId>("listId");
     QTest::addColumn<int>("current");
-    QTest::newRow("scale list, empty item") << 1026 << 0;
-    QTest::newRow("scale list, deep in the library") << 1026 << 25;
-    QTest::newRow("overlay list, empty item") << 1041 << 0;
-    QTest::newRow("overlay list, last record") << 1041 << 29;
+    QTest::newRow("scale list, empty item") << ControlId::ScaleList << 0;
+    QTest::newRow("scale list, deep in the library") << ControlId::ScaleList << 25;
+    QTest::newRow("overlay list, empty item") << ControlId::OverlayList << 0;
+    QTest::newRow("overlay list, last record") << ControlId::OverlayList << 29;
 }
 
 void MainFrameTest::listsDropTo100Pixels()
 {
-    QFETCH(int, listId);
+    QFETCH(ControlId, listId);
     QFETCH(int, current);
     ScopedWorkDir dir;
     QList<QPair<QString, QList<int>>> records;
@@ -166,21 +167,23 @@ void MainFrameTest::tabCyclesThroughBothBars()
     AppState state;
     CMainFrame frame(state);
     if (common) {
-        FindById<QRadioButton>(&frame, 1044)->click();
+        FindById<QRadioButton>(&frame, ControlId::CommonNotes)->click();
     }
     // The ScaleKey bar in template order, then the OverlayScaleName bar; labels are passed over.
-    QStringList order{"1026"};
-    for (int id = 1000; id <= 1011; ++id) {
-        order << IdName(id);
+    QStringList order{IdName(ControlId::ScaleList)};
+    for (int degree = 0; degree < 12; ++degree) {
+        order << IdName(DegreeCheckId(degree));
     }
-    for (int id : {1028, 1029, 1030, 1031, 1032, 1033, 1042, 1047, 1041}) {
-        order << IdName(id);
+    for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
+        order << IdName(TuningSpinId(row));
     }
-    order << (common ? "1044" : "1045") << "1043";
-    QWidget* root = FindById<QWidget>(&frame, 1043);
+    order << IdName(ControlId::OverlayRootSpin) << IdName(ControlId::OverlayList)
+          << IdName(common ? ControlId::CommonNotes : ControlId::AllNotes)
+          << IdName(ControlId::RootSpin);
+    QWidget* root = FindById<QWidget>(&frame, ControlId::RootSpin);
     QCOMPARE(TabWalk(&frame, root, order.size()), order);
     QStringList backward(order.rbegin() + 1, order.rend());
-    backward << "1043";
+    backward << IdName(ControlId::RootSpin);
     QCOMPARE(TabWalk(&frame, root, backward.size(), true), backward);
 }
 
@@ -189,23 +192,24 @@ void MainFrameTest::barsByKeyboard()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    auto* root = FindById<CUpDown>(&frame, 1043);
-    TabWalk(&frame, FindById<QWidget>(&frame, 1045), 1);
+    auto* root = FindById<CUpDown>(&frame, ControlId::RootSpin);
+    TabWalk(&frame, FindById<QWidget>(&frame, ControlId::AllNotes), 1);
     QCOMPARE(QApplication::focusWidget(), root);
     QTest::keyClick(root, Qt::Key_Up);
-    QCOMPARE(Text(frame, 1052), QStringLiteral("A#"));
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("A#"));
     // The scale list chooses with the arrow keys; a degree box ticks with Space.
     QTest::keyClick(root, Qt::Key_Tab);
     QTest::keyClick(frame.ScaleList(), Qt::Key_Down);
     QCOMPARE(state.currentScale, 0);
     QTest::keyClick(frame.ScaleList(), Qt::Key_Tab);
-    auto* first = FindById<QCheckBox>(&frame, 1000);
+    auto* first = FindById<QCheckBox>(&frame, DegreeCheckId(0));
     QCOMPARE(QApplication::focusWidget(), first);
     const bool ticked = first->isChecked();
     QTest::keyClick(first, Qt::Key_Space);
     QCOMPARE(first->isChecked(), !ticked);
     // Root and tuning labels look read-only and take no typing.
-    for (int id : {1052, 1051, 1034, 1040}) {
+    for (ControlId id :
+         {ControlId::RootLabel, ControlId::OverlayRootLabel, TuningLabelId(0), TuningLabelId(6)}) {
         auto* label = FindById<QLineEdit>(&frame, id);
         QVERIFY(label->isReadOnly());
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -218,33 +222,42 @@ void MainFrameTest::commandsAndToolTips()
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    const QList<int> buttons{32772, 32773, 32779, 57607, 32783, 32784, 32785, 32786,
-                             32803, 32802, 32787, 32799, 32797, 137,   57664};
-    auto* toolBar = FindById<QToolBar>(&frame, 59392);
-    QList<int> shown;
+    using enum CommandId;
+    QStringList buttons;
+    for (CommandId id :
+         {NewScale, SaveScale, ForgetScale, Print, SetPattern, FindPattern, PrevPattern,
+          NextPattern, ModulateDown, ModulateUp, RemovePattern, PlayIt, TuneUp, Configure, About}) {
+        buttons << IdName(id);
+    }
+    auto* toolBar = FindById<QToolBar>(&frame, ControlId::ToolBar);
+    QStringList shown;
     int separators = 0;
     for (QAction* action : toolBar->actions()) {
         if (action->isSeparator()) {
             ++separators;
             continue;
         }
-        shown << action->objectName().toInt();
+        shown << action->objectName();
         QVERIFY(!action->icon().isNull());
         QVERIFY(action->isEnabled());
         QVERIFY(!action->isCheckable());
     }
     QCOMPARE(shown, buttons);
     QCOMPARE(separators, 3);
-    QCOMPARE(FindById<QAction>(&frame, 32803)->toolTip(),
+    QCOMPARE(FindById<QAction>(&frame, CommandId::ModulateDown)->toolTip(),
              QStringLiteral("Modulate pattern - Down"));
-    QCOMPARE(FindById<QAction>(&frame, 57664)->toolTip(), QStringLiteral("About Pinto"));
-    QCOMPARE(FindById<QAction>(&frame, 32779)->text(), QStringLiteral("Forget "));
-    QCOMPARE(FindById<QAction>(&frame, 57607)->text(), QStringLiteral("&Print...\tCtrl+P"));
-    QCOMPARE(FindById<QAction>(&frame, 32772)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    QCOMPARE(FindById<QAction>(&frame, 32773)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    QCOMPARE(FindById<QAction>(&frame, 57607)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    for (int id : {57606, 57608, 57609, 57665}) {
-        QVERIFY2(FindById<QAction>(&frame, id) != nullptr, qPrintable(QString::number(id)));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::About)->toolTip(), QStringLiteral("About Pinto"));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::ForgetScale)->text(), QStringLiteral("Forget "));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::Print)->text(),
+             QStringLiteral("&Print...\tCtrl+P"));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::NewScale)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::SaveScale)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(FindById<QAction>(&frame, CommandId::Print)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+P")));
+    for (CommandId id : {PrintSetup, PrintDirect, PrintPreview, Exit}) {
+        QVERIFY2(FindById<QAction>(&frame, id) != nullptr, qPrintable(IdName(id)));
     }
 }
 
@@ -254,20 +267,20 @@ void MainFrameTest::rootSpins()
     AppState state;
     CMainFrame frame(state);
     state.modulationSteps = 3;
-    ClickArrow(frame, 1043, "up");
-    QCOMPARE(Text(frame, 1052), QStringLiteral("A#"));
+    ClickArrow(frame, ControlId::RootSpin, "up");
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("A#"));
     QCOMPARE(state.modulationSteps, 0);
-    ClickArrow(frame, 1043, "up", 11);
-    QCOMPARE(Text(frame, 1052), QStringLiteral("A "));
-    ClickArrow(frame, 1043, "down");
-    QCOMPARE(Text(frame, 1052), QStringLiteral("G#"));
+    ClickArrow(frame, ControlId::RootSpin, "up", 11);
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("A "));
+    ClickArrow(frame, ControlId::RootSpin, "down");
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("G#"));
     QCOMPARE(state.fretboard->GetRoot(LAYER_SCALE), 11);
     // An accelerated step of a held arrow changes no note.
-    emit FindById<CUpDown>(&frame, 1043)->stepped(-5);
-    QCOMPARE(Text(frame, 1052), QStringLiteral("G#"));
+    emit FindById<CUpDown>(&frame, ControlId::RootSpin)->stepped(-5);
+    QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("G#"));
 
-    ClickArrow(frame, 1047, "down", 2);
-    QCOMPARE(Text(frame, 1051), QStringLiteral("G "));
+    ClickArrow(frame, ControlId::OverlayRootSpin, "down", 2);
+    QCOMPARE(Text(frame, ControlId::OverlayRootLabel), QStringLiteral("G "));
     QCOMPARE(state.fretboard->GetRoot(LAYER_OVERLAY), 10);
     QCOMPARE(state.fretboard->GetRoot(LAYER_SCALE), 11);
 }
@@ -276,20 +289,20 @@ void MainFrameTest::tuningSpins_data()
 {
     QTest::addColumn<int>("instrument");
     QTest::addColumn<int>("strings");
-    QTest::addColumn<int>("spin");
+    QTest::addColumn<int>("row"); // of the tuning spin, 0 the top one
     QTest::addColumn<QStringList>("labels");
 
     QTest::newRow("guitar: top row up")
-        << 1 << 6 << 1028 << QStringList{"F ", "B ", "G ", "D ", "A ", "E ", "  "};
+        << 1 << 6 << 0 << QStringList{"F ", "B ", "G ", "D ", "A ", "E ", "  "};
     QTest::newRow("guitar: sixth row up")
-        << 1 << 6 << 1033 << QStringList{"E ", "B ", "G ", "D ", "A ", "F ", "  "};
+        << 1 << 6 << 5 << QStringList{"E ", "B ", "G ", "D ", "A ", "F ", "  "};
     QTest::newRow("guitar: seventh row does nothing")
-        << 1 << 6 << 1042 << QStringList{"E ", "B ", "G ", "D ", "A ", "E ", "  "};
+        << 1 << 6 << 6 << QStringList{"E ", "B ", "G ", "D ", "A ", "E ", "  "};
     QTest::newRow("seven strings: seventh row up")
-        << 1 << 7 << 1042 << QStringList{"E ", "B ", "G ", "D ", "A ", "E ", "C "};
-    for (int spin : {1032, 1033, 1042}) {
-        QTest::addRow("bass 4: spin %d does nothing", spin)
-            << 2 << 4 << spin << QStringList{"G ", "D ", "A ", "E ", "  ", "  ", "  "};
+        << 1 << 7 << 6 << QStringList{"E ", "B ", "G ", "D ", "A ", "E ", "C "};
+    for (int row : {4, 5, 6}) {
+        QTest::addRow("bass 4: row %d does nothing", row)
+            << 2 << 4 << row << QStringList{"G ", "D ", "A ", "E ", "  ", "  ", "  "};
     }
 }
 
@@ -297,12 +310,12 @@ void MainFrameTest::tuningSpins()
 {
     QFETCH(int, instrument);
     QFETCH(int, strings);
-    QFETCH(int, spin);
+    QFETCH(int, row);
     QFETCH(QStringList, labels);
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
-    state.settings.instrument = instrument;
+    state.settings.instrument = static_cast<Instrument>(instrument);
     state.settings.stringCount = strings;
     frame.ApplyConfiguration();
     state.fretboard->placement = std::make_unique<PositionList>();
@@ -310,18 +323,18 @@ void MainFrameTest::tuningSpins()
     for (int s = 0; s < state.fretboard->GetStringCount(); ++s) {
         before.push_back(state.fretboard->GetOpenNote(s));
     }
-    ClickArrow(frame, spin, "up");
+    ClickArrow(frame, TuningSpinId(row), "up");
     QCOMPARE(TuningLabels(frame), labels);
-    const bool acted = spin != 1042 ? spin - 1028 < strings : strings == 7;
+    const bool acted = row < 6 ? row < strings : strings == 7;
     QCOMPARE(state.fretboard->placement == nullptr, acted);
     if (acted) {
-        ClickArrow(frame, spin, "down");
+        ClickArrow(frame, TuningSpinId(row), "down");
     }
     for (int s = 0; s < state.fretboard->GetStringCount(); ++s) {
         QCOMPARE(state.fretboard->GetOpenNote(s), before[s]);
     }
     // Configure resets a retuned string even when nothing else changed.
-    ClickArrow(frame, 1031, "down", 3);
+    ClickArrow(frame, TuningSpinId(3), "down", 3);
     frame.ApplyConfiguration();
     QCOMPARE(state.fretboard->GetOpenNote(strings - 4), before[strings - 4]);
 }
@@ -334,7 +347,7 @@ void MainFrameTest::degreeCheckBoxAndNeckClick()
     QVERIFY(ShowAndWait(frame));
     frame.ApplyScaleSelection(1); // "Diminished": 0 2 3 5 6 8 9 11
     QCOMPARE(state.currentScale, 0);
-    auto* third = FindById<QCheckBox>(&frame, 1004);
+    auto* third = FindById<QCheckBox>(&frame, DegreeCheckId(4));
     QVERIFY(!third->isChecked());
 
     QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(6, third->height() / 2));
@@ -362,7 +375,7 @@ void MainFrameTest::emptyOverlayItem()
     CMainFrame frame(state);
     frame.ApplyOverlaySelection(3);
     QCOMPARE(state.overlayScale, 2);
-    QTest::mouseClick(FindById<QRadioButton>(&frame, 1044), Qt::LeftButton);
+    QTest::mouseClick(FindById<QRadioButton>(&frame, ControlId::CommonNotes), Qt::LeftButton);
     QCOMPARE(state.fretboard->GetOverlayMode(), OVERLAY_COMMON);
     QVERIFY(std::any_of(state.fretboard->overlayDegrees.begin(),
                         state.fretboard->overlayDegrees.end(), [](int f) { return f != 0; }));
@@ -371,8 +384,8 @@ void MainFrameTest::emptyOverlayItem()
     QCOMPARE(state.overlayScale, -1);
     QCOMPARE(state.fretboard->overlayDegrees, (std::array<int, 12>{}));
     QCOMPARE(state.fretboard->GetOverlayMode(), OVERLAY_ALL);
-    QVERIFY(FindById<QRadioButton>(&frame, 1045)->isChecked());
-    QVERIFY(!FindById<QRadioButton>(&frame, 1044)->isChecked());
+    QVERIFY(FindById<QRadioButton>(&frame, ControlId::AllNotes)->isChecked());
+    QVERIFY(!FindById<QRadioButton>(&frame, ControlId::CommonNotes)->isChecked());
 }
 
 void MainFrameTest::emptyScaleItemClearsScale()
@@ -381,12 +394,12 @@ void MainFrameTest::emptyScaleItemClearsScale()
     AppState state;
     CMainFrame frame(state);
     frame.ApplyScaleSelection(2);
-    QVERIFY(FindById<QCheckBox>(&frame, 1000)->isChecked());
+    QVERIFY(FindById<QCheckBox>(&frame, DegreeCheckId(0))->isChecked());
     frame.ApplyScaleSelection(0);
     QCOMPARE(state.currentScale, -1);
     QCOMPARE(state.fretboard->scaleDegrees, (std::array<int, 12>{}));
-    for (int id = 1000; id < 1012; ++id) {
-        QVERIFY(!FindById<QCheckBox>(&frame, id)->isChecked());
+    for (int degree = 0; degree < 12; ++degree) {
+        QVERIFY(!FindById<QCheckBox>(&frame, DegreeCheckId(degree))->isChecked());
     }
 }
 
@@ -401,7 +414,7 @@ void MainFrameTest::patternCommands()
 
     {
         MessageBoxAnswer answer;
-        Trigger(frame, 32784);
+        Trigger(frame, CommandId::FindPattern);
         QCOMPARE(answer.title, QStringLiteral("Pattern Match Done"));
         QCOMPARE(answer.text, QStringLiteral("No pattern matches found\n"));
         QCOMPARE(answer.icon, QMessageBox::Information);
@@ -413,35 +426,35 @@ void MainFrameTest::patternCommands()
     board.pattern.Add(1, 3);
     {
         MessageBoxAnswer answer;
-        Trigger(frame, 32784);
+        Trigger(frame, CommandId::FindPattern);
         QCOMPARE(answer.text, found);
     }
     QVERIFY(board.placement != nullptr);
     QVERIFY(board.matches->Count() > 2);
     QCOMPARE(board.currentMatch, 0);
-    Trigger(frame, 32786);
+    Trigger(frame, CommandId::NextPattern);
     QCOMPARE(board.currentMatch, 1);
-    Trigger(frame, 32785);
+    Trigger(frame, CommandId::PrevPattern);
     QCOMPARE(board.currentMatch, 0);
 
-    Trigger(frame, 32802);
+    Trigger(frame, CommandId::ModulateUp);
     const PositionList oneUp = *board.placement;
-    Trigger(frame, 32802);
-    Trigger(frame, 32803);
+    Trigger(frame, CommandId::ModulateUp);
+    Trigger(frame, CommandId::ModulateDown);
     QCOMPARE(state.modulationSteps, 1);
     QCOMPARE(board.placement->Count(), oneUp.Count());
     for (int i = 0; i < oneUp.Count(); ++i) {
         QCOMPARE(board.placement->At(i), oneUp.At(i));
     }
-    Trigger(frame, 32786);
+    Trigger(frame, CommandId::NextPattern);
     QCOMPARE(state.modulationSteps, 0);
 
-    Trigger(frame, 32787);
+    Trigger(frame, CommandId::RemovePattern);
     QVERIFY(board.placement == nullptr);
     QVERIFY(board.matches == nullptr);
     QCOMPARE(board.pattern.Count(), 2);
     // Without matches modulation still counts but places nothing.
-    Trigger(frame, 32802);
+    Trigger(frame, CommandId::ModulateUp);
     QCOMPARE(state.modulationSteps, 1);
     QVERIFY(board.placement == nullptr);
 }
@@ -457,7 +470,7 @@ void MainFrameTest::forgetScale()
 
     {
         MessageBoxAnswer answer;
-        Trigger(frame, 32779); // the empty item
+        Trigger(frame, CommandId::ForgetScale); // the empty item
         QCOMPARE(answer.title, QStringLiteral("Sorry"));
         QCOMPARE(answer.text, QStringLiteral("You can not delete one of the preset scales."));
     }
@@ -469,7 +482,7 @@ void MainFrameTest::forgetScale()
         QVERIFY(QFile::rename(QStringLiteral("pinto_s.dat"), QStringLiteral("kept.dat")));
         QVERIFY(QDir().mkdir(QStringLiteral("pinto_s.dat")));
         MessageBoxAnswer answer;
-        Trigger(frame, 32779);
+        Trigger(frame, CommandId::ForgetScale);
         QCOMPARE(answer.icon, QMessageBox::Information);
         QVERIFY2(answer.text.contains(QStringLiteral("pinto_s.dat")), qPrintable(answer.text));
         QCOMPARE(frame.ScaleList()->count(), 22);
@@ -477,7 +490,7 @@ void MainFrameTest::forgetScale()
         QVERIFY(QDir().rmdir(QStringLiteral("pinto_s.dat")));
         QVERIFY(QFile::rename(QStringLiteral("kept.dat"), QStringLiteral("pinto_s.dat")));
     }
-    Trigger(frame, 32779);
+    Trigger(frame, CommandId::ForgetScale);
     QCOMPARE(frame.ScaleList()->count(), 21);
     QCOMPARE(frame.OverlayList()->count(), 21);
     QCOMPARE(frame.ScaleList()->itemText(20), QStringLiteral("Other"));
@@ -501,14 +514,14 @@ void MainFrameTest::settingsRoundTrip()
         QVERIFY(ShowAndWait(frame));
         state.settings.viewNotes = 1;
         ConfigureBanjo(state, frame);
-        ClickArrow(frame, 1029, "up"); // the B string becomes C
-        Trigger(frame, 57665);         // Exit closes the window; the frame is destroyed below
+        ClickArrow(frame, TuningSpinId(1), "up"); // the B string becomes C
+        Trigger(frame, CommandId::Exit); // Exit closes the window; the frame is destroyed below
         QVERIFY(!frame.isVisible());
     }
     QVERIFY(QFile::exists(QStringLiteral("pinto_c.dat")));
     AppState state;
     CMainFrame frame(state);
-    QCOMPARE(state.settings.instrument, 4);
+    QCOMPARE(state.settings.instrument, Instrument::Banjo);
     QCOMPARE(state.settings.stringCount, 5);
     QCOMPARE(state.settings.viewNotes, 1);
     QCOMPARE(state.fretboard->GetStartFret(0), 5);

@@ -2,7 +2,9 @@
 
 #include "AppState.h"
 #include "CMainFrame.h"
+#include "CScaleKeyBar.h"
 #include "CUpDown.h"
+#include "CommandId.h"
 #include "ControlId.h"
 
 #include <QApplication>
@@ -62,16 +64,16 @@ inline bool ShowAndWait(QWidget& window)
     return QTest::qWaitForWindowExposed(&window);
 }
 
-// Switches the frame to the five-string banjo (instrument 4) and applies the configuration.
+// Switches the frame to the five-string banjo and applies the configuration.
 inline void ConfigureBanjo(AppState& state, CMainFrame& frame)
 {
-    state.settings.instrument = 4;
+    state.settings.instrument = Instrument::Banjo;
     state.settings.stringCount = 5;
     frame.ApplyConfiguration();
 }
 
 // The text of the frame's read-only field with the id.
-inline QString Text(CMainFrame& frame, int id)
+inline QString Text(CMainFrame& frame, ControlId id)
 {
     return FindById<QLineEdit>(&frame, id)->text();
 }
@@ -80,14 +82,14 @@ inline QString Text(CMainFrame& frame, int id)
 inline QStringList TuningLabels(CMainFrame& frame)
 {
     QStringList labels;
-    for (int id = 1034; id <= 1040; ++id) {
-        labels << Text(frame, id);
+    for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
+        labels << Text(frame, TuningLabelId(row));
     }
     return labels;
 }
 
 // Clicks the "up" or "down" arrow of the spin with the id, times times.
-inline void ClickArrow(CMainFrame& frame, int spinId, const char* arrow, int times = 1)
+inline void ClickArrow(CMainFrame& frame, ControlId spinId, const char* arrow, int times = 1)
 {
     auto* button = FindById<CUpDown>(&frame, spinId)->findChild<QToolButton*>(arrow);
     for (int i = 0; i < times; ++i) {

@@ -26,11 +26,11 @@ void Place(QWidget* widget, int x, int y, int cx, int cy);
 /// room than the template gave; never narrows it.
 void FitCaption(QWidget* control);
 
-/// A new control of type T in parent, named by its id (0 for none), at its template rectangle.
-template <class T> T* Create(QWidget* parent, int id, int x, int y, int cx, int cy)
+/// A new control of type T in parent, named by its id (or unnamed), at its template rectangle.
+template <class T> T* Create(QWidget* parent, ControlId id, int x, int y, int cx, int cy)
 {
     auto* control = new T(parent);
-    if (id != 0) {
+    if (id != ControlId::None) {
         control->setObjectName(IdName(id));
     }
     Place(control, x, y, cx, cy);

@@ -31,17 +31,13 @@ public:
     /// The legend's geometry as it is painted now (pixels from the window's outer corner).
     ConfigLegend Legend() const;
 
-    /// Applies one up-down step to the string count: negative raises, positive lowers, by the
-    /// rules of instrument 1..4; other instruments keep their count.
-    static int StepStringCount(int instrument, int stringCount, int delta);
-
 protected:
     bool event(QEvent* event) override;
 
 private:
     void SyncControls();
     void OnCheckBox(int index);
-    void OnInstrument(int instrument);
+    void OnInstrument(Instrument instrument);
     void OnStepped(int delta);
     QRect OuterRect(const QWidget* child) const;
     void PaintLegend(QPainter& painter);

@@ -3,7 +3,6 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
-#include "InstrumentTunings.h"
 #include "PaintLayer.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
@@ -19,11 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstdlib>
-
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+QLabel* MakeLabel(QWidget* parent, ControlId id, const char* text, int x, int y, int cx, int cy)
 {
     auto* label = DialogUnits::Create<QLabel>(parent, id, x, y, cx, cy);
     label->setText(QString::fromLatin1(text));
@@ -33,7 +30,7 @@ QLabel* MakeLabel(QWidget* parent, int id, const char* text, int x, int y, int c
     return label;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+QGroupBox* MakeGroup(QWidget* parent, ControlId id, const char* text, int x, int y, int cx, int cy)
 {
     auto* group = DialogUnits::Create<QGroupBox>(parent, id, x, y, cx, cy);
     group->setTitle(QString::fromLatin1(text));
@@ -53,30 +50,30 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(291, 132));
 
-    m_legendBox = MakeGroup(this, 1000, "Legend", 7, 7, 81, 100);
+    m_legendBox = MakeGroup(this, ControlId::Legend, "Legend", 7, 7, 81, 100);
     // The legend is drawn over its group box but under every later control.
     m_layer = new PaintLayer(this, [this](QPainter& painter) { PaintLegend(painter); });
-    m_scaleLabel = MakeLabel(this, 1001, "Scale Note", 35, 22, 36, 8);
-    m_rootLabel = MakeLabel(this, 1002, "Root Note", 35, 38, 34, 8);
-    MakeLabel(this, 0, "Overlay Note", 35, 54, 42, 8);
-    MakeLabel(this, 0, "Pattern Match", 35, 70, 46, 8);
-    MakeLabel(this, 0, "Dot Marker", 35, 86, 36, 8);
+    m_scaleLabel = MakeLabel(this, ControlId::LegendScaleNote, "Scale Note", 35, 22, 36, 8);
+    m_rootLabel = MakeLabel(this, ControlId::LegendRootNote, "Root Note", 35, 38, 34, 8);
+    MakeLabel(this, ControlId::None, "Overlay Note", 35, 54, 42, 8);
+    MakeLabel(this, ControlId::None, "Pattern Match", 35, 70, 46, 8);
+    MakeLabel(this, ControlId::None, "Dot Marker", 35, 86, 36, 8);
 
-    MakeGroup(this, 0, "What to show", 95, 7, 91, 100);
-    struct CheckSpec
+    MakeGroup(this, ControlId::None, "What to show", 95, 7, 91, 100);
+    struct CheckRow
     {
-        int id;
+        ControlId id;
         const char* text;
         int y;
         int cx;
         int Settings::*setting;
     };
-    static constexpr std::array<CheckSpec, 5> kChecks = {{
-        {1051, "View dots", 20, 47, &Settings::viewDots},
-        {1052, "Supress color", 36, 59, &Settings::suppressColor},
-        {1053, "View scale degrees", 52, 77, &Settings::viewDegrees},
-        {1055, "View notes", 68, 51, &Settings::viewNotes},
-        {1054, "Dot Markers", 84, 55, &Settings::dotMarkers},
+    static constexpr std::array<CheckRow, 5> kChecks = {{
+        {ControlId::ViewDots, "View dots", 20, 47, &Settings::viewDots},
+        {ControlId::SuppressColor, "Supress color", 36, 59, &Settings::suppressColor},
+        {ControlId::ViewDegrees, "View scale degrees", 52, 77, &Settings::viewDegrees},
+        {ControlId::ViewNotes, "View notes", 68, 51, &Settings::viewNotes},
+        {ControlId::DotMarkers, "Dot Markers", 84, 55, &Settings::dotMarkers},
     }};
     for (std::size_t i = 0; i < kChecks.size(); ++i) {
         auto* check = DialogUnits::Create<QCheckBox>(this, kChecks[i].id, 105, kChecks[i].y,
@@ -87,38 +84,38 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
         connect(check, &QCheckBox::clicked, this, [this, i] { OnCheckBox(static_cast<int>(i)); });
     }
 
-    MakeGroup(this, 0, "Instrument", 193, 7, 91, 100);
-    struct RadioSpec
+    MakeGroup(this, ControlId::None, "Instrument", 193, 7, 91, 100);
+    struct InstrumentRow
     {
-        int id;
-        const char* text;
+        ControlId id;
+        Instrument instrument;
         int y;
         int cx;
     };
-    static constexpr std::array<RadioSpec, 4> kRadios = {{
-        {1062, "Guitar", 19, 35},
-        {1063, "Bass", 35, 31},
-        {1064, "Mandolin", 51, 45},
-        {1065, "Banjo", 67, 34},
+    static constexpr std::array<InstrumentRow, 4> kRadios = {{
+        {ControlId::Guitar, Instrument::Guitar, 19, 35},
+        {ControlId::Bass, Instrument::Bass, 35, 31},
+        {ControlId::Mandolin, Instrument::Mandolin, 51, 45},
+        {ControlId::Banjo, Instrument::Banjo, 67, 34},
     }};
     for (std::size_t i = 0; i < kRadios.size(); ++i) {
         auto* radio = DialogUnits::Create<QRadioButton>(this, kRadios[i].id, 205, kRadios[i].y,
                                                         kRadios[i].cx, 10);
-        radio->setText(QString::fromLatin1(kRadios[i].text));
+        radio->setText(QString::fromStdString(InstrumentName(kRadios[i].instrument)));
         m_instruments[i] = radio;
-        const int instrument = static_cast<int>(i) + 1;
+        const Instrument instrument = kRadios[i].instrument;
         connect(radio, &QRadioButton::clicked, this,
                 [this, instrument] { OnInstrument(instrument); });
     }
 
-    auto* upDown = DialogUnits::Create<CUpDown>(this, 1028, 204, 82, 11, 14);
+    auto* upDown = DialogUnits::Create<CUpDown>(this, ControlId::StringSpin, 204, 82, 11, 14);
     connect(upDown, &CUpDown::stepped, this, &CConfigDlg::OnStepped);
 
-    m_countEdit = DialogUnits::Create<QLineEdit>(this, 1034, 214, 82, 15, 14);
+    m_countEdit = DialogUnits::Create<QLineEdit>(this, ControlId::StringCount, 214, 82, 15, 14);
     ReadOnlyField::MakeLabel(m_countEdit);
-    MakeLabel(this, 0, "Strings", 231, 84, 22, 8);
+    MakeLabel(this, ControlId::None, "Strings", 231, 84, 22, 8);
 
-    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 234, 111, 50, 14);
+    auto* ok = DialogUnits::Create<QPushButton>(this, ControlId::Ok, 234, 111, 50, 14);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CConfigDlg::accept);
@@ -129,34 +126,6 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     order.append(QList<QWidget*>(m_instruments.begin(), m_instruments.end()));
     order.append({upDown, ok});
     TabChain::Link(order);
-}
-
-int CConfigDlg::StepStringCount(int instrument, int stringCount, int delta)
-{
-    const bool up = delta < 0;
-    for (int step = std::abs(delta); step > 0; --step) {
-        switch (instrument) {
-        case 1:
-            stringCount += up ? (stringCount < 7 ? 1 : 0) : (stringCount > 6 ? -1 : 0);
-            break;
-        case 2:
-            stringCount += up ? (stringCount < 6 ? 1 : 0) : (stringCount > 4 ? -1 : 0);
-            break;
-        case 3:
-            stringCount = 4;
-            break;
-        case 4:
-            if (up && stringCount == 4) {
-                stringCount = 5;
-            } else if (!up && stringCount == 5) {
-                stringCount = 4;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return stringCount;
 }
 
 QRect CConfigDlg::OuterRect(const QWidget* child) const
@@ -181,8 +150,8 @@ void CConfigDlg::SyncControls()
         radio->setAutoExclusive(false);
         radio->setChecked(false);
     }
-    if (m_settings.instrument >= 1 && m_settings.instrument <= 4) {
-        m_instruments[m_settings.instrument - 1]->setChecked(true);
+    if (InstrumentFromNumber(InstrumentNumber(m_settings.instrument))) {
+        m_instruments[InstrumentNumber(m_settings.instrument) - 1]->setChecked(true);
     }
     for (QRadioButton* radio : m_instruments) {
         radio->setAutoExclusive(true);
@@ -198,7 +167,7 @@ void CConfigDlg::OnCheckBox(int index)
     m_layer->update(Legend().LegendRect());
 }
 
-void CConfigDlg::OnInstrument(int instrument)
+void CConfigDlg::OnInstrument(Instrument instrument)
 {
     m_settings.instrument = instrument;
     m_settings.stringCount = DefaultStringCount(instrument);

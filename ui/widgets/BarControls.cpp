@@ -17,12 +17,12 @@ QGroupBox* BarControls::Group(QWidget* bar, const QString& caption, int x, int y
     return group;
 }
 
-CUpDown* BarControls::Spin(QWidget* bar, int id, int x, int y, int cx, int cy)
+CUpDown* BarControls::Spin(QWidget* bar, ControlId id, int x, int y, int cx, int cy)
 {
     return DialogUnits::Create<CUpDown>(bar, id, x, y, cx, cy);
 }
 
-QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy)
+QLineEdit* BarControls::Label(QWidget* bar, ControlId id, int x, int y, int cx, int cy)
 {
     auto* label = DialogUnits::Create<QLineEdit>(bar, id, x, y, cx, cy);
     ReadOnlyField::MakeLabel(label);
@@ -30,7 +30,7 @@ QLineEdit* BarControls::Label(QWidget* bar, int id, int x, int y, int cx, int cy
     return label;
 }
 
-QComboBox* BarControls::List(QWidget* bar, int id, int x, int y, int cx, int cy)
+QComboBox* BarControls::List(QWidget* bar, ControlId id, int x, int y, int cx, int cy)
 {
     auto* list = DialogUnits::Create<LibraryList>(bar, id, x, y, cx, cy);
     // The template height is that of box and list together; the box keeps its natural height.

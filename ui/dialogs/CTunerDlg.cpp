@@ -8,10 +8,9 @@
 #include "InfoBox.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
+#include "SoundSchemes.h"
 #include "TabChain.h"
 #include "TunerText.h"
-
-#include <SoundSchemes.h>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -27,29 +26,29 @@ namespace {
 
 struct NoteButton
 {
-    int id;
+    ControlId id;
     const char* caption;
     int x, y, cx;
 };
 
-// Note 0 (A) to 11 (G#); 1017 is "Stop It", so the ids skip it.
+// Note 0 (A) to 11 (G#).
 constexpr std::array<NoteButton, 12> noteButtons = {{
-    {1014, "A", 36, 82, 21},
-    {1015, "A#", 70, 82, 25},
-    {1016, "B", 100, 82, 21},
-    {1018, "C", 129, 82, 21},
-    {1019, "C#", 162, 82, 25},
-    {1020, "D", 192, 82, 21},
-    {1021, "D#", 36, 98, 25},
-    {1022, "E", 70, 98, 21},
-    {1023, "F", 100, 98, 20},
-    {1024, "F#", 129, 98, 24},
-    {1025, "G", 162, 98, 21},
-    {1026, "G#", 192, 98, 25},
+    {ControlId::NoteA, "A", 36, 82, 21},
+    {ControlId::NoteASharp, "A#", 70, 82, 25},
+    {ControlId::NoteB, "B", 100, 82, 21},
+    {ControlId::NoteC, "C", 129, 82, 21},
+    {ControlId::NoteCSharp, "C#", 162, 82, 25},
+    {ControlId::NoteD, "D", 192, 82, 21},
+    {ControlId::NoteDSharp, "D#", 36, 98, 25},
+    {ControlId::NoteE, "E", 70, 98, 21},
+    {ControlId::NoteF, "F", 100, 98, 20},
+    {ControlId::NoteFSharp, "F#", 129, 98, 24},
+    {ControlId::NoteG, "G", 162, 98, 21},
+    {ControlId::NoteGSharp, "G#", 192, 98, 25},
 }};
 
 template <class T>
-T* Control(QWidget* parent, int id, const char* text, int x, int y, int cx, int cy)
+T* Control(QWidget* parent, ControlId id, const char* text, int x, int y, int cx, int cy)
 {
     auto* control = DialogUnits::Create<T>(parent, id, x, y, cx, cy);
     control->setText(QString::fromLatin1(text));
@@ -58,7 +57,7 @@ T* Control(QWidget* parent, int id, const char* text, int x, int y, int cx, int 
 
 } // namespace
 
-int CTunerDlg::NoteButtonId(int note)
+ControlId CTunerDlg::NoteButtonId(int note)
 {
     return noteButtons.at(static_cast<std::size_t>(note)).id;
 }
@@ -68,26 +67,27 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_state(state), m_output(output)
 {
-    setObjectName(IdName(145));
+    setObjectName(IdName(ControlId::TunerDialog));
     setWindowTitle(QStringLiteral("Pinto - Tuner"));
     setModal(true);
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(251, 155));
 
-    auto* ok = Control<QPushButton>(this, 1, "OK", 194, 134, 50, 14);
+    auto* ok = Control<QPushButton>(this, ControlId::Ok, "OK", 194, 134, 50, 14);
     ok->setDefault(true);
-    for (auto* disabled : {Control<QRadioButton>(this, 1012, "Tune to me", 7, 7, 50, 10),
-                           Control<QRadioButton>(this, 1013, "Chromatic", 7, 18, 46, 10)}) {
+    for (auto* disabled :
+         {Control<QRadioButton>(this, ControlId::TuneToMe, "Tune to me", 7, 7, 50, 10),
+          Control<QRadioButton>(this, ControlId::Chromatic, "Chromatic", 7, 18, 46, 10)}) {
         disabled->setEnabled(false);
         DialogUnits::FitCaption(disabled);
     }
-    auto* text = DialogUnits::Create<QPlainTextEdit>(this, 1003, 75, 7, 169, 36);
+    auto* text = DialogUnits::Create<QPlainTextEdit>(this, ControlId::TunerText, 75, 7, 169, 36);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ReadOnlyField::MakeText(text);
-    auto* frame = DialogUnits::Create<QGroupBox>(this, 1004, 7, 47, 237, 79);
+    auto* frame = DialogUnits::Create<QGroupBox>(this, ControlId::TunerNotes, 7, 47, 237, 79);
     frame->lower(); // a frame behind the buttons it surrounds
-    auto* stop = Control<QPushButton>(this, 1017, "Stop It", 7, 134, 50, 14);
+    auto* stop = Control<QPushButton>(this, ControlId::TunerStop, "Stop It", 7, 134, 50, 14);
     QList<QRadioButton*> notes;
     for (int note = 0; note < 12; ++note) {
         const NoteButton& b = noteButtons[static_cast<std::size_t>(note)];
@@ -96,7 +96,7 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
         connect(button, &QRadioButton::clicked, this, [this, note] { OnNote(note); });
         notes.append(button);
     }
-    m_schemeBox = CPlayDlg::MakeSchemeCombo(this, 1027, 75, 57);
+    m_schemeBox = CPlayDlg::MakeSchemeCombo(this, ControlId::TunerScheme, 75, 57);
     auto* label = new QLabel(QStringLiteral("Sound Scheme"), this);
     DialogUnits::Place(label, 21, 59, 47, 8);
     DialogUnits::FitCaption(label);

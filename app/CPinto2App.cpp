@@ -5,7 +5,6 @@
 #include "CPinto2Doc.h"
 #include "GroupBoxStyle.h"
 
-#include <QSettings>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -92,8 +91,6 @@ int CPinto2App::Run(int argc, char* argv[])
     // The profile settings live under the program's organisation; no recent-file list is kept.
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
-    QSettings profile;
-    (void)profile;
 
     AppState state;
     CPinto2Doc document;

@@ -20,7 +20,7 @@
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, int id, const char* text, int x, int y)
+QPushButton* MakeButton(QWidget* parent, ControlId id, const char* text, int x, int y)
 {
     auto* button = DialogUnits::Create<QPushButton>(parent, id, x, y, 56, 14);
     button->setText(QString::fromLatin1(text));
@@ -50,7 +50,7 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(400, 170));
 
-    m_group->setObjectName(IdName(1065));
+    m_group->setObjectName(IdName(ControlId::PatternBoard));
     m_group->setAttribute(Qt::WA_TransparentForMouseEvents);
     DialogUnits::Place(m_group, 7, 7, 317, 156);
 
@@ -62,12 +62,12 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DialogUnits::Place(help, 326, 7, 67, 75);
 
-    QPushButton* save = MakeButton(this, 1060, "Save Pattern", 337, 110);
-    QPushButton* forget = MakeButton(this, 1062, "Forget Pattern", 337, 129);
+    QPushButton* save = MakeButton(this, ControlId::SavePattern, "Save Pattern", 337, 110);
+    QPushButton* forget = MakeButton(this, ControlId::ForgetPattern, "Forget Pattern", 337, 129);
     connect(save, &QPushButton::clicked, this, &CPatternDlg::OnSavePattern);
     connect(forget, &QPushButton::clicked, this, &CPatternDlg::OnForgetPattern);
 
-    m_list->setObjectName(IdName(1061));
+    m_list->setObjectName(IdName(ControlId::PatternList));
     m_list->setEditable(false);
     DialogUnits::Place(m_list, 172, 148, 150, 16);
     // The template's height includes the dropped list; the closed field is as high as its font
@@ -75,7 +75,7 @@ CPatternDlg::CPatternDlg(CFretboard& board, PatternGrid& setupGrid, std::string&
     m_list->resize(m_list->width(), std::min(m_list->height(), m_list->sizeHint().height()));
     connect(m_list, &QComboBox::activated, this, &CPatternDlg::OnPatternChosen);
 
-    QPushButton* ok = MakeButton(this, 1, "OK", 337, 148);
+    QPushButton* ok = MakeButton(this, ControlId::Ok, "OK", 337, 148);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPatternDlg::accept);
 

@@ -10,7 +10,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(IdName(100));
+    setObjectName(IdName(ControlId::AboutDialog));
     setWindowTitle(QStringLiteral("About Pinto"));
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(235, 62));
@@ -30,7 +30,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     purpose->setWordWrap(true);
     DialogUnits::Place(purpose, 40, 25, 140, 26);
 
-    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 186, 7, 42, 14);
+    auto* ok = DialogUnits::Create<QPushButton>(this, ControlId::Ok, 186, 7, 42, 14);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

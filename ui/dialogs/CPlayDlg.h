@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlId.h"
 #include "ScalePlayer.h"
 
 #include <QDialog>
@@ -34,7 +35,7 @@ public:
 
     /// A "Sound Scheme" drop-down list with its empty first entry, placed at (x, y) in dialog
     /// units; box and open list span 100 pixels.
-    static QComboBox* MakeSchemeCombo(QWidget* parent, int id, int x, int y);
+    static QComboBox* MakeSchemeCombo(QWidget* parent, ControlId id, int x, int y);
 
 public slots:
     void accept() override;

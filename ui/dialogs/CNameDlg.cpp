@@ -16,7 +16,7 @@ CNameDlg::CNameDlg(QWidget* parent)
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(236, 30));
 
-    m_edit->setObjectName(IdName(1034));
+    m_edit->setObjectName(IdName(ControlId::NameEdit));
     m_edit->setMaxLength(kMaxNameLength);
     // The edit counts UTF-16 units; a character beyond the 16-bit range takes two of them.
     connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -25,7 +25,7 @@ CNameDlg::CNameDlg(QWidget* parent)
     });
     DialogUnits::Place(m_edit, 7, 7, 158, 16);
 
-    auto* ok = DialogUnits::Create<QPushButton>(this, 1, 179, 7, 50, 14);
+    auto* ok = DialogUnits::Create<QPushButton>(this, ControlId::Ok, 179, 7, 50, 14);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CNameDlg::accept);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ControlId.h"
+
 #include <QString>
 
 class CUpDown;
@@ -16,9 +18,9 @@ public:
     /// A group box with caption at (x, y, cx, cy) dialog units.
     static QGroupBox* Group(QWidget* bar, const QString& caption, int x, int y, int cx, int cy);
     /// An up-down control with id at (x, y, cx, cy) dialog units.
-    static CUpDown* Spin(QWidget* bar, int id, int x, int y, int cx, int cy);
+    static CUpDown* Spin(QWidget* bar, ControlId id, int x, int y, int cx, int cy);
     /// A read-only edit with id at (x, y, cx, cy) dialog units.
-    static QLineEdit* Label(QWidget* bar, int id, int x, int y, int cx, int cy);
+    static QLineEdit* Label(QWidget* bar, ControlId id, int x, int y, int cx, int cy);
     /// A drop-down list with id and one empty item; box and dropped list span 100 px.
-    static QComboBox* List(QWidget* bar, int id, int x, int y, int cx, int cy);
+    static QComboBox* List(QWidget* bar, ControlId id, int x, int y, int cx, int cy);
 };

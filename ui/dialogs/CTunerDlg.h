@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ControlId.h"
+
 #include <QDialog>
 
 class AppState;
@@ -18,7 +20,7 @@ public:
     CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent = nullptr);
 
     /// Control id of the button of note 0..11 counted from A.
-    static int NoteButtonId(int note);
+    static ControlId NoteButtonId(int note);
     /// Combo index of the chosen sound scheme (its slot), 0 or -1 for none.
     int Scheme() const { return m_scheme; }
 

@@ -9,9 +9,8 @@
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "SoundSchemes.h"
 #include "TabChain.h"
-
-#include <SoundSchemes.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,21 +29,9 @@
 
 namespace {
 
-constexpr int ID_OK = 1;
-constexpr int ID_SCHEME = 1007;
-constexpr int ID_LOOP = 1008;
-constexpr int ID_TEXT = 1009;
-constexpr int ID_SPIN = 1010;
-constexpr int ID_BPM = 1011;
-constexpr int ID_UP = 1012;
-constexpr int ID_DOWN = 1013;
-constexpr int ID_UP_AND_DOWN = 1014;
-constexpr int ID_PLAY = 1015;
-constexpr int ID_STOP = 1016;
-
 QLabel* Label(QWidget* parent, const char* text, int x, int y, int cx, int cy)
 {
-    auto* label = DialogUnits::Create<QLabel>(parent, 0, x, y, cx, cy);
+    auto* label = DialogUnits::Create<QLabel>(parent, ControlId::None, x, y, cx, cy);
     label->setText(QString::fromLatin1(text));
     DialogUnits::FitCaption(label);
     return label;
@@ -69,7 +56,7 @@ std::optional<std::string> ScaleName(const AppState& state, int index)
 
 } // namespace
 
-QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, int id, int x, int y)
+QComboBox* CPlayDlg::MakeSchemeCombo(QWidget* parent, ControlId id, int x, int y)
 {
     auto* combo = DialogUnits::Create<LibraryList>(parent, id, x, y, 108, 16);
     combo->addItem(QString());
@@ -83,26 +70,26 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
       m_run(player, output, state.soundSchemes,
             [board = state.fretboard.get()] { return board ? board->GetRoot(LAYER_SCALE) : 0; })
 {
-    setObjectName(IdName(149));
+    setObjectName(IdName(ControlId::PlayDialog));
     setWindowTitle(QStringLiteral("Pinto - Play the scale"));
     setModal(true);
     setFont(DialogUnits::Font());
     setFixedSize(DialogUnits::Size(196, 137));
 
-    auto* ok = DialogUnits::Create<QPushButton>(this, ID_OK, 139, 116, 50, 14);
+    auto* ok = DialogUnits::Create<QPushButton>(this, ControlId::Ok, 139, 116, 50, 14);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
-    m_schemeBox = MakeSchemeCombo(this, ID_SCHEME, 75, 48);
+    m_schemeBox = MakeSchemeCombo(this, ControlId::PlayScheme, 75, 48);
     Label(this, "Sound Scheme", 21, 50, 47, 8);
-    m_up = DialogUnits::Create<QRadioButton>(this, ID_UP, 21, 68, 25, 10);
+    m_up = DialogUnits::Create<QRadioButton>(this, ControlId::PlayUp, 21, 68, 25, 10);
     m_up->setText(QStringLiteral("Up"));
-    m_down = DialogUnits::Create<QRadioButton>(this, ID_DOWN, 21, 80, 33, 10);
+    m_down = DialogUnits::Create<QRadioButton>(this, ControlId::PlayDown, 21, 80, 33, 10);
     m_down->setText(QStringLiteral("Down"));
-    m_upAndDown = DialogUnits::Create<QRadioButton>(this, ID_UP_AND_DOWN, 21, 92, 57, 10);
+    m_upAndDown = DialogUnits::Create<QRadioButton>(this, ControlId::PlayUpAndDown, 21, 92, 57, 10);
     m_upAndDown->setText(QStringLiteral("Up and Down"));
-    m_loop = DialogUnits::Create<QCheckBox>(this, ID_LOOP, 87, 68, 32, 10);
+    m_loop = DialogUnits::Create<QCheckBox>(this, ControlId::Loop, 87, 68, 32, 10);
     m_loop->setText(QStringLiteral("Loop"));
-    m_text = DialogUnits::Create<QPlainTextEdit>(this, ID_TEXT, 7, 7, 182, 28);
+    m_text = DialogUnits::Create<QPlainTextEdit>(this, ControlId::PlayText, 7, 7, 182, 28);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -110,12 +97,12 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     auto* options = new QGroupBox(QStringLiteral("Options"), this);
     DialogUnits::Place(options, 7, 39, 182, 73);
     options->lower(); // a frame behind the controls it surrounds
-    m_bpmBox = DialogUnits::Create<QLineEdit>(this, ID_BPM, 98, 83, 40, 14);
-    auto* spin = DialogUnits::Create<CUpDown>(this, ID_SPIN, 87, 83, 8, 14);
+    m_bpmBox = DialogUnits::Create<QLineEdit>(this, ControlId::Bpm, 98, 83, 40, 14);
+    auto* spin = DialogUnits::Create<CUpDown>(this, ControlId::BpmSpin, 87, 83, 8, 14);
     Label(this, "BPM", 142, 86, 16, 8);
-    auto* play = DialogUnits::Create<QPushButton>(this, ID_PLAY, 7, 116, 50, 14);
+    auto* play = DialogUnits::Create<QPushButton>(this, ControlId::PlayIt, 7, 116, 50, 14);
     play->setText(QStringLiteral("Play It"));
-    auto* stop = DialogUnits::Create<QPushButton>(this, ID_STOP, 61, 116, 50, 14);
+    auto* stop = DialogUnits::Create<QPushButton>(this, ControlId::PlayStop, 61, 116, 50, 14);
     stop->setText(QStringLiteral("Stop It"));
     for (QWidget* caption : std::initializer_list<QWidget*>{m_up, m_down, m_upAndDown, m_loop}) {
         DialogUnits::FitCaption(caption);

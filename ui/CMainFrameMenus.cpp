@@ -1,0 +1,173 @@
+// The menus, the toolbar and the keys of the window, each command's action named by its id.
+#include "CMainFrame.h"
+
+#include "CommandId.h"
+#include "CommandTable.h"
+#include "ControlId.h"
+#include "SvgIcon.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <map>
+#include <span>
+
+namespace {
+
+// The neck lengths the Frets submenu offers, in frets.
+constexpr int kFretChoices[] = {12, 15, 17, 19, 21, 22, 24};
+
+} // namespace
+
+QAction* CMainFrame::MakeAction(CommandId id, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(IdName(id));
+    if (const CommandInfo* info = CommandTable::Find(id)) {
+        action->setStatusTip(QString::fromUtf8(info->prompt));
+        action->setToolTip(QString::fromUtf8(info->tip));
+        if (info->icon != nullptr) {
+            action->setIcon(SvgIcon::Load(QString::fromLatin1(info->icon), QSize(16, 15)));
+        }
+    }
+    addAction(action);
+    return action;
+}
+
+void CMainFrame::CreateToolBarAndMenu()
+{
+    struct Item
+    {
+        CommandId id; // None: a separator
+        const char* text;
+        void (CMainFrame::*handler)();
+    };
+    using enum CommandId;
+    const Item scaleMenu[] = {{NewScale, "&New\tCtrl+N", &CMainFrame::OnNewScale},
+                              {SaveScale, "&Save\tCtrl+S", &CMainFrame::OnSaveScale},
+                              {ForgetScale, "Forget ", &CMainFrame::OnForgetScale},
+                              {None, nullptr, nullptr},
+                              {Print, "&Print...\tCtrl+P", &CMainFrame::OnPrint},
+                              {PrintPreview, "Print Pre&view", &CMainFrame::OnPrintPreview},
+                              {PrintSetup, "P&rint Setup...", &CMainFrame::OnPrintSetup},
+                              {None, nullptr, nullptr},
+                              {Exit, "E&xit", nullptr}};
+    const Item patternMenu[] = {
+        {SetPattern, "&Set Pattern", &CMainFrame::OnSetPattern},
+        {FindPattern, "&Find Pattern", &CMainFrame::OnFindPattern},
+        {None, nullptr, nullptr},
+        {PrevPattern, "&Previous Pattern", &CMainFrame::OnPrevPattern},
+        {NextPattern, "&Next Pattern", &CMainFrame::OnNextPattern},
+        {ModulateDown, "Modulate Pattern Down", &CMainFrame::OnModulateDown},
+        {ModulateUp, "Modulate Pattern Up", &CMainFrame::OnModulateUp},
+        {None, nullptr, nullptr},
+        {RemovePattern, "&Remove Pattern", &CMainFrame::OnRemovePattern}};
+    const Item soundMenu[] = {{PlayIt, "&Play it", &CMainFrame::OnPlayIt},
+                              {TuneUp, "&Tune up", &CMainFrame::OnTuneUp}};
+    const Item helpMenu[] = {{Configure, "&Configure Pinto", &CMainFrame::OnConfigure},
+                             {About, "&About Pinto...", &CMainFrame::OnAbout}};
+
+    std::map<CommandId, QAction*> actions;
+    auto fill = [&](const char* title, std::span<const Item> items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        for (const Item& item : items) {
+            if (item.id == None) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = MakeAction(item.id, QString::fromLatin1(item.text));
+            if (item.handler != nullptr) {
+                connect(action, &QAction::triggered, this, item.handler);
+            }
+            menu->addAction(action);
+            actions[item.id] = action;
+        }
+    };
+    menuBar()->setObjectName(IdName(ControlId::MainFrame));
+    fill("&Scale", scaleMenu);
+    fill("&Pattern Find", patternMenu);
+    fill("&Sound", soundMenu);
+    CreateDiagramMenu();
+    fill("&Help", helpMenu);
+    connect(actions[Exit], &QAction::triggered, this, &QWidget::close);
+
+    QAction* direct = MakeAction(PrintDirect, QStringLiteral("Print Direct"));
+    connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
+
+    // Accelerator table: the program's keys, then the document and editing keys, which the
+    // empty document and the read-only window have no use for; Ctrl+C copies the diagram.
+    actions[NewScale]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    actions[SaveScale]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions[Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    const struct
+    {
+        CommandId id;
+        QList<QKeySequence> keys;
+    } idleKeys[] = {
+        {FileOpen, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {EditCopy, {QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {EditCut, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {EditPaste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {EditUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {NextPane, {QKeySequence(Qt::Key_F6)}},
+        {PrevPane, {QKeySequence(Qt::SHIFT | Qt::Key_F6)}},
+    };
+    for (const auto& key : idleKeys) {
+        MakeAction(key.id, QString())->setShortcuts(key.keys);
+    }
+
+    m_toolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_toolBar->setObjectName(IdName(ControlId::ToolBar));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->toggleViewAction()->setStatusTip(QStringLiteral("Show or hide the toolbar"));
+    m_toolBar->toggleViewAction()->setToolTip(QStringLiteral("Toggle ToolBar"));
+    for (CommandId id : CommandTable::ToolBar()) {
+        if (id == None) {
+            m_toolBar->addSeparator();
+        } else {
+            m_toolBar->addAction(actions.at(id));
+        }
+    }
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateDiagramMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Diagram"));
+    auto add = [this, menu](const char* name, const char* text, void (CMainFrame::*handler)()) {
+        auto* action = new QAction(QString::fromLatin1(text), this);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        menu->addAction(action);
+        addAction(action);
+        return action;
+    };
+    m_leftHanded = add("leftHanded", "&Left-handed", &CMainFrame::OnDiagramToggled);
+    m_lowStringOnTop = add("lowStringOnTop", "Low string on &top", &CMainFrame::OnDiagramToggled);
+    m_noteNamesByKey = add("noteNamesByKey", "Note names by &key", &CMainFrame::OnDiagramToggled);
+    for (QAction* toggle : {m_leftHanded, m_lowStringOnTop, m_noteNamesByKey}) {
+        toggle->setCheckable(true);
+    }
+    QMenu* frets = menu->addMenu(QStringLiteral("&Frets"));
+    frets->setObjectName(QStringLiteral("fretsMenu"));
+    m_fretChoices = new QActionGroup(this);
+    m_fretChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int count : kFretChoices) {
+        auto* choice = new QAction(QString::number(count), m_fretChoices);
+        choice->setObjectName(QStringLiteral("frets%1").arg(count));
+        choice->setCheckable(true);
+        choice->setData(count);
+        frets->addAction(choice);
+    }
+    connect(m_fretChoices, &QActionGroup::triggered, this, &CMainFrame::OnFretsChosen);
+    menu->addSeparator();
+    add("copyDiagram", "&Copy Diagram\tCtrl+C", &CMainFrame::OnCopyDiagram)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    add("exportDiagram", "&Export Diagram...\tCtrl+E", &CMainFrame::OnExportDiagram)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+}
