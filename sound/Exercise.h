@@ -14,6 +14,9 @@
 struct Exercise
 {
     static constexpr int MAX_PASSES = 999;
+    /// The click's tick and accent, WAV files beside the default sound scheme.
+    static constexpr const char* TICK_FILE = "click.wav";
+    static constexpr const char* ACCENT_FILE = "click-accent.wav";
 
     PlayDirection direction = PlayDirection::Up; ///< the way through the scale's run
     std::array<bool, 12> inRun{};                ///< degree 0..11 above the root is played

@@ -12,6 +12,7 @@ PracticeSettings PracticeSettings::Bounded() const
     bounded.stepBpm = stepBpm == 0 ? 1 : std::clamp(stepBpm, -MAX_STEP, MAX_STEP);
     bounded.everyPasses = std::clamp(everyPasses, 1, MAX_EVERY);
     bounded.targetBpm = std::clamp(targetBpm, MIN_BPM, MAX_BPM);
+    bounded.savedPasses = std::clamp(savedPasses, 1, MAX_SAVED_PASSES);
     return bounded;
 }
 

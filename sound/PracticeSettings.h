@@ -12,6 +12,7 @@ struct PracticeSettings
     static constexpr int MAX_EVERY = 99;
     static constexpr int MIN_BPM = 10;
     static constexpr int MAX_BPM = 600;
+    static constexpr int MAX_SAVED_PASSES = 999;
 
     bool click = false;   ///< a click on every beat of the run
     int beatsPerBar = 4;  ///< MIN_BEATS..MAX_BEATS
@@ -24,6 +25,7 @@ struct PracticeSettings
     int everyPasses = 1;  ///< passes between two steps, 1..MAX_EVERY
     int targetBpm = 120;  ///< the tempo the trainer holds at, MIN_BPM..MAX_BPM
     bool pattern = false; ///< play the pattern on the neck rather than the scale
+    int savedPasses = 8;  ///< passes of a looping run a saved exercise holds, 1..MAX_SAVED_PASSES
 
     /// Every value brought into its range (a step of 0 becomes 1).
     PracticeSettings Bounded() const;

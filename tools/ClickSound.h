@@ -8,10 +8,6 @@
 class ClickSound
 {
 public:
-    /// File names of the tick and of the accent inside the default scheme's folder.
-    static constexpr const char* kTickFile = "click.wav";
-    static constexpr const char* kAccentFile = "click-accent.wav";
-
     /// The tick, or the accent, as levels -1..1 at rate frames per second (1000 or more): about
     /// 60 ms that start at zero, rise over half a millisecond and fall back to zero at the end.
     static std::vector<double> Make(bool accent, int rate);

@@ -281,8 +281,8 @@ int main(int argc, char** argv)
         }
         const fs::path clicks =
             clickDir.empty() ? fs::path(scheme).parent_path() : fs::path(clickDir);
-        exercise.tickPath = (clicks / "click.wav").string();
-        exercise.accentPath = (clicks / "click-accent.wav").string();
+        exercise.tickPath = (clicks / Exercise::TICK_FILE).string();
+        exercise.accentPath = (clicks / Exercise::ACCENT_FILE).string();
     }
 
     // The run offline, as the window saves it.

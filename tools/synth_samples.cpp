@@ -9,6 +9,7 @@
 // run it from the folder the program will run in with a relative SAMPLE_DIR.
 
 #include "ClickSound.h"
+#include "Exercise.h"
 #include "WavFile.h"
 
 #include <algorithm>
@@ -196,7 +197,7 @@ int main(int argc, char** argv)
         scheme << sampleDir << '/' << name << "\r\n";
     }
     for (const bool accent : {false, true}) {
-        const char* name = accent ? ClickSound::kAccentFile : ClickSound::kTickFile;
+        const char* name = accent ? Exercise::ACCENT_FILE : Exercise::TICK_FILE;
         if (!WriteWav(std::filesystem::path(sampleDir) / name, ClickSound::Make(accent, RATE))) {
             std::fprintf(stderr, "%s: cannot write %s/%s\n", argv[0], sampleDir.c_str(), name);
             return 1;
