@@ -3,9 +3,9 @@
 # - every click and note onset against its nominal frame, with count-in, click and trainer, at
 #   64 and 512-frame buffers, idle and beside two busy loops;
 # - a 40 -> 200 BPM ramp (step 8, every pass): missing and extra beats, count-in clicks;
-# - a run with the built-in samples and clicks captured by SDL's disk driver: equal, sample for
-#   sample, to the same run saved as a WAV file; the notes' edges and loudness; its MIDI file read
-#   back when python3-mido is at hand.
+# - the window playing a run with the built-in samples and clicks, captured by SDL's disk driver:
+#   equal, sample for sample, to the same run saved with the window's "Save Exercise As"; the
+#   notes' edges and loudness; the saved MIDI file read back when python3-mido is at hand.
 # Usage: measure_practice.sh BUILD_DIR [SECONDS=600] [CAPTURE_SECONDS=120] [OUT_DIR=BUILD_DIR/practice]
 set -euo pipefail
 build="$(cd "${1:?usage: $0 BUILD_DIR [SECONDS] [CAPTURE_SECONDS] [OUT_DIR]}" && pwd)"
@@ -46,12 +46,14 @@ echo "Ramp 40 -> 200 BPM, step 8 every pass, 23 passes:"
 SDL_AUDIODRIVER=dummy "$probe" "$out/ramp" 300 --probe-samples --count-in 1 --click \
   --trainer 40,8,1,200 --passes 23
 
-echo "Disk driver, $capture s, count-in, click, trainer 60 -> 100 (step 4 every 2 passes):"
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out/capture.raw" SDL_DISKAUDIODELAY=11 \
-  "$probe" "$out/capture" "$capture" --scheme "$scheme" --count-in 1 --click \
-  --trainer 60,4,2,100 --passes "$((capture / 4 + 10))"
+echo "The window, $capture s on SDL's disk driver: count-in, click, trainer 60 -> 100 (4 every 2 passes):"
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out/window.raw" SDL_DISKAUDIODELAY=11 \
+  "$build/tools/pinto_dialog_probe" practice "$out/window" "$capture" 2>&1 | grep -v '^CRITICAL'
+echo "The same run rendered, its notes' edges and loudness:"
+SDL_AUDIODRIVER=dummy "$probe" "$out/capture" 10 --scheme "$scheme" --count-in 1 --click \
+  --trainer 60,4,2,100 --passes "$((capture / 4 + 10))" | tail -n 1
 if /usr/bin/python3 -c 'import mido' 2>/dev/null; then
-  /usr/bin/python3 - "$out/capture.mid" <<'PY'
+  /usr/bin/python3 - "$out/window.mid" <<'PY'
 import sys, mido
 f = mido.MidiFile(sys.argv[1])
 tempos = [round(60e6 / m.tempo, 2) for m in f.tracks[0] if m.type == 'set_tempo']

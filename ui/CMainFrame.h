@@ -76,6 +76,10 @@ public:
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
     /// page. A failure shows the information box naming the file; returns whether it was written.
     bool ExportDiagram(const QString& fileName);
+    /// Writes the exercise Play It would play now into fileName, as a MIDI file for an ending of
+    /// .mid or .midi, else as a WAV file. A failure shows the information box naming the file
+    /// (on top of the open dialog, if any); returns whether it was written.
+    bool SaveExercise(const QString& fileName);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
     /// Shows one information box for each library file (scales and patterns) that could not be
@@ -105,6 +109,8 @@ public:
     void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnPractice();      ///< "P&ractice...": the practice settings, kept in the profile
+    void OnSaveExercise();  ///< "Save &Exercise As...": asks for a file, then saves
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -124,6 +130,8 @@ private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// "P&ractice..." and "Save &Exercise As..." at the end of menu (the Sound menu).
+    void AddPracticeItems(QMenu* menu);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.

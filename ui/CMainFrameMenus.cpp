@@ -91,6 +91,7 @@ void CMainFrame::CreateToolBarAndMenu()
     fill("&Scale", scaleMenu);
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
+    AddPracticeItems(menuBar()->actions().constLast()->menu());
     CreateDiagramMenu();
     fill("&Help", helpMenu);
     connect(actions[Exit], &QAction::triggered, this, &QWidget::close);

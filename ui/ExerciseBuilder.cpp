@@ -9,6 +9,7 @@
 #include "WorkFolder.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -41,11 +42,7 @@ Exercise ExerciseBuilder::Build(const DiagramState& state, PlayDirection directi
         exercise.pattern = NeckPitch::PatternPitches(board, state.settings.instrument);
     }
     exercise.samples = samples;
-    const std::filesystem::path sounds = WorkFolder::DefaultScheme(program).parent_path();
-    if (!sounds.empty()) {
-        exercise.tickPath = (sounds / Exercise::TICK_FILE).string();
-        exercise.accentPath = (sounds / Exercise::ACCENT_FILE).string();
-    }
+    std::tie(exercise.tickPath, exercise.accentPath) = ClickSamples(program);
     exercise.instrument = state.settings.instrument;
     exercise.title =
         NoteSpeller::ForLayer(board, LAYER_SCALE, state.diagram.spelling).Name(exercise.root);
@@ -53,6 +50,16 @@ Exercise ExerciseBuilder::Build(const DiagramState& state, PlayDirection directi
         exercise.title += " " + scale->name;
     }
     return exercise;
+}
+
+std::pair<std::string, std::string>
+ExerciseBuilder::ClickSamples(const std::filesystem::path& program)
+{
+    const std::filesystem::path sounds = WorkFolder::DefaultScheme(program).parent_path();
+    if (sounds.empty()) {
+        return {};
+    }
+    return {(sounds / Exercise::TICK_FILE).string(), (sounds / Exercise::ACCENT_FILE).string()};
 }
 
 std::optional<std::array<std::string, 24>>

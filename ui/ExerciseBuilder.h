@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 class DiagramState;
 class SoundSchemeTable;
@@ -24,6 +25,9 @@ public:
                           const PracticeSettings& practice,
                           const std::array<std::string, 24>& samples,
                           const std::filesystem::path& program);
+    /// The WAV files of the click's tick and accent, beside the default sound scheme of program;
+    /// empty paths when it has none.
+    static std::pair<std::string, std::string> ClickSamples(const std::filesystem::path& program);
     /// The sample paths to play with: slot (1..9) of schemes when it names samples, else the first
     /// scheme of "pinto_ss.dat" in the working folder, else the default scheme of program;
     /// nothing when there is none.
