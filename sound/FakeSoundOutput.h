@@ -32,6 +32,7 @@ public:
     int Preload(const std::string& path) override;
     void PlayPreloaded(int sample) override;
     void PlayClick(int sample, float level) override;
+    int SoundingTag() const override { return soundingTag; }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
     void RetimeBeat(int delayMs) override;
     void CancelBeats() override;
@@ -48,6 +49,7 @@ public:
     const std::vector<int>& ScheduledDelays() const { return m_delays; }
 
     std::vector<Event> events; ///< every play and stop request, in order
+    int soundingTag = -1;      ///< what SoundingTag answers
 
 private:
     struct Beat
