@@ -14,6 +14,11 @@ public:
     /// Starts the program, runs it until its window is closed; returns the exit code.
     static int Run(int argc, char* argv[]);
 
+    /// Shows reason, a start failure already written to standard error, in a message box when
+    /// the program has a display to show it on (started from the desktop menu, no terminal shows
+    /// standard error); returns when the box is closed, at once without a display.
+    static void ShowStartFailure(int argc, char* argv[], const QString& reason);
+
     /// Name of the environment variable that makes the program print the wall-clock time of its
     /// first paint (microseconds since the epoch) and quit; for start-up measurements.
     static constexpr const char* kExitAfterFirstPaint = "PINTO_EXIT_AFTER_FIRST_PAINT";

@@ -163,7 +163,9 @@ int CommandLine::Run(int argc, char* argv[])
     case Mode::Window:
         // --home: keep the files in PINTO_HOME or ~/Pinto rather than in the current folder.
         if (line.home && !WorkFolder::Enter(error)) {
-            std::cerr << "pinto: " << EchoText(error, std::string::npos) << '\n';
+            const std::string reason = EchoText(error, std::string::npos);
+            std::cerr << "pinto: " << reason << '\n';
+            CPinto2App::ShowStartFailure(argc, argv, QString::fromStdString(reason));
             return ERROR_EXIT;
         }
         return CPinto2App::Run(argc, argv);

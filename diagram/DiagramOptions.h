@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DegreeSpeller.h"
 #include "NoteSpeller.h"
 #include "Notes.h"
 
@@ -11,6 +12,9 @@ struct DiagramOptions
     bool lowStringOnTop = false; ///< string 0 (the lowest, or a banjo's short one) is the top row
     NoteSpelling spelling = NoteSpelling::Sharps; ///< how note labels are spelled
     int frets = DEFAULT_FRETS; ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
+    DegreeNaming degreeNaming = DegreeNaming::Classic; ///< which names degree labels use
+    bool rootAsR = false;                              ///< the root's degree label reads "R"
+    RootSpelling rootSpelling = RootSpelling::Auto;    ///< a black-key root spelled by key
 
     /// Row 0..count-1 (0 = top line) that shows string 0..count-1 of count strings.
     int RowOfString(int string, int count) const

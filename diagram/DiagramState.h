@@ -4,7 +4,6 @@
 #include "DiagramOptions.h"
 #include "ScaleLibrary.h"
 #include "Settings.h"
-#include "ViewLayout.h"
 
 #include <memory>
 
@@ -19,7 +18,5 @@ public:
     ScaleLibrary scaleLibrary;             ///< built-in, preset and user scales
     int currentScale = -1;                 ///< library index applied as the scale, -1 for none
     int overlayScale = -1;                 ///< library index applied as the overlay, -1 for none
-    bool printing = false;                 ///< true for the whole of a print job or preview
-    ViewLayout layout;                     ///< the diagram's layout of its latest drawing
     DiagramOptions diagram;                ///< how every picture of the neck is drawn
 };

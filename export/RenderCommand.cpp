@@ -20,5 +20,9 @@ int RunRenderCommand(const RenderOptions& options, char* programName, std::strin
     int qtArgc = 1;
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    // Everything the picture needs is built into Qt (the PNG writer too); without plugin folders
+    // the PNG is written without first loading every image format plugin to ask whether it would
+    // rather write it.
+    QCoreApplication::setLibraryPaths({});
     return DiagramWriter::Write(state, options, error) ? 0 : 2;
 }

@@ -32,7 +32,7 @@ public:
 
     enum class Labels
     {
-        Degrees, // degree names ("1 ", "-3", ...) on the dots
+        Degrees, // degree names ("1 ", "-3", or as diagram.degreeNaming says) on the dots
         Notes,   // note names ("A ", "C#", ...) on the dots
         None     // plain dots
     };
@@ -77,8 +77,8 @@ public:
     // The error texts for an unknown option and for a word that is no option's value.
     static std::string UnknownOption(const std::string& arg);
     static std::string UnexpectedArgument(const std::string& arg);
-    // Note number 0..11 counted from A for a name such as "A", "c#" or "G#"; nothing for any other
-    // text (flats, blanks, unknown letters).
+    // Note number 0..11 counted from A for a name such as "A", "c#", "Bb" or "F𝄪" (see NoteName);
+    // nothing for any other text.
     static std::optional<int> ParseNote(const std::string& text);
     // Usage text printed by --help, several lines ending in a line break.
     static std::string HelpText();
@@ -103,7 +103,7 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    DiagramOptions diagram; // left-handed, low string on top, spelling, frets 12..24
+    DiagramOptions diagram; // left-handed, low string on top, spelling, frets, names
     std::optional<std::string> patternName; // library pattern placed at its first match
 
     // What a .wav or .mid file plays: the scale's run (or the pattern) as Play It would.

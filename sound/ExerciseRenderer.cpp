@@ -40,6 +40,7 @@ bool ExerciseRenderer::Render(const Exercise& exercise, bool withAudio, Take& ta
         return false;
     case ScalePlayer::StartResult::NoScheme:
     case ScalePlayer::StartResult::NoTempo:
+    case ScalePlayer::StartResult::QueueFull:
         error = "the tempo gives no beat";
         return false;
     }

@@ -26,15 +26,15 @@ public:
         std::int64_t timeMs;
     };
 
-    void PlaySampleOnce(const std::string& path) override;
-    void PlaySampleLooped(const std::string& path) override;
-    void StopSound() override;
+    bool PlaySampleOnce(const std::string& path) override;
+    bool PlaySampleLooped(const std::string& path) override;
+    bool StopSound() override;
     int Preload(const std::string& path) override;
-    void PlayPreloaded(int sample) override;
-    void PlayClick(int sample, float level) override;
+    bool PlayPreloaded(int sample) override;
+    bool PlayClick(int sample, float level) override;
     int SoundingTag() const override { return soundingTag; }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
-    void RetimeBeat(int delayMs) override;
+    bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
 
     /// Moves the clock on by ms (0 or more), running each beat that falls due, in due order.
@@ -48,10 +48,15 @@ public:
     /// Delays in ms of every accepted ScheduleBeat call, in order.
     const std::vector<int>& ScheduledDelays() const { return m_delays; }
 
-    std::vector<Event> events; ///< every play and stop request, in order
-    int soundingTag = -1;      ///< what SoundingTag answers
+    std::vector<Event> events; ///< every play and stop request taken, in order
+    /// While true, a request from outside a beat finds the queue full: it answers false and
+    /// changes nothing.
+    bool queueFull = false;
+    int soundingTag = -1; ///< what SoundingTag answers
 
 private:
+    bool Refused() const { return queueFull && !m_runningDue; }
+
     struct Beat
     {
         std::int64_t base; // the moment the delay counts from

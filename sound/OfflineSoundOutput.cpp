@@ -5,21 +5,21 @@ OfflineSoundOutput::OfflineSoundOutput(int rate)
 {
 }
 
-void OfflineSoundOutput::PlaySampleOnce(const std::string& path)
+bool OfflineSoundOutput::PlaySampleOnce(const std::string& path)
 {
-    PlayPreloaded(Preload(path));
+    return PlayPreloaded(Preload(path));
 }
 
-void OfflineSoundOutput::PlaySampleLooped(const std::string& path)
+bool OfflineSoundOutput::PlaySampleLooped(const std::string& path)
 {
     const int sample = Preload(path);
     // An unplayable file sounds the alert once, not over and over.
-    m_mixer.Play(m_bank.Frames(sample, m_alert), sample != NOT_DECODED);
+    return m_mixer.Play(m_bank.Frames(sample, m_alert), sample != NOT_DECODED);
 }
 
-void OfflineSoundOutput::StopSound()
+bool OfflineSoundOutput::StopSound()
 {
-    m_mixer.Stop();
+    return m_mixer.Stop();
 }
 
 int OfflineSoundOutput::Preload(const std::string& path)
@@ -27,9 +27,9 @@ int OfflineSoundOutput::Preload(const std::string& path)
     return m_bank.Decode(path);
 }
 
-void OfflineSoundOutput::PlayPreloaded(int sample)
+bool OfflineSoundOutput::PlayPreloaded(int sample)
 {
-    PlayNote(sample, -1);
+    return PlayNote(sample, -1);
 }
 
 int OfflineSoundOutput::PreloadMoved(const std::string& path, int octaves)
@@ -37,25 +37,31 @@ int OfflineSoundOutput::PreloadMoved(const std::string& path, int octaves)
     return m_bank.Decode(path, octaves);
 }
 
-void OfflineSoundOutput::PlayNote(int sample, int tag)
+bool OfflineSoundOutput::PlayNote(int sample, int tag)
 {
     // A sample not decoded sounds the alert, as on the sound card.
-    m_mixer.PlayTagged(m_bank.Frames(sample, m_alert), tag);
+    if (!m_mixer.PlayTagged(m_bank.Frames(sample, m_alert), tag)) {
+        return false;
+    }
     if (m_inBeat) {
         m_beats.back().pitch = tag;
     }
+    return true;
 }
 
-void OfflineSoundOutput::PlayClick(int sample, float level)
+bool OfflineSoundOutput::PlayClick(int sample, float level)
 {
     const std::span<const float> frames = m_bank.Frames(sample, {});
     if (frames.empty()) {
-        return;
+        return true;
     }
-    m_mixer.PlayClick(frames, level);
+    if (!m_mixer.PlayClick(frames, level)) {
+        return false;
+    }
     if (m_inBeat) {
         m_beats.back().click = level;
     }
+    return true;
 }
 
 bool OfflineSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -72,9 +78,9 @@ bool OfflineSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
     return true;
 }
 
-void OfflineSoundOutput::RetimeBeat(int delayMs)
+bool OfflineSoundOutput::RetimeBeat(int delayMs)
 {
-    m_mixer.RetimeBeat(delayMs);
+    return m_mixer.RetimeBeat(delayMs);
 }
 
 void OfflineSoundOutput::CancelBeats()

@@ -26,16 +26,16 @@ public:
     /// rate in frames per second (1000 or more).
     explicit OfflineSoundOutput(int rate);
 
-    void PlaySampleOnce(const std::string& path) override;
-    void PlaySampleLooped(const std::string& path) override;
-    void StopSound() override;
+    bool PlaySampleOnce(const std::string& path) override;
+    bool PlaySampleLooped(const std::string& path) override;
+    bool StopSound() override;
     int Preload(const std::string& path) override;
-    void PlayPreloaded(int sample) override;
+    bool PlayPreloaded(int sample) override;
     int PreloadMoved(const std::string& path, int octaves) override;
-    void PlayNote(int sample, int tag) override;
-    void PlayClick(int sample, float level) override;
+    bool PlayNote(int sample, int tag) override;
+    bool PlayClick(int sample, float level) override;
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
-    void RetimeBeat(int delayMs) override;
+    bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
 
     /// Mixes the next frames into out (frames of them).

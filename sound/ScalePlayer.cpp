@@ -122,7 +122,10 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
     m_passAhead = true;
     m_patternNote = 0;
     m_state.stopped = false;
-    m_output.ScheduleBeat(period, *this);
+    if (!m_output.ScheduleBeat(period, *this)) {
+        m_state.stopped = true;
+        return StartResult::QueueFull;
+    }
     return StartResult::Started;
 }
 
@@ -141,14 +144,12 @@ void ScalePlayer::Halt()
     m_output.CancelBeats();
 }
 
-void ScalePlayer::SetTempo(int bpm)
+bool ScalePlayer::SetTempo(int bpm)
 {
     m_state.bpm = bpm;
     const int period = PeriodMs(bpm);
     m_state.periodMs = period;
-    if (period >= 1) {
-        m_output.RetimeBeat(period);
-    }
+    return period < 1 || m_output.RetimeBeat(period);
 }
 
 void ScalePlayer::SetScheme(int scheme)
@@ -246,7 +247,8 @@ void ScalePlayer::Click(int beat, bool countIn)
         return;
     }
     const bool accent = m_practice.accent && beat % m_practice.beatsPerBar == 0;
-    m_output.PlayClick(accent ? m_accent : m_tick, float(m_practice.clickLevel) / 100.0f);
+    // Inside a beat nothing is queued, so the click is always taken.
+    (void)m_output.PlayClick(accent ? m_accent : m_tick, float(m_practice.clickLevel) / 100.0f);
 }
 
 void ScalePlayer::OnBeat()
@@ -293,10 +295,12 @@ void ScalePlayer::OnBeat()
     int octaves = 0;
     const int scheme = m_state.scheme;
     if (pitch >= 0 && scheme >= 1 && scheme < MAX_SLOTS && SampleFor(pitch, entry, octaves)) {
-        // A sample not decoded yet sounds the alert in its place.
-        m_output.PlayNote(m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(
-                              octaves + MAX_OCTAVES)][static_cast<std::size_t>(entry)],
-                          pitch);
+        // A sample not decoded yet sounds the alert in its place. Inside a beat nothing is
+        // queued, so the note is always taken.
+        (void)m_output.PlayNote(
+            m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(
+                octaves + MAX_OCTAVES)][static_cast<std::size_t>(entry)],
+            pitch);
     }
     Click(beat, false);
 
@@ -316,6 +320,6 @@ void ScalePlayer::ScheduleNext()
     const int period = PeriodMs(m_state.bpm);
     m_state.periodMs = period;
     if (period >= 1) {
-        m_output.ScheduleBeat(period, *this);
+        (void)m_output.ScheduleBeat(period, *this);
     }
 }

@@ -30,7 +30,8 @@ public:
         Started,
         NoScheme,
         NoTempo,
-        NoPattern
+        NoPattern, ///< the pattern is to play and none is placed
+        QueueFull  ///< the sound card took no request: nothing plays
     };
 
     /// The pitch of entry 0 of a scheme, the low A (110 Hz), as a MIDI note number; entry e
@@ -75,7 +76,8 @@ public:
     /// Sets the tempo in beats per minute and the period that follows from it; a pending beat
     /// then falls due one new period after the last beat, or at once when that moment has
     /// passed. A tempo without a period leaves the pending beat, which plays and ends the run.
-    void SetTempo(int bpm);
+    /// False when the sound card's queue is full and the pending beat keeps its time.
+    bool SetTempo(int bpm);
     /// Chooses scheme slot 0..9 for the following beats and decodes its samples now.
     void SetScheme(int scheme);
     /// Moves the run one step in its direction; true when that ended the run (loop off, or the

@@ -1,5 +1,6 @@
 #include "SdlSoundOutput.h"
 
+#include "StandInClock.h"
 #include "WavFile.h"
 
 #include <algorithm>
@@ -91,27 +92,24 @@ SdlSoundOutput::~SdlSoundOutput()
     }
 }
 
-void SdlSoundOutput::PlaySampleOnce(const std::string& path)
+bool SdlSoundOutput::PlaySampleOnce(const std::string& path)
 {
-    if (m_device != 0) {
-        PlayPreloaded(m_bank.Decode(path));
-    }
+    return m_device == 0 || PlayPreloaded(m_bank.Decode(path));
 }
 
-void SdlSoundOutput::PlaySampleLooped(const std::string& path)
+bool SdlSoundOutput::PlaySampleLooped(const std::string& path)
 {
-    if (m_device != 0) {
-        const int sample = m_bank.Decode(path);
-        // An unplayable file sounds the alert once, not over and over.
-        m_mixer.Play(Frames(sample), sample != NOT_DECODED);
+    if (m_device == 0) {
+        return true;
     }
+    const int sample = m_bank.Decode(path);
+    // An unplayable file sounds the alert once, not over and over.
+    return m_mixer.Play(Frames(sample), sample != NOT_DECODED);
 }
 
-void SdlSoundOutput::StopSound()
+bool SdlSoundOutput::StopSound()
 {
-    if (m_device != 0) {
-        m_mixer.Stop();
-    }
+    return m_device == 0 || m_mixer.Stop();
 }
 
 int SdlSoundOutput::Preload(const std::string& path)
@@ -119,11 +117,9 @@ int SdlSoundOutput::Preload(const std::string& path)
     return m_device != 0 ? m_bank.Decode(path) : NOT_DECODED;
 }
 
-void SdlSoundOutput::PlayPreloaded(int sample)
+bool SdlSoundOutput::PlayPreloaded(int sample)
 {
-    if (m_device != 0) {
-        m_mixer.Play(Frames(sample), false);
-    }
+    return m_device == 0 || m_mixer.Play(Frames(sample), false);
 }
 
 int SdlSoundOutput::PreloadMoved(const std::string& path, int octaves)
@@ -131,18 +127,15 @@ int SdlSoundOutput::PreloadMoved(const std::string& path, int octaves)
     return m_device != 0 ? m_bank.Decode(path, octaves) : NOT_DECODED;
 }
 
-void SdlSoundOutput::PlayNote(int sample, int tag)
+bool SdlSoundOutput::PlayNote(int sample, int tag)
 {
-    if (m_device != 0) {
-        m_mixer.PlayTagged(Frames(sample), tag);
-    }
+    return m_device == 0 || m_mixer.PlayTagged(Frames(sample), tag);
 }
 
-void SdlSoundOutput::PlayClick(int sample, float level)
+bool SdlSoundOutput::PlayClick(int sample, float level)
 {
-    if (m_device != 0 && sample != NOT_DECODED) {
-        m_mixer.PlayClick(m_bank.Frames(sample, {}), level);
-    }
+    return m_device == 0 || sample == NOT_DECODED ||
+           m_mixer.PlayClick(m_bank.Frames(sample, {}), level);
 }
 
 int SdlSoundOutput::SoundingTag() const
@@ -157,10 +150,11 @@ bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
     return accepted;
 }
 
-void SdlSoundOutput::RetimeBeat(int delayMs)
+bool SdlSoundOutput::RetimeBeat(int delayMs)
 {
-    m_mixer.RetimeBeat(delayMs);
+    const bool accepted = m_mixer.RetimeBeat(delayMs);
     WakeStandInClock();
+    return accepted;
 }
 
 void SdlSoundOutput::CancelBeats()
@@ -236,16 +230,12 @@ void SdlSoundOutput::RunStandInClock()
     // present whenever a request comes or the next beat falls due, and sleeps in between.
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    const auto frameTime = [this, start](std::int64_t frame) {
-        return start + std::chrono::nanoseconds(frame * 1'000'000'000 / m_rate + 1);
-    };
+    const StandInClock clock(m_rate);
     std::unique_lock lock(m_standInMutex);
     while (!m_standInQuit) {
         m_standInCalled = false;
         lock.unlock();
-        const std::int64_t present =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count() *
-            m_rate / 1'000'000'000;
+        const std::int64_t present = clock.FramesIn(Clock::now() - start);
         do {
             const std::int64_t behind = std::max<std::int64_t>(present - m_mixer.FramesDone(), 0);
             m_mixer.Render(
@@ -259,7 +249,7 @@ void SdlSoundOutput::RunStandInClock()
         if (next < 0) {
             m_standInWake.wait(lock);
         } else {
-            m_standInWake.wait_until(lock, frameTime(next));
+            m_standInWake.wait_until(lock, start + clock.TimeOfFrame(next));
         }
     }
 }

@@ -45,64 +45,66 @@ int SoundMixer::BeatWait() const
     return static_cast<int>(std::max<std::int64_t>(wait, 0));
 }
 
-void SoundMixer::Play(std::span<const float> frames, bool loop)
+bool SoundMixer::Play(std::span<const float> frames, bool loop)
 {
     if (frames.empty()) {
-        Stop();
-    } else if (InBeat()) {
+        return Stop();
+    }
+    if (InBeat()) {
         StartVoice(frames.data(), frames.size(), loop, BeatWait(), -1);
-    } else {
-        Request request;
-        request.kind = Request::Kind::Play;
-        request.frames = frames.data();
-        request.length = frames.size();
-        request.loop = loop;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Play;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.loop = loop;
+    return Post(request);
 }
 
-void SoundMixer::PlayTagged(std::span<const float> frames, int tag)
+bool SoundMixer::PlayTagged(std::span<const float> frames, int tag)
 {
     if (frames.empty()) {
-        Stop();
-    } else if (InBeat()) {
+        return Stop();
+    }
+    if (InBeat()) {
         StartVoice(frames.data(), frames.size(), false, BeatWait(), tag);
-    } else {
-        Request request;
-        request.kind = Request::Kind::Play;
-        request.frames = frames.data();
-        request.length = frames.size();
-        request.tag = tag;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Play;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.tag = tag;
+    return Post(request);
 }
 
-void SoundMixer::PlayClick(std::span<const float> frames, float gain)
+bool SoundMixer::PlayClick(std::span<const float> frames, float gain)
 {
     if (frames.empty()) {
-        return;
+        return true;
     }
     if (InBeat()) {
         StartClick(frames.data(), frames.size(), gain, BeatWait());
-    } else {
-        Request request;
-        request.kind = Request::Kind::Click;
-        request.frames = frames.data();
-        request.length = frames.size();
-        request.gain = gain;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Click;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.gain = gain;
+    return Post(request);
 }
 
-void SoundMixer::Stop()
+bool SoundMixer::Stop()
 {
     if (InBeat()) {
         StopVoices();
-    } else {
-        Request request;
-        request.kind = Request::Kind::Stop;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Stop;
+    return Post(request);
 }
 
 bool SoundMixer::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -128,20 +130,20 @@ bool SoundMixer::ScheduleBeat(int delayMs, IBeatListener& listener)
     return Post(request);
 }
 
-void SoundMixer::RetimeBeat(int delayMs)
+bool SoundMixer::RetimeBeat(int delayMs)
 {
     if (delayMs < 1) {
-        return;
+        return true;
     }
     if (InBeat()) {
         Retime(delayMs, (m_frame + m_offset) * TICKS_PER_FRAME);
-        return;
+        return true;
     }
     Request request;
     request.kind = Request::Kind::Retime;
     request.delayMs = delayMs;
     request.generation = m_generation.load();
-    Post(request);
+    return Post(request);
 }
 
 void SoundMixer::CancelBeats()
@@ -164,7 +166,7 @@ bool SoundMixer::Post(const Request& request)
     const std::uint32_t head = m_queueHead.load(std::memory_order_relaxed);
     const std::uint32_t tail = m_queueTail.load(std::memory_order_acquire);
     if (head - tail >= QUEUE) {
-        return false; // nothing renders; a request this far behind is of no use
+        return false; // nothing renders: the caller hears of it, the queue keeps what it has
     }
     m_queue[head % QUEUE] = request;
     m_queueHead.store(head + 1, std::memory_order_release);

@@ -29,23 +29,26 @@ public:
     SoundMixer& operator=(const SoundMixer&) = delete;
 
     /// Plays mono frames at the mixer's rate, which must outlive the mixer, once or over and
-    /// over, replacing the sound playing; no frames stops instead.
-    void Play(std::span<const float> frames, bool loop);
+    /// over, replacing the sound playing; no frames stops instead. False, and nothing changes,
+    /// when requests pile up unread (the queue is full).
+    bool Play(std::span<const float> frames, bool loop);
     /// Plays like Play, once, and marks the note with tag (0 or more) until it ends, is replaced
-    /// or is stopped; see TagAt.
-    void PlayTagged(std::span<const float> frames, int tag);
+    /// or is stopped; see TagAt. False when the queue is full.
+    bool PlayTagged(std::span<const float> frames, int tag);
     /// Plays mono frames once at gain 0..1 on the click's own voice, beside the note, replacing
-    /// the click sounding.
-    void PlayClick(std::span<const float> frames, float gain);
-    /// Fades out whatever plays, the click too.
-    void Stop();
+    /// the click sounding; false when the queue is full.
+    bool PlayClick(std::span<const float> frames, float gain);
+    /// Fades out whatever plays, the click too; false, and nothing changes, when the queue is
+    /// full.
+    bool Stop();
     /// Calls listener.OnBeat() delayMs milliseconds (1 or more) from now, or from the running
     /// beat's due moment when called from inside it, in place of a pending beat. False for a
     /// shorter delay or when requests pile up unread.
     bool ScheduleBeat(int delayMs, IBeatListener& listener);
     /// The pending beat falls due delayMs milliseconds (1 or more) after the moment its delay
-    /// counted from, or at once when that moment has passed.
-    void RetimeBeat(int delayMs);
+    /// counted from, or at once when that moment has passed. False, and nothing changes, when
+    /// the queue is full.
+    bool RetimeBeat(int delayMs);
     /// Drops the pending beat and waits for a running beat to end, unless called from inside it.
     void CancelBeats();
 

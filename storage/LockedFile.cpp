@@ -2,6 +2,7 @@
 
 #include "FileReplacer.h"
 
+#include <atomic>
 #include <cerrno>
 #include <thread>
 
@@ -14,7 +15,19 @@ namespace {
 
 constexpr std::chrono::milliseconds RETRY{5};
 
+std::atomic<std::chrono::milliseconds::rep> defaultWaitMs{LockedFile::DEFAULT_WAIT.count()};
+
 } // namespace
+
+std::chrono::milliseconds LockedFile::DefaultWait()
+{
+    return std::chrono::milliseconds(defaultWaitMs.load());
+}
+
+void LockedFile::SetDefaultWaitForTests(std::chrono::milliseconds wait)
+{
+    defaultWaitMs.store(wait.count());
+}
 
 LockedFile::LockedFile(const std::string& path, Access access, std::chrono::milliseconds wait)
 {

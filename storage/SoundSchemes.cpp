@@ -2,7 +2,9 @@
 
 #include "TextReader.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -57,4 +59,18 @@ std::optional<std::string> LoadSoundScheme(const std::string& path,
         entry = CleanLine(reader.ReadLine());
     }
     return name;
+}
+
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot)
+{
+    if (slot < 1 || slot > MAX_SOUND_SCHEMES) {
+        return std::nullopt;
+    }
+    for (const std::string& path : table.schemeSlots[static_cast<std::size_t>(slot)]) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            return path;
+        }
+    }
+    return std::nullopt;
 }

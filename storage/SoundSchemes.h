@@ -19,3 +19,7 @@ std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);
 // a short file empty); nothing for a file that cannot be read or holds no line.
 std::optional<std::string> LoadSoundScheme(const std::string& path,
                                            std::array<std::string, 24>& entries);
+
+// The first of the 24 sample paths of slot 1..9 of table that names no regular file (an empty
+// path included); nothing when all of them are there or slot is out of range.
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot);

@@ -1,12 +1,17 @@
 #include "WorkFolder.h"
 
+#include "TextReader.h"
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <system_error>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -42,6 +47,53 @@ bool WriteList(const fs::path& folder, const fs::path& scheme, std::string& erro
         fs::remove(list, ignored);
     }
     return written;
+}
+
+// The line as the sound dialogs read it: cut at a NUL, which no path can hold.
+std::string ListedPath(std::string line)
+{
+    line.resize(std::min(line.find('\0'), line.size()));
+    return line;
+}
+
+// True when list names at least one scheme file and none of them can be read as the sound dialogs
+// read them, from folder; a list with a scheme the dialogs can offer, or with none at all, is the
+// user's own choice.
+bool AllSchemesMissing(const fs::path& folder, const std::string& list)
+{
+    TextReader reader(list);
+    bool named = false;
+    while (!reader.AtEnd()) {
+        const std::string path = ListedPath(reader.ReadLine());
+        if (path.empty()) {
+            continue;
+        }
+        named = true;
+        const std::optional<std::string> scheme = TextReader::Load((folder / path).string());
+        if (scheme && !scheme->empty()) {
+            return false;
+        }
+    }
+    return named;
+}
+
+// Adds a line naming scheme at the end of the list file whose contents are text, after a line end
+// when its last line has none. Every byte already there stays; a list that cannot be written (made
+// read-only, say) is left alone, and a write that fails half-way is taken back.
+void AppendToList(const fs::path& list, const std::string& text, const fs::path& scheme)
+{
+    std::string line = scheme.string() + "\r\n";
+    if (!text.empty() && text.back() != '\n') {
+        line.insert(0, "\r\n");
+    }
+    const int fd = ::open(list.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    if (::write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+        [[maybe_unused]] const int ignored = ::ftruncate(fd, static_cast<off_t>(text.size()));
+    }
+    ::close(fd);
 }
 
 } // namespace
@@ -88,11 +140,20 @@ bool WorkFolder::Prepare(const fs::path& folder, const fs::path& scheme, std::st
             "cannot write in the working folder " + Quoted(folder) + ": " + std::strerror(errno);
         return false;
     }
-    const fs::file_status list = fs::symlink_status(folder / LIST_FILE, code);
-    if (fs::exists(list) || scheme.empty()) {
+    if (scheme.empty()) {
         return true;
     }
-    return WriteList(folder, scheme, error);
+    const fs::path list = folder / LIST_FILE;
+    if (!fs::exists(fs::symlink_status(list, code))) {
+        return WriteList(folder, scheme, error);
+    }
+    // A list left naming only schemes that are gone (those of a build folder since deleted, say)
+    // gets the default scheme added, so the sound dialogs offer one again.
+    if (const std::optional<std::string> text = TextReader::Load(list.string());
+        text && AllSchemesMissing(folder, *text)) {
+        AppendToList(list, *text, scheme);
+    }
+    return true;
 }
 
 bool WorkFolder::Enter(std::string& error)

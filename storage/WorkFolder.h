@@ -5,7 +5,8 @@
 
 // The folder that `pinto --home` keeps the program's files in. A folder used for the first time
 // gets a "pinto_ss.dat" that lists the default sound scheme installed with the program, so "Play
-// it" and "Tune up" sound at once; the samples stay where they were installed.
+// it" and "Tune up" sound at once; the samples stay where they were installed. A list whose every
+// scheme has gone gets the default scheme added.
 class WorkFolder
 {
 public:
@@ -25,8 +26,10 @@ public:
     static std::filesystem::path DefaultScheme(const std::filesystem::path& program);
 
     /// Creates folder when missing and, when it holds no pinto_ss.dat, writes one that lists
-    /// scheme (none is written for an empty scheme). An existing list is never changed. False,
-    /// with a one-line reason in error, when the folder cannot be created or written in.
+    /// scheme; a list none of whose schemes can be read gets scheme added at its end, its own
+    /// lines left as they are. Nothing is written for an empty scheme, and a read-only list is
+    /// left alone. False, with a one-line reason in error, when the folder cannot be created or
+    /// written in.
     static bool Prepare(const std::filesystem::path& folder, const std::filesystem::path& scheme,
                         std::string& error);
 

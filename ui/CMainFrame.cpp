@@ -7,6 +7,7 @@
 #include "CScaleKeyBar.h"
 #include "CUpDown.h"
 #include "ControlId.h"
+#include "DegreeSpeller.h"
 #include "DiagramProfile.h"
 #include "NoteSpeller.h"
 #include "ScaleLibrary.h"
@@ -167,6 +168,12 @@ void CMainFrame::Redraw()
     if (m_state.diagram.spelling == NoteSpelling::Key && m_state.fretboard != nullptr) {
         ShowNoteNames();
     }
+    // So do degrees named with flats and sharps or as intervals (#4 or b5), and the root's "R".
+    const DiagramOptions& options = m_state.diagram;
+    if ((options.degreeNaming != DegreeNaming::Classic || options.rootAsR) &&
+        m_state.fretboard != nullptr) {
+        ShowDegreeNames();
+    }
 }
 
 void CMainFrame::ApplyConfiguration()
@@ -183,7 +190,8 @@ void CMainFrame::ApplyConfiguration()
 void CMainFrame::ShowTuningLabels()
 {
     const CFretboard& board = *m_state.fretboard;
-    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling);
+    const NoteSpeller names =
+        NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling, m_state.diagram.rootSpelling);
     for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
         const int string = m_state.diagram.StringOfRow(row, board.numStrings);
         const bool shown = row < m_state.settings.stringCount && board.GetString(string) != nullptr;
@@ -197,7 +205,8 @@ QString CMainFrame::RootLabel(int layer) const
 {
     const CFretboard& board = *m_state.fretboard;
     return QString::fromStdString(
-        NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling).Label(board.GetRoot(layer)));
+        NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling, m_state.diagram.rootSpelling)
+            .Label(board.GetRoot(layer)));
 }
 
 void CMainFrame::SetRootLabels()
@@ -210,6 +219,14 @@ void CMainFrame::ShowNoteNames()
 {
     SetRootLabels();
     ShowTuningLabels();
+}
+
+void CMainFrame::ShowDegreeNames()
+{
+    const DiagramOptions& options = m_state.diagram;
+    m_scaleKeyBar->ShowDegreeNames(DegreeSpeller::ForScale(m_state.fretboard->scaleDegrees,
+                                                           options.degreeNaming, options.rootAsR),
+                                   options.degreeNaming == DegreeNaming::Classic);
 }
 
 void CMainFrame::NewScale()
@@ -345,7 +362,8 @@ void CMainFrame::OnTuningSpin(int row, int delta)
     }
     const int tuning = (board.GetOpenNote(index) + SemitonesOfStep(delta) + 12) % 12;
     string->SetTuning(tuning);
-    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling);
+    const NoteSpeller names =
+        NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling, m_state.diagram.rootSpelling);
     m_scaleKeyBar->TuningLabel(row)->setText(
         QString::fromStdString(names.Label(board.GetOpenNote(index))));
     board.RemovePattern();

@@ -65,7 +65,8 @@ public:
     void SetDegreeChecksFromBoard();
     /// The printer shared by Print Setup, Print and Print Preview (made on first use).
     QPrinter& Printer();
-    /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
+    /// Paints the diagram for the printer onto printer's single page; the window's view and
+    /// its clicks stay as they are.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
     /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
@@ -107,6 +108,10 @@ public:
     void OnAbout();          ///< About
     void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
     void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
+    /// "Root as Sharp" or "Root as Flat" ticked or cleared; ticking one clears the other.
+    void OnRootSpellingToggled(QAction* toggle);
+    /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
+    void OnDegreeNamesChosen(QAction* choice);
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
     void OnPractice();      ///< "P&ractice...": the practice settings, kept in the profile
@@ -136,6 +141,8 @@ private:
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
     void ShowNoteNames();
+    /// The degree check boxes' captions, named as the diagram's options say for the scale.
+    void ShowDegreeNames();
     /// Two-character label of layer's root, spelled as the diagram's options say.
     QString RootLabel(int layer) const;
     void CreateFretboard(const std::vector<int>& tunings);
@@ -164,5 +171,9 @@ private:
     QAction* m_lowStringOnTop = nullptr;
     QAction* m_noteNamesByKey = nullptr;
     QActionGroup* m_fretChoices = nullptr;
+    QAction* m_rootAsSharp = nullptr;
+    QAction* m_rootAsFlat = nullptr;
+    QActionGroup* m_degreeNameChoices = nullptr;
+    QAction* m_rootAsR = nullptr;
     bool m_painted = false;
 };

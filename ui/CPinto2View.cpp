@@ -47,17 +47,17 @@ void CPinto2View::paintEvent(QPaintEvent* /*event*/)
 {
     // The window always shows the screen layout; captions and string names belong to the page.
     QPainter painter(this);
-    m_state.layout = FretboardPainter::Paint(painter, m_state, PaintTarget::Screen(size()));
+    m_layout = FretboardPainter::Paint(painter, m_state, PaintTarget::Screen(size()));
     if (m_ringedPitch >= 0 && m_state.fretboard) {
         const CFretboard& board = *m_state.fretboard;
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
-        const int ring = std::max(2, m_state.layout.dotDiameter / 6);
+        const int ring = std::max(2, m_layout.dotDiameter / 6);
         for (const FretPosition& place : NeckPitch::PlacesOf(board, m_state.settings.instrument,
                                                              m_ringedPitch, m_soundInPattern)) {
             const int row = m_state.diagram.RowOfString(place.string, board.GetStringCount());
-            painter.drawEllipse(QRectF(FretboardGeometry::DotBox(m_state.layout, row, place.fret))
+            painter.drawEllipse(QRectF(FretboardGeometry::DotBox(m_layout, row, place.fret))
                                     .adjusted(-ring, -ring, ring, ring));
         }
     }
@@ -69,8 +69,8 @@ void CPinto2View::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint point = event->position().toPoint();
-        if (const auto cell = FretboardGeometry::CellAt(
-                m_state.layout, m_state.settings.stringCount, point.x(), point.y())) {
+        if (const auto cell = FretboardGeometry::CellAt(m_layout, m_state.settings.stringCount,
+                                                        point.x(), point.y())) {
             emit cellClicked(cell->row, cell->fret);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ViewLayout.h"
+
 #include <QWidget>
 
 class AppState;
@@ -14,7 +16,7 @@ class CPinto2View : public QWidget
     Q_OBJECT
 
 public:
-    /// A view that paints state's fretboard and keeps the layout of each drawing in state.
+    /// A view that paints state's fretboard.
     explicit CPinto2View(AppState& state, QWidget* parent = nullptr);
 
     /// Rings the places of the note output sounds while it sounds: in the pattern on show
@@ -22,6 +24,9 @@ public:
     void FollowSound(const ISoundOutput* output, bool pattern);
     /// The MIDI pitch whose places are ringed, -1 for none.
     int RingedPitch() const { return m_ringedPitch; }
+    /// The layout of the view's latest drawing, in which clicks are looked up; printing and
+    /// export never change it.
+    const ViewLayout& Layout() const { return m_layout; }
 
 signals:
     /// A left click on row 0..stringCount-1 (0 = top line) at fret 0 up to the neck's highest fret.
@@ -41,4 +46,5 @@ private:
     bool m_soundInPattern = false;
     int m_ringedPitch = -1;
     QTimer* m_soundWatch;
+    ViewLayout m_layout;
 };

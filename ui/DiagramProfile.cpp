@@ -8,6 +8,28 @@ const QString kLeftHanded = QStringLiteral("Diagram/LeftHanded");
 const QString kLowStringOnTop = QStringLiteral("Diagram/LowStringOnTop");
 const QString kNoteNamesByKey = QStringLiteral("Diagram/NoteNamesByKey");
 const QString kFrets = QStringLiteral("Diagram/Frets");
+const QString kDegreeNames = QStringLiteral("Diagram/DegreeNames");
+const QString kRootAsR = QStringLiteral("Diagram/RootAsR");
+const QString kRootAs = QStringLiteral("Diagram/RootAs");
+
+// The profile's words for the degree names and the root spelling, as the command line has them.
+const QString kDegreeNamingWords[] = {QStringLiteral("classic"), QStringLiteral("flats"),
+                                      QStringLiteral("intervals")};
+const QString kRootSpellingWords[] = {QStringLiteral("auto"), QStringLiteral("sharp"),
+                                      QStringLiteral("flat")};
+
+// The choice whose word the profile holds under key; the first (the default) for any other.
+template <class Choice, std::size_t N>
+Choice ChoiceOf(const QSettings& profile, const QString& key, const QString (&words)[N])
+{
+    const QString word = profile.value(key).toString().toLower();
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == words[i]) {
+            return static_cast<Choice>(i);
+        }
+    }
+    return static_cast<Choice>(0);
+}
 
 } // namespace
 
@@ -23,6 +45,9 @@ DiagramOptions DiagramProfile::Load()
     bool number = false;
     const int frets = profile.value(kFrets, DEFAULT_FRETS).toInt(&number);
     options.frets = number && frets >= DEFAULT_FRETS && frets <= MAX_FRETS ? frets : DEFAULT_FRETS;
+    options.degreeNaming = ChoiceOf<DegreeNaming>(profile, kDegreeNames, kDegreeNamingWords);
+    options.rootAsR = profile.value(kRootAsR, false).toBool();
+    options.rootSpelling = ChoiceOf<RootSpelling>(profile, kRootAs, kRootSpellingWords);
     return options;
 }
 
@@ -33,4 +58,7 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kLowStringOnTop, options.lowStringOnTop);
     profile.setValue(kNoteNamesByKey, options.spelling == NoteSpelling::Key);
     profile.setValue(kFrets, options.frets);
+    profile.setValue(kDegreeNames, kDegreeNamingWords[static_cast<int>(options.degreeNaming)]);
+    profile.setValue(kRootAsR, options.rootAsR);
+    profile.setValue(kRootAs, kRootSpellingWords[static_cast<int>(options.rootSpelling)]);
 }

@@ -118,7 +118,9 @@ const FolderCase folderCases[] = {
     {"NewPintoHomeMadeAndListed", "music/pinto", "music/pinto", {}, builtList},
     {"HomePintoWhenUnset", nullptr, "home/Pinto", {}, builtList},
     {"EmptyPintoHomeMeansHomePinto", "", "home/Pinto", {}, builtList},
-    {"ExistingListKept", "mine", "mine", "mine.scheme\r\n", "mine.scheme\r\n"},
+    // A list with a scheme that can be read is the user's own (stale lists: WorkFolderTest).
+    {"ExistingListKept", "mine", "mine", "gone.scheme\r\n" + builtList,
+     "gone.scheme\r\n" + builtList},
 };
 
 INSTANTIATE_TEST_SUITE_P(Home, HomeFolder, testing::ValuesIn(folderCases),

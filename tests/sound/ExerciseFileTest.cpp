@@ -1,5 +1,5 @@
-#include "Exercise.h"
 #include "ExerciseFile.h"
+#include "Exercise.h"
 #include "OfflineSoundOutput.h"
 #include "ScalePlayer.h"
 #include "SoundSchemeTable.h"

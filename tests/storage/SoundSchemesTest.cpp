@@ -73,4 +73,19 @@ TEST_F(SoundSchemesTest, AtMostNineSchemesAndAMissingListChangesNothing)
     EXPECT_EQ(table.Path(9, 2), "82.wav");
 }
 
+TEST_F(SoundSchemesTest, FirstMissingSampleNamesTheFirstFileNotThere)
+{
+    SoundSchemeTable table;
+    for (std::string& path : table.schemeSlots[1]) {
+        path = "s" + std::to_string(&path - table.schemeSlots[1].data()) + ".wav";
+        WriteFile(path, "RIFF");
+    }
+    EXPECT_EQ(FirstMissingSample(table, 1), std::nullopt);
+    std::filesystem::remove("s7.wav");
+    std::filesystem::remove("s5.wav");
+    EXPECT_EQ(FirstMissingSample(table, 1), "s5.wav");
+    EXPECT_EQ(FirstMissingSample(table, 2), "") << "a slot never loaded has only empty paths";
+    EXPECT_EQ(FirstMissingSample(table, 0), std::nullopt);
+}
+
 } // namespace

@@ -92,8 +92,11 @@ private slots:
     void clicksFollowThePicture();
     void tuningColumnFollowsTheStrings();
     void namesSpelledByKey();
+    void degreeNamesAndRootSpelling();
     void profileKeepsTogglesNotSettingsFile();
     void fretsLengthenTheNeck();
+    void fretsSubmenuTakesTheKeyboard_data();
+    void fretsSubmenuTakesTheKeyboard();
     void copyPutsTheViewOnTheClipboard();
     void exportWritesEachFormat_data();
     void exportWritesEachFormat();
@@ -133,11 +136,18 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     for (QAction* item : items) {
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(texts,
-             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets", "-",
-                          "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
+                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets", "-",
+                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QStringList names; // radio items, Classic ticked, then Root as R
+    for (QAction* item : items.at(5)->menu()->actions()) {
+        names << (item->isSeparator() ? QStringLiteral("-") : item->text()) +
+                     (item->isChecked() ? QStringLiteral("*") : QString());
+    }
+    QCOMPARE(names, (QStringList{"&Classic (-3, +4)*", "&Flats and Sharps (b3, #4)",
+                                 "&Intervals (m3, P5)", "-", "Root as &R"}));
     QStringList counts; // radio items, twelve ticked
-    for (QAction* item : items.at(3)->menu()->actions()) {
+    for (QAction* item : items.at(6)->menu()->actions()) {
         QVERIFY(item->actionGroup()->isExclusive());
         counts << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
     }
@@ -183,7 +193,7 @@ void DiagramMenuTest::clicksFollowThePicture()
     QCOMPARE(state.diagram.leftHanded, leftHanded);
     QCOMPARE(state.diagram.lowStringOnTop, lowStringOnTop);
     frame.View()->repaint();
-    const ViewLayout& layout = state.layout;
+    const ViewLayout& layout = frame.View()->Layout();
     const int row = lowStringOnTop ? 0 : 5;
     const QPoint point(FretboardGeometry::DotCenterX(layout, 3),
                        FretboardGeometry::RowY(layout, row));
@@ -241,6 +251,53 @@ void DiagramMenuTest::namesSpelledByKey()
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
 }
 
+// The degree check boxes are named as chosen, following the scale; the root's sharp or flat is
+// forced or left to the key signature; every choice comes back in the next run.
+void DiagramMenuTest::degreeNamesAndRootSpelling()
+{
+    ScopedWorkDir dir;
+    auto captions = [](CMainFrame& frame) {
+        QStringList texts;
+        for (int degree = 0; degree < 12; ++degree) {
+            texts << FindById<QCheckBox>(&frame, DegreeCheckId(degree))->text();
+        }
+        return texts.join(QLatin1Char(' '));
+    };
+    const QString classic = "1 +1 / -2 2 +2 / -3 3 4 +4 / -5 5 +5 / -6 6 +6 / -7 7";
+    {
+        AppState state;
+        CMainFrame frame(state);
+        ClickArrow(frame, ControlId::RootSpin, "down"); // G#
+        frame.ApplyScaleSelection(frame.ScaleList()->findText(QStringLiteral("Harmonic Minor")));
+        QCOMPARE(captions(frame), classic);
+        QVERIFY(!Action(frame, "rootAsFlat")->isEnabled());
+        Action(frame, "noteNamesByKey")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("G#"));
+        Action(frame, "rootAsFlat")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("Ab"));
+        Action(frame, "rootAsSharp")->trigger(); // clears Root as Flat
+        QVERIFY(!Action(frame, "rootAsFlat")->isChecked());
+        QCOMPARE(state.diagram.rootSpelling, RootSpelling::Sharp);
+
+        Action(frame, "degreeNamesFlats")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 b5 5 b6 6 b7 7"));
+        FindById<QCheckBox>(&frame, DegreeCheckId(5))->click(); // no fourth: the tritone is #4
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 #4 5 b6 6 b7 7"));
+        Action(frame, "rootAsR")->trigger();
+        Action(frame, "degreeNamesIntervals")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("R m2 M2 m3 M3 P4 A4 P5 m6 M6 m7 M7"));
+    }
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.diagram.degreeNaming, DegreeNaming::Intervals);
+    QVERIFY(state.diagram.rootAsR && Action(frame, "rootAsR")->isChecked());
+    QVERIFY(Action(frame, "rootAsSharp")->isChecked());
+    QCOMPARE(QSettings().value(QStringLiteral("Diagram/RootAs")).toString(), "sharp");
+    Action(frame, "rootAsR")->trigger();
+    Action(frame, "degreeNamesClassic")->trigger();
+    QCOMPARE(captions(frame), classic);
+}
+
 // The toggles come back in the next run from the profile; pinto_c.dat is written byte for byte
 // as without them.
 void DiagramMenuTest::profileKeepsTogglesNotSettingsFile()
@@ -288,11 +345,11 @@ void DiagramMenuTest::fretsLengthenTheNeck()
         QCOMPARE(board.GetFretCount(0), 25);
         frame.View()->repaint();
         // The low E string's 24th fret is an E, the fifth above A; the cell beyond is no fret.
-        const QPoint fret24(FretboardGeometry::DotCenterX(state.layout, 24),
-                            FretboardGeometry::RowY(state.layout, 5));
+        const ViewLayout& layout = frame.View()->Layout();
+        const QPoint fret24(FretboardGeometry::DotCenterX(layout, 24),
+                            FretboardGeometry::RowY(layout, 5));
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24);
-        QTest::mouseClick(frame.View(), Qt::LeftButton, {},
-                          fret24 + QPoint(state.layout.fretSpacing, 0));
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24 + QPoint(layout.fretSpacing, 0));
         QCOMPARE(board.scaleDegrees, (std::array<int, 12>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}));
 
         board.pattern.Toggle(0, 0);
@@ -311,6 +368,53 @@ void DiagramMenuTest::fretsLengthenTheNeck()
     CMainFrame frame(state);
     QCOMPARE(state.fretboard->GetFrets(), 21);
     QVERIFY(Action(frame, "frets21")->isChecked());
+}
+
+void DiagramMenuTest::fretsSubmenuTakesTheKeyboard_data()
+{
+    QTest::addColumn<bool>("walk"); // Down keys to the Frets item first
+    QTest::addColumn<int>("key");
+    QTest::newRow("its mnemonic") << false << int(Qt::Key_F);
+    QTest::newRow("Right on its item") << true << int(Qt::Key_Right);
+    QTest::newRow("Enter on its item") << true << int(Qt::Key_Return);
+}
+
+// Alt+D and then F (or Right or Enter on Frets): the submenu has the keyboard with the fret count
+// in force active, so Down moves on to the next count and Enter chooses it.
+void DiagramMenuTest::fretsSubmenuTakesTheKeyboard()
+{
+    QFETCH(bool, walk);
+    QFETCH(int, key);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowActive(frame));
+    Action(frame, "frets17")->trigger();
+    auto press = [](int pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::activePopupWidget();
+        QTest::keyClick(target != nullptr ? target : QApplication::activeWindow(), Qt::Key(pressed),
+                        modifiers);
+    };
+    press(Qt::Key_D, Qt::AltModifier);
+    auto* diagram = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(diagram != nullptr);
+    for (int i = 0; walk && i < diagram->actions().size(); ++i) {
+        if (diagram->activeAction() != nullptr && diagram->activeAction()->menu() != nullptr &&
+            diagram->activeAction()->menu()->objectName() == QStringLiteral("fretsMenu")) {
+            break;
+        }
+        press(Qt::Key_Down);
+    }
+    press(key);
+    auto* frets = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(frets != nullptr);
+    QCOMPARE(frets->objectName(), QStringLiteral("fretsMenu"));
+    QCOMPARE(frets->activeAction(), Action(frame, "frets17"));
+    press(Qt::Key_Down);
+    QCOMPARE(frets->activeAction(), Action(frame, "frets19"));
+    press(Qt::Key_Return);
+    QCOMPARE(state.diagram.frets, 19);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
 
 void DiagramMenuTest::copyPutsTheViewOnTheClipboard()

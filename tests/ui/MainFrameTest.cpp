@@ -358,7 +358,7 @@ void MainFrameTest::degreeCheckBoxAndNeckClick()
 
     // Fret 9 of the top (high E) string is C#, degree 4 above A: clicking it flips it back.
     frame.View()->repaint();
-    const ViewLayout& layout = state.layout;
+    const ViewLayout& layout = frame.View()->Layout();
     const QPoint point(FretboardGeometry::DotCenterX(layout, 9),
                        FretboardGeometry::RowY(layout, 0));
     QTest::mouseClick(frame.View(), Qt::LeftButton, {}, point);

@@ -157,7 +157,7 @@ private slots:
         QRegion rings;
         for (const auto& [string, fret] : {std::pair{1, 3}, std::pair{0, 8}}) {
             rings +=
-                FretboardGeometry::DotBox(state.layout, 5 - string, fret).adjusted(-6, -6, 6, 6);
+                FretboardGeometry::DotBox(view->Layout(), 5 - string, fret).adjusted(-6, -6, 6, 6);
         }
         int changed = 0;
         for (int y = 0; y < plain.height(); ++y) {

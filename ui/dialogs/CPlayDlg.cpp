@@ -7,11 +7,13 @@
 #include "ExerciseBuilder.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
+#include "MissingSamplesNotice.h"
 #include "NeckPitch.h"
 #include "PracticeProfile.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 
@@ -136,9 +138,10 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     m_bpm = m_player.bpm;
     WriteMembers();
     if (m_state.fretboard) {
-        const std::string text =
-            BuildScaleRun(m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
-                          ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling);
+        const std::string text = BuildScaleRun(
+            m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
+            ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling,
+            m_state.diagram.rootSpelling, m_state.diagram.degreeNaming, m_state.diagram.rootAsR);
         m_text->setPlainText(
             QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
@@ -221,6 +224,9 @@ void CPlayDlg::OnPlay()
                  QStringLiteral("Place a pattern on the neck first: Set Pattern, then Find "
                                 "Pattern."));
         return;
+    case ScalePlayer::StartResult::QueueFull:
+        ShowSoundRefused(this);
+        return;
     case ScalePlayer::StartResult::NoTempo:
         return;
     case ScalePlayer::StartResult::Started:
@@ -258,7 +264,7 @@ void CPlayDlg::accept()
     OnStop();
     if (Exchange()) {
         m_run.Halt();
-        m_output.StopSound(); // the dialog's sound ends with the dialog
+        StopSound(); // the dialog's sound ends with the dialog
         QDialog::accept();
     }
 }
@@ -267,7 +273,7 @@ void CPlayDlg::reject()
 {
     m_tempoWatch->stop();
     m_run.Halt();
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }
 
@@ -290,7 +296,7 @@ void CPlayDlg::OnBpmEdited()
         return;
     }
     Exchange();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
 }
 
 void CPlayDlg::OnSpin(int delta)
@@ -302,11 +308,26 @@ void CPlayDlg::OnSpin(int delta)
                                                        std::numeric_limits<int>::max()));
     }
     WriteMembers();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
+}
+
+void CPlayDlg::SetTempo()
+{
+    if (!m_run.SetTempo(m_bpm)) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CPlayDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CPlayDlg::OnSchemeChosen(int index)
 {
     m_scheme = index;
     m_run.SetScheme(index);
+    MissingSamplesNotice::ShowOnce(this, m_state.soundSchemes, index, m_schemeBox->itemText(index));
 }

@@ -63,6 +63,10 @@ private:
     void OnSpin(int delta);
     void OnSchemeChosen(int index);
     void ShowTempoPlaying();
+    // The tempo to the run and silence to the output; a request the sound card refused is
+    // reported.
+    void SetTempo();
+    void StopSound();
 
     AppState& m_state;
     PlayerState& m_player;
