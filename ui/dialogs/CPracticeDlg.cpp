@@ -34,7 +34,7 @@ template <class T> T* Named(T* widget, const char* name)
 
 CPracticeDlg::CPracticeDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("practiceDialog"));
     setWindowTitle(QStringLiteral("Pinto - Practice"));
