@@ -398,22 +398,43 @@ void SoundMixer::Mix(float* out, int from, int to)
 
 void SoundMixer::MixVoice(Voice& voice, float* out, int from, int to, bool fading)
 {
-    for (int i = from; i < to && voice.frames != nullptr; ++i) {
-        if (voice.waitLeft > 0) {
-            --voice.waitLeft;
-            continue;
-        }
-        float level = voice.frames[voice.position] * voice.gain;
+    if (voice.frames == nullptr) {
+        return;
+    }
+    int i = from;
+    const int wait = std::min(voice.waitLeft, to - i);
+    voice.waitLeft -= wait;
+    i += wait;
+    // In stretches that end where the buffer, the sample or the fade ends, each a plain loop.
+    while (i < to && voice.frames != nullptr) {
+        int count = static_cast<int>(
+            std::min<std::size_t>(static_cast<std::size_t>(to - i), voice.length - voice.position));
         if (fading) {
-            level *= m_fadeCurve[m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft)];
-            if (--voice.fadeLeft == 0) {
-                voice.frames = nullptr;
+            count = std::min(count, voice.fadeLeft);
+        }
+        const float* frames = voice.frames + voice.position;
+        const float gain = voice.gain;
+        if (out != nullptr && fading) {
+            const float* curve = m_fadeCurve.data() +
+                                 (m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft));
+            for (int k = 0; k < count; ++k) {
+                out[i + k] += frames[k] * gain * curve[k];
+            }
+        } else if (out != nullptr) {
+            for (int k = 0; k < count; ++k) {
+                out[i + k] += frames[k] * gain;
             }
         }
-        if (out != nullptr) {
-            out[i] += level;
+        i += count;
+        voice.position += static_cast<std::size_t>(count);
+        if (fading) {
+            voice.fadeLeft -= count;
+            if (voice.fadeLeft == 0) {
+                voice.frames = nullptr;
+                break;
+            }
         }
-        if (++voice.position == voice.length) {
+        if (voice.position == voice.length) {
             voice.position = 0;
             if (!voice.loop) {
                 voice.frames = nullptr;
