@@ -6,6 +6,8 @@
 #include "FontConfigWarmUp.h"
 #include "GroupBoxStyle.h"
 #include "InfoBox.h"
+#include "ScaleVocabularyReader.h"
+#include "WorkFolder.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -17,6 +19,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -93,7 +97,7 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
     }
 }
 
-int CPinto2App::Run(int argc, char* argv[])
+int CPinto2App::Run(int argc, char* argv[], bool installedScales)
 {
     // Fontconfig reads its configuration (some fifty files) while the application is made and
     // the data files are read.
@@ -109,7 +113,19 @@ int CPinto2App::Run(int argc, char* argv[])
     // the application name above, which the entry names as its StartupWMClass).
     QGuiApplication::setDesktopFileName(QStringLiteral(PINTO_APP_ID));
 
+    // What rewrites killed before their end left beside the data files is cleared first.
+    WorkFolder::RemoveStaleTemporaries();
     AppState state;
+    if (installedScales) {
+        const std::filesystem::path file =
+            WorkFolder::DataFile(WorkFolder::RunningProgram(), WorkFolder::kScaleVocabulary);
+        std::vector<std::string> faults;
+        ScaleVocabularyReader::Read(file, state.installedScales, faults);
+        // A fault of the installed file is the package's: said once, the rest still offered.
+        for (const std::string& fault : faults) {
+            std::fprintf(stderr, "pinto: %s: %s\n", file.c_str(), fault.c_str());
+        }
+    }
     CPinto2Doc document;
     fonts.Wait();
     CMainFrame frame(state);
@@ -129,7 +145,7 @@ int CPinto2App::Run(int argc, char* argv[])
     frame.show();
     frame.activateWindow();
     frame.raise();
-    // Once the window is up, a library file that could not be read completely is reported.
+    // Once the window is up, a data file that could not be read completely is reported.
     QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
 }

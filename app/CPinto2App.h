@@ -11,8 +11,9 @@ public:
     /// The application over the command line (argc arguments in argv).
     CPinto2App(int& argc, char** argv);
 
-    /// Starts the program, runs it until its window is closed; returns the exit code.
-    static int Run(int argc, char* argv[]);
+    /// Starts the program, runs it until its window is closed; returns the exit code. With
+    /// installedScales (--home) the scales installed with the program join the library.
+    static int Run(int argc, char* argv[], bool installedScales = false);
 
     /// Shows reason, a start failure already written to standard error, in a message box when
     /// the program has a display to show it on (started from the desktop menu, no terminal shows

@@ -23,6 +23,8 @@ public:
     /// Layout for a printer of dpiX x dpiY pixels per inch and printableWidth pixels.
     static ViewLayout PrinterLayout(int dpiX, int dpiY, int printableWidth,
                                     const DiagramOptions& options = {});
+    /// Layout of a neck whose strings run from leftX to rightX, the top one at topY (pixels).
+    static ViewLayout BoxLayout(int leftX, int topY, int rightX, const DiagramOptions& options);
 
     /// The neck's highest fret, 12..24: the layout shows frets 0..LastFret + 1.
     static int LastFret(const ViewLayout& layout);

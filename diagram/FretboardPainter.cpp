@@ -37,7 +37,7 @@ QString RootLabel(const CFretboard& board, int layer, const DiagramOptions& opti
 }
 
 void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-                  int textHeight)
+                  int textHeight, int top)
 {
     const CFretboard& board = *state.fretboard;
     const DiagramOptions& options = layout.options;
@@ -45,7 +45,7 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
         const QString text =
             QStringLiteral("Scale Name: %1 %2")
                 .arg(RootLabel(board, LAYER_SCALE, options), QString::fromStdString(scale->name));
-        DrawTextAt(painter, layout.leftX, layout.topY / 2, text);
+        DrawTextAt(painter, layout.leftX, top, text);
     }
     if (const ScaleRecord* overlay = state.scaleLibrary.Record(state.overlayScale)) {
         const QString format = board.GetOverlayMode() == OVERLAY_ALL
@@ -53,7 +53,7 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
                                    : QStringLiteral("Overlay: %1 %2 showing common notes");
         const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, options),
                                         QString::fromStdString(overlay->name));
-        const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
+        const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
     }
 }
@@ -242,10 +242,11 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
 {
     const int n = state.settings.stringCount;
     const ViewLayout layout =
-        target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
-                                                          target.printableWidth, state.diagram)
-                       : FretboardGeometry::ScreenLayout(target.size.width(), target.size.height(),
-                                                         n, state.diagram);
+        target.neck      ? *target.neck
+        : target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
+                                                            target.printableWidth, state.diagram)
+                         : FretboardGeometry::ScreenLayout(target.size.width(),
+                                                           target.size.height(), n, state.diagram);
 
     painter.save();
     if (target.fillBackground) {
@@ -262,7 +263,8 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(LinePen());
     if (target.printer) {
-        DrawCaptions(painter, state, layout, textHeight);
+        DrawCaptions(painter, state, layout, textHeight,
+                     target.captionY >= 0 ? target.captionY : layout.topY / 2);
     }
     DrawNeck(painter, state, layout, target.printer, textHeight);
     if (state.settings.dotMarkers) {

@@ -1,6 +1,7 @@
 #include "ExerciseFile.h"
 
 #include "Exercise.h"
+#include "DataFile.h"
 #include "ExerciseRenderer.h"
 #include "FileReplacer.h"
 #include "MidiWriter.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <filesystem>
 
 std::optional<ExerciseFile::Kind> ExerciseFile::KindOf(const std::string& path)
@@ -46,9 +46,9 @@ bool ExerciseFile::Save(const Exercise& exercise, const std::string& path, Kind 
         options.accent = exercise.practice.accent;
         bytes = MidiWriter::Bytes(take.beats, take.startDelayMs, options);
     }
-    const int failure = FileReplacer::Replace(path, bytes, FileReplacer::InPlace::Never);
+    const int failure = FileReplacer::Replace(path, bytes, FileReplacer::InPlace::Never).error;
     if (failure != 0) {
-        error = std::strerror(failure);
+        error = DataFile::Reason(failure);
         return false;
     }
     return true;

@@ -1,11 +1,17 @@
 #include "SampleBank.h"
 
+#include "DataFile.h"
+
 #include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <numbers>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,7 +21,20 @@ std::vector<float> Load(const std::string& path, int rate)
     SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &wave, &data, &length) == nullptr) {
+    // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
+    int error = 0;
+    const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, error);
+    std::FILE* const file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    SDL_RWops* const stream = file == nullptr ? nullptr : SDL_RWFromFP(file, SDL_TRUE);
+    if (stream == nullptr) {
+        if (file != nullptr) {
+            std::fclose(file);
+        } else if (fd >= 0) {
+            ::close(fd);
+        }
+        return {};
+    }
+    if (SDL_LoadWAV_RW(stream, 1, &wave, &data, &length) == nullptr) {
         return {};
     }
     SDL_AudioCVT cvt{};

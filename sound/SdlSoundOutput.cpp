@@ -1,14 +1,19 @@
 #include "SdlSoundOutput.h"
 
+#include "DataFile.h"
 #include "StandInClock.h"
 #include "WavFile.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 

@@ -42,7 +42,7 @@ public:
     LockedFile& operator=(const LockedFile&) = delete;
 
     Status GetStatus() const { return status; }
-    // errno value of a Failed open, else 0.
+    // errno value (or DataFile::NOT_REGULAR) of a Failed open, else 0.
     int Error() const { return error; }
     // The open file, -1 unless Locked.
     int Fd() const { return fd; }

@@ -3,11 +3,18 @@
 # (whole process), in a fresh folder and in one whose pinto_s.dat holds 65,536 records (2 MiB):
 # the medians of each, the median ratio of first paint to version over the rounds, the CPU time
 # of the whole window process, and its largest resident memory.
-# Usage: tools/bench_startup.sh [path/to/pinto [rounds]] (default: a Release build in
-# build-release/, 10 rounds).
+# Usage: tools/bench_startup.sh [--home] [path/to/pinto [rounds]] (default: a Release build in
+# build-release/, 10 rounds). With --home the window starts as the menu starts it, the folder
+# as PINTO_HOME, and the scales installed beside the program (share/pinto/scales) join the
+# library.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$here/tools/bench_pairs.sh"
+home=()
+if [[ "${1:-}" == --home ]]; then
+    home=(--home)
+    shift
+fi
 pinto="${1:-}"
 rounds="${2:-10}"
 if [[ -z "$pinto" ]]; then
@@ -30,13 +37,14 @@ awk 'BEGIN { for (i = 0; i < 65536; ++i) {
 export QT_QPA_PLATFORM=offscreen PINTO_EXIT_AFTER_FIRST_PAINT=1
 for folder in fresh large; do
     cd "$work/$folder"
-    "$pinto" >/dev/null 2>&1 # warm the file cache
+    export PINTO_HOME="$work/$folder"
+    "$pinto" "${home[@]}" >/dev/null 2>&1 # warm the file cache
     rm -f pinto_c.dat
     : >version.wall; : >version.cpu; : >paint.wall; : >paint.cpu; : >rss.txt
     for _ in $(seq "$rounds"); do
         time_run "$pinto" --version
         echo "$wall_us" >>version.wall; echo "$cpu_us" >>version.cpu
-        time_run /usr/bin/time -f '%M' -o time.txt "$pinto"
+        time_run /usr/bin/time -f '%M' -o time.txt "$pinto" "${home[@]}"
         echo $(($(cat .out) - start_us)) >>paint.wall; echo "$cpu_us" >>paint.cpu
         cat time.txt >>rss.txt
         rm -f pinto_c.dat

@@ -2,6 +2,7 @@
 
 #include "CommandId.h"
 #include "DiagramOptions.h"
+#include "RenderOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
@@ -32,7 +33,7 @@ class CMainFrame : public QMainWindow
 public:
     /// Builds the frame, reads the settings and the scale library into state and builds the board.
     explicit CMainFrame(AppState& state, QWidget* parent = nullptr);
-    /// Writes the settings file, then deletes the fretboard.
+    /// Writes the settings file unless closing the window did, then deletes the fretboard.
     ~CMainFrame() override;
 
     /// The process-wide state this frame works on.
@@ -81,10 +82,15 @@ public:
     /// .mid or .midi, else as a WAV file. A failure shows the information box naming the file
     /// (on top of the open dialog, if any); returns whether it was written.
     bool SaveExercise(const QString& fileName);
+    /// Writes the scale book of the applied library scale into the PDF fileName on letter or A4
+    /// paper, upright or landscape. A failure shows the information box naming the file; returns
+    /// whether it was written.
+    bool ExportScaleBook(const QString& fileName, RenderOptions::Book book, bool letter,
+                         bool landscape);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
-    /// Shows one information box for each library file (scales and patterns) that could not be
-    /// read to its end; run once after the window is shown.
+    /// Shows one information box for each data file (settings, scales and patterns) that was
+    /// there but could not be read to its end, with the reason; run once after the window is shown.
     void ReportUnreadFiles();
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its CommandId).
@@ -112,10 +118,13 @@ public:
     void OnRootSpellingToggled(QAction* toggle);
     /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
     void OnDegreeNamesChosen(QAction* choice);
-    void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
-    void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
-    void OnPractice();      ///< "P&ractice...": the practice settings, kept in the profile
-    void OnSaveExercise();  ///< "Save &Exercise As...": asks for a file, then saves
+    void OnCopyDiagram();        ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
+    void OnExportDiagram();      ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
+    void OnChooseOverlayScale(); ///< the overlay bar's chooser button (Ctrl+Shift+K)
+    void OnExportScaleBook();    ///< "Export Scale &Book...": asks what and where, then exports
+    void OnPractice();           ///< "P&ractice...": the practice settings, kept in the profile
+    void OnSaveExercise();       ///< "Save &Exercise As...": asks for a file, then saves
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -130,11 +139,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// Writes the settings file; when the user closed the window, a failure is told in a box.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// Adds Choose Scale after forget and Export Scale Book after printSetup in the Scale menu.
+    void AddScaleCommands(QMenu* menu, QAction* forget, QAction* printSetup);
     /// "P&ractice..." and "Save &Exercise As..." at the end of menu (the Sound menu).
     void AddPracticeItems(QMenu* menu);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
@@ -157,6 +170,8 @@ private:
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
+    /// Writes the settings file once; a failure is told in a box when tellUser, else on stderr.
+    void WriteSettings(bool tellUser);
 
     AppState& m_state;
     QToolBar* m_toolBar = nullptr;
@@ -176,4 +191,7 @@ private:
     QActionGroup* m_degreeNameChoices = nullptr;
     QAction* m_rootAsR = nullptr;
     bool m_painted = false;
+    int m_settingsError = 0;        // why pinto_c.dat could not be read at start-up
+    bool m_settingsWritten = false; // by closing the window
+    bool m_exitChosen = false;      // the Exit command closes the window
 };

@@ -16,6 +16,7 @@
 
 #include <map>
 #include <span>
+#include <string>
 
 namespace {
 
@@ -73,8 +74,10 @@ void CMainFrame::CreateToolBarAndMenu()
                              {About, "&About Pinto...", &CMainFrame::OnAbout}};
 
     std::map<CommandId, QAction*> actions;
+    std::map<std::string, QMenu*> menus;
     auto fill = [&](const char* title, std::span<const Item> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        menus[title] = menu;
         for (const Item& item : items) {
             if (item.id == None) {
                 menu->addSeparator();
@@ -90,12 +93,16 @@ void CMainFrame::CreateToolBarAndMenu()
     };
     menuBar()->setObjectName(IdName(ControlId::MainFrame));
     fill("&Scale", scaleMenu);
+    AddScaleCommands(menus["&Scale"], actions[ForgetScale], actions[PrintSetup]);
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
-    AddPracticeItems(menuBar()->actions().constLast()->menu());
+    AddPracticeItems(menus["&Sound"]);
     CreateDiagramMenu();
     fill("&Help", helpMenu);
-    connect(actions[Exit], &QAction::triggered, this, &QWidget::close);
+    connect(actions[Exit], &QAction::triggered, this, [this] {
+        m_exitChosen = true;
+        close();
+    });
 
     QAction* direct = MakeAction(PrintDirect, QStringLiteral("Print Direct"));
     connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);

@@ -154,6 +154,50 @@ TEST_F(RenderCommandTest, SpellingByKeyNamesRootsAndStringsOnThePage)
     EXPECT_FALSE(text.contains("#")) << text.toStdString();
 }
 
+// The scale names of the captions of a PDF, in page order.
+QStringList Captions(const QString& text)
+{
+    QStringList captions;
+    const QRegularExpression caption(QStringLiteral("Scale Name: (\\S+) +(.+)"));
+    for (auto match = caption.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        captions << found.captured(1) + ' ' + found.captured(2);
+    }
+    return captions;
+}
+
+TEST_F(RenderCommandTest, BookOfKeysPrintsTheInstalledScaleOnTwelveRootsFourAPage)
+{
+    const Result run = Pinto({"--render", "book.pdf", "--book", "keys", "--scale", "Minor Blues",
+                              "--root", "C", "--spelling", "key"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString info = Tool("pdfinfo", {Path("book.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +3\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+    QStringList expected;
+    for (const char* root : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"}) {
+        expected << QString::fromLatin1(root) + " Minor Blues";
+    }
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", Path("book.pdf"), "-"})), expected);
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", "-l", "1", Path("book.pdf"), "-"})),
+              expected.mid(0, 4));
+}
+
+TEST_F(RenderCommandTest, LandscapePagesForTheDiagramAndAFamilyBook)
+{
+    ASSERT_EQ(Pinto({"--render", "one.pdf", "--landscape"}).exitCode, 0);
+    EXPECT_TRUE(Tool("pdfinfo", {Path("one.pdf")}).contains("842 x 595 pts"));
+    const Result run = Pinto({"--render", "family.pdf", "--book", "family", "--scale",
+                              "Lydian Dominant", "--root", "C", "--page", "letter", "--landscape"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString info = Tool("pdfinfo", {Path("family.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +4\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("792 x 612 pts")) << info.toStdString();
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", Path("family.pdf"), "-"})),
+              (QStringList{"C Melodic Minor", "C Dorian b2", "C Lydian Augmented",
+                           "C Lydian Dominant", "C Mixolydian b6", "C Locrian #2", "C Altered"}));
+}
+
 struct ErrorCase
 {
     const char* name;
@@ -186,6 +230,9 @@ const ErrorCase errorCases[] = {
     {"ValueIsAnOption", {"--render", "x.png", "--scale", "--help"}, "--scale needs a value"},
     {"SoundMissingFolder", {"--render", "missing/out.wav"}, "cannot write 'missing/out.wav'"},
     {"UnknownPattern", {"--render", "out.mid", "--pattern", "Nope"}, "unknown pattern 'Nope'"},
+    {"BookOfNoFamily",
+     {"--render", "b.pdf", "--book", "family", "--scale", "Major Triad"},
+     "'Major Triad' belongs to no family of scales"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderErrors, testing::ValuesIn(errorCases),

@@ -53,6 +53,7 @@ for path in \
   "/usr/share/icons/hicolor/128x128/apps/$id.png" \
   "/usr/share/metainfo/$id.metainfo.xml" \
   /usr/share/man/man1/pinto.1.gz \
+  /usr/share/pinto/scales/families.txt \
   /usr/share/pinto/sounds/plucked-string.scheme \
   "/usr/share/doc/$package/copyright" \
   "/usr/share/doc/$package/changelog.gz"; do
