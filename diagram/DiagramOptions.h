@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagramLook.h"
 #include "NoteSpeller.h"
 #include "Notes.h"
 
@@ -10,7 +11,9 @@ struct DiagramOptions
     bool leftHanded = false;     ///< mirrored: the nut and open strings at the right
     bool lowStringOnTop = false; ///< string 0 (the lowest, or a banjo's short one) is the top row
     NoteSpelling spelling = NoteSpelling::Sharps; ///< how note labels are spelled
-    int frets = DEFAULT_FRETS; ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
+    int frets = DEFAULT_FRETS;               ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
+    DiagramLook look = DiagramLook::Classic; ///< geometry, labels and fret numbers
+    ColourScheme colours = ColourScheme::System; ///< the palette the picture takes its colours from
 
     /// Row 0..count-1 (0 = top line) that shows string 0..count-1 of count strings.
     int RowOfString(int string, int count) const

@@ -42,7 +42,7 @@ bool AllDotsInside(const ViewLayout& layout, int height, int stringCount)
 // x of the middle of fret's cell in the right-handed picture.
 int RightHandedCenterX(const ViewLayout& layout, int fret)
 {
-    return layout.nutX - layout.fretSpacing / 2 + fret * layout.fretSpacing;
+    return layout.nutX - layout.fretSpacing / 2 + (fret - layout.firstFret) * layout.fretSpacing;
 }
 
 } // namespace
@@ -106,7 +106,7 @@ int FretboardGeometry::RowY(const ViewLayout& layout, int row)
 
 int FretboardGeometry::FretLineX(const ViewLayout& layout, int line, int offset)
 {
-    return MirrorX(layout, layout.nutX + line * layout.fretSpacing + offset);
+    return MirrorX(layout, layout.nutX + (line - layout.firstFret) * layout.fretSpacing + offset);
 }
 
 int FretboardGeometry::DotCenterX(const ViewLayout& layout, int fret)
@@ -149,9 +149,10 @@ std::optional<FretCell> FretboardGeometry::CellAt(const ViewLayout& layout, int 
     if (layout.fretSpacing <= 0 || layout.stringSpacing <= 0) {
         return std::nullopt;
     }
-    const int fret = (x - layout.nutX + layout.fretSpacing) / layout.fretSpacing;
+    const int cell = (x - layout.nutX + layout.fretSpacing) / layout.fretSpacing;
+    const int fret = layout.firstFret + cell;
     const int row = (y - layout.topY + layout.stringSpacing / 2) / layout.stringSpacing;
-    if (fret < 0 || fret > LastFret(layout) || row < 0 || row >= stringCount) {
+    if (cell < 0 || fret > LastFret(layout) || row < 0 || row >= stringCount) {
         return std::nullopt;
     }
     return FretCell{row, fret};

@@ -34,8 +34,8 @@ public:
 
     /// y of string row 0.. (0 = top line).
     static int RowY(const ViewLayout& layout, int row);
-    /// x of fret line 0..LastFret + 1 (0 = nut), moved offset pixels along the neck towards the
-    /// higher frets (negative: towards the open strings).
+    /// x of fret line firstFret..LastFret + 1 (0 = nut), moved offset pixels along the neck towards
+    /// the higher frets (negative: towards the open strings).
     static int FretLineX(const ViewLayout& layout, int line, int offset = 0);
     /// x of the centre of the dot of fret 0..LastFret + 1 (fret 0 sits beside the nut, on the open
     /// strings' side): the left edge of its box plus half the dot diameter.

@@ -1,9 +1,13 @@
 #include "FretboardPainter.h"
 
+#include "DiagramColours.h"
 #include "DiagramState.h"
 #include "DotStamp.h"
+#include "FretMarkers.h"
 #include "FretboardGeometry.h"
 #include "Instrument.h"
+#include "ModernGeometry.h"
+#include "ModernPainter.h"
 #include "NoteSpeller.h"
 
 #include <QFontMetrics>
@@ -14,12 +18,6 @@
 #include <array>
 
 namespace {
-
-const QColor kScaleFill(255, 255, 255);
-const QColor kRootFill(0, 0, 255);
-const QColor kOverlayFill(255, 0, 0);
-const QColor kPatternFill(0, 255, 0);
-const QColor kMarkerFill(0, 0, 0);
 
 // Draws text with its top-left corner at (x, y), as the diagram places all its text.
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text)
@@ -34,8 +32,10 @@ QString RootLabel(const CFretboard& board, int layer, NoteSpelling spelling)
         NoteSpeller::ForLayer(board, layer, spelling).Label(board.GetRoot(layer)));
 }
 
-void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-                  int textHeight)
+} // namespace
+
+void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state,
+                                    const ViewLayout& layout, int textHeight)
 {
     const CFretboard& board = *state.fretboard;
     const NoteSpelling spelling = layout.options.spelling;
@@ -55,6 +55,8 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
         DrawTextAt(painter, layout.leftX, y, text);
     }
 }
+
+namespace {
 
 void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& layout, bool printer,
               int textHeight)
@@ -114,30 +116,21 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     painter.drawLine(endX, topY, endX, bottomY);
 }
 
-void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout)
+void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
+                 const QColor& fill)
 {
-    const double middle = (state.settings.stringCount - 1) / 2.0;
-    // The 22nd fret follows the tenth where the tenth is marked; the octaves get two markers each.
-    const int shift = MarksTenthFret(state.settings.instrument) ? 1 : 0;
-    const struct
-    {
-        int fret;
-        double row;
-    } markers[] = {{3, middle},      {5, middle},          {7, middle},      {9 + shift, middle},
-                   {12, middle - 1}, {12, middle + 1},     {15, middle},     {17, middle},
-                   {19, middle},     {21 + shift, middle}, {24, middle - 1}, {24, middle + 1}};
     const int lastFret = FretboardGeometry::LastFret(layout);
-    for (const auto& marker : markers) {
+    for (const FretMarker& marker :
+         FretMarker::Of(state.settings.instrument, state.settings.stringCount)) {
         if (marker.fret <= lastFret) {
-            DotStamp::DrawEllipse(painter,
-                                  FretboardGeometry::MarkerBox(layout, marker.fret, marker.row),
-                                  kMarkerFill);
+            DotStamp::DrawEllipse(
+                painter, FretboardGeometry::MarkerBox(layout, marker.fret, marker.row), fill);
         }
     }
 }
 
 void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-              int textHeight, int charWidth)
+              const DiagramColours& colours, int textHeight, int charWidth)
 {
     const CFretboard& board = *state.fretboard;
     const Settings& settings = state.settings;
@@ -175,22 +168,12 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
         for (int fret = 0; fret <= lastCell; ++fret) {
-            const int value = board.Classify(s, fret);
-            QColor fill;
-            if (value & OFF_STRING) {
-                continue;
-            } else if (value & PATTERN_NOTE) {
-                fill = colour ? kPatternFill : kScaleFill;
-            } else if ((value & ROOT_NOTE) && (value & SCALE_NOTE)) {
-                fill = colour ? kRootFill : kScaleFill;
-            } else if (value & SCALE_NOTE) {
-                fill = kScaleFill;
-            } else if (value & OVERLAY_NOTE) {
-                fill = colour ? kOverlayFill : kScaleFill;
-            } else {
+            const std::optional<DotKind> kind = DiagramColours::KindOf(board.Classify(s, fret));
+            if (!kind) {
                 continue;
             }
-            stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), fill);
+            const DotKind shown = colour ? *kind : DotKind::Scale;
+            stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), colours.Fill(shown));
             const QStaticText* label = nullptr;
             int offset = charWidth / 2;
             if (settings.viewDegrees) {
@@ -203,6 +186,9 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 offset = noteOffsets[note];
             }
             if (label != nullptr) {
+                if (colours.Ink(shown) != pen.color()) {
+                    painter.setPen(colours.Ink(shown));
+                }
                 // A static text is placed by its top-left corner, as the labels are.
                 painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - offset,
                                        y - textHeight / 2, *label);
@@ -216,9 +202,9 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
 
 } // namespace
 
-QPen FretboardPainter::LinePen()
+QPen FretboardPainter::LinePen(const QColor& colour)
 {
-    QPen pen(Qt::black, 1);
+    QPen pen(colour, 1);
     pen.setCosmetic(true);
     return pen;
 }
@@ -226,16 +212,12 @@ QPen FretboardPainter::LinePen()
 ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
                                    const PaintTarget& target)
 {
-    const int n = state.settings.stringCount;
-    const ViewLayout layout =
-        target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
-                                                          target.printableWidth, state.diagram)
-                       : FretboardGeometry::ScreenLayout(target.size.width(), target.size.height(),
-                                                         n, state.diagram);
+    const ViewLayout layout = Layout(state, target);
+    const DiagramColours colours = DiagramColours::For(state.diagram, target.printer);
 
     painter.save();
     if (target.fillBackground) {
-        painter.fillRect(QRect(QPoint(0, 0), target.size), Qt::white);
+        painter.fillRect(QRect(QPoint(0, 0), target.size), colours.background);
     }
     if (state.fretboard == nullptr) {
         painter.restore();
@@ -246,15 +228,40 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     const int charWidth = metrics.averageCharWidth();
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(LinePen());
+    painter.setPen(LinePen(colours.text));
     if (target.printer) {
         DrawCaptions(painter, state, layout, textHeight);
     }
+    if (layout.options.look == DiagramLook::Modern) {
+        ModernPainter::Paint(painter, state, layout, colours, target.printer);
+        painter.restore();
+        return layout;
+    }
+    painter.setPen(LinePen(colours.strings));
     DrawNeck(painter, state, layout, target.printer, textHeight);
     if (state.settings.dotMarkers) {
-        DrawMarkers(painter, state, layout);
+        DrawMarkers(painter, state, layout, colours.markers);
     }
-    DrawDots(painter, state, layout, textHeight, charWidth);
+    painter.setPen(LinePen(colours.outline));
+    DrawDots(painter, state, layout, colours, textHeight, charWidth);
     painter.restore();
     return layout;
+}
+
+ViewLayout FretboardPainter::Layout(const DiagramState& state, const PaintTarget& target)
+{
+    const DiagramOptions& options = state.diagram;
+    const int n = state.settings.stringCount;
+    const int lastFret = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
+    if (options.look == DiagramLook::Modern) {
+        return target.printer
+                   ? ModernGeometry::Printer(target.dpiX, target.dpiY, target.printableWidth, n,
+                                             options, 0, lastFret)
+                   : ModernGeometry::Screen(target.size.width(), target.size.height(), n, options,
+                                            0, lastFret);
+    }
+    return target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
+                                                             target.printableWidth, options)
+                          : FretboardGeometry::ScreenLayout(target.size.width(),
+                                                            target.size.height(), n, options);
 }

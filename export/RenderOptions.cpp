@@ -224,6 +224,34 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetLook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string look = Lower(value);
+    if (look == "classic")
+        o.diagram.look = DiagramLook::Classic;
+    else if (look == "modern")
+        o.diagram.look = DiagramLook::Modern;
+    else {
+        error = "unknown look " + Quoted(value) + ": use classic or modern";
+        return false;
+    }
+    return true;
+}
+
+bool SetColours(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string colours = Lower(value);
+    if (colours == "light")
+        o.diagram.colours = ColourScheme::Light;
+    else if (colours == "dark")
+        o.diagram.colours = ColourScheme::Dark;
+    else {
+        error = "unknown colours " + Quoted(value) + ": use light or dark";
+        return false;
+    }
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -264,6 +292,8 @@ const RenderOptions::Option optionTable[] = {
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
     {"--frets", true, SetFrets},
+    {"--look", true, SetLook},
+    {"--colours", true, SetColours},
 };
 
 } // namespace
@@ -405,6 +435,9 @@ std::string RenderOptions::HelpText()
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --look KIND           classic (the default) or modern: a neck that fills the\n"
+           "                        picture, labels fitted to larger dots, fret numbers\n"
+           "  --colours KIND        light (the default) or dark\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

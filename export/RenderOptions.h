@@ -84,5 +84,6 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    DiagramOptions diagram; // left-handed, low string on top, spelling, frets 12..24
+    // Left-handed, low string on top, spelling, frets 12..24, look, colours (light unless dark).
+    DiagramOptions diagram;
 };

@@ -91,6 +91,9 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     settings.dotMarkers = options.noMarkers ? 0 : 1;
     state.settings = settings;
     state.diagram = options.diagram;
+    // Drawn without a window, the picture has no desktop to take colours from.
+    if (state.diagram.colours == ColourScheme::System)
+        state.diagram.colours = ColourScheme::Light;
 
     state.fretboard = std::make_unique<CFretboard>(0, nullptr);
     SetUpBoard(*state.fretboard, settings.instrument, tuning, options.diagram.frets);

@@ -8,6 +8,8 @@ const QString kLeftHanded = QStringLiteral("Diagram/LeftHanded");
 const QString kLowStringOnTop = QStringLiteral("Diagram/LowStringOnTop");
 const QString kNoteNamesByKey = QStringLiteral("Diagram/NoteNamesByKey");
 const QString kFrets = QStringLiteral("Diagram/Frets");
+const QString kLook = QStringLiteral("Diagram/Look");
+const QString kColours = QStringLiteral("Diagram/Colours");
 
 } // namespace
 
@@ -23,6 +25,14 @@ DiagramOptions DiagramProfile::Load()
     bool number = false;
     const int frets = profile.value(kFrets, DEFAULT_FRETS).toInt(&number);
     options.frets = number && frets >= DEFAULT_FRETS && frets <= MAX_FRETS ? frets : DEFAULT_FRETS;
+    // Any other word (a hand-edited profile) gives the classic look and the desktop's colours.
+    options.look = profile.value(kLook).toString() == QLatin1String("modern")
+                       ? DiagramLook::Modern
+                       : DiagramLook::Classic;
+    const QString colours = profile.value(kColours).toString();
+    options.colours = colours == QLatin1String("light")  ? ColourScheme::Light
+                      : colours == QLatin1String("dark") ? ColourScheme::Dark
+                                                         : ColourScheme::System;
     return options;
 }
 
@@ -33,4 +43,8 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kLowStringOnTop, options.lowStringOnTop);
     profile.setValue(kNoteNamesByKey, options.spelling == NoteSpelling::Key);
     profile.setValue(kFrets, options.frets);
+    profile.setValue(kLook, options.look == DiagramLook::Modern ? QStringLiteral("modern")
+                                                                : QStringLiteral("classic"));
+    const char* colours[] = {"system", "light", "dark"};
+    profile.setValue(kColours, QLatin1String(colours[static_cast<int>(options.colours)]));
 }

@@ -2,14 +2,14 @@
 
 #include "DiagramOptions.h"
 
-// The Diagram menu's toggles and fret count, kept between runs in the application's profile
-// (QSettings of the application's organisation and name), never in the settings file.
+// The Diagram menu's toggles, fret count, look and colours, kept between runs in the application's
+// profile (QSettings of the application's organisation and name), never in the settings file.
 class DiagramProfile
 {
 public:
-    /// The toggles and the fret count as last kept; all off and 12 frets when the profile holds
-    /// none.
+    /// The toggles, fret count, look and colours as last kept; all off, 12 frets, the classic look
+    /// and the desktop's colours when the profile holds none.
     static DiagramOptions Load();
-    /// Keeps options' toggles and fret count in the profile.
+    /// Keeps options' toggles, fret count, look and colours in the profile.
     static void Save(const DiagramOptions& options);
 };

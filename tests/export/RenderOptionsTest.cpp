@@ -104,6 +104,11 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
     {"Frets", "--render a.png --frets 24 --frets=13",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
+    {"LookAndColours", "--render a.png --look Modern --colours=dark",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram.look, DiagramLook::Modern);
+         EXPECT_EQ(o.diagram.colours, ColourScheme::Dark);
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -150,6 +155,8 @@ const RejectedCase rejectedCases[] = {
     {"Spelling", "--render a.png --spelling flats", "unknown spelling 'flats'"},
     {"FretsTooFew", "--render a.png --frets 11", "bad fret count '11': use --frets 12..24"},
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
+    {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
+    {"Colours", "--render a.png --colours system", "unknown colours 'system': use light or dark"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
