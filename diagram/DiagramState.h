@@ -7,6 +7,7 @@
 #include "ViewLayout.h"
 
 #include <memory>
+#include <string>
 
 // What a picture of the neck is drawn from: the fretboard with its scale, overlay and pattern,
 // the display settings, the names of the library scales applied, and how the neck is turned.
@@ -19,6 +20,7 @@ public:
     ScaleLibrary scaleLibrary;             ///< built-in, preset and user scales
     int currentScale = -1;                 ///< library index applied as the scale, -1 for none
     int overlayScale = -1;                 ///< library index applied as the overlay, -1 for none
+    std::string chordName;                 ///< chord of the scale as the overlay, "ii: Dm7"
     bool printing = false;                 ///< true for the whole of a print job or preview
     ViewLayout layout;                     ///< the diagram's layout of its latest drawing
     DiagramOptions diagram;                ///< how every picture of the neck is drawn

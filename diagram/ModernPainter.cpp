@@ -6,7 +6,9 @@
 #include "FretMarkers.h"
 #include "FretboardGeometry.h"
 #include "LabelFitter.h"
+#include "NeckLabels.h"
 #include "NoteSpeller.h"
+#include "ReachPainter.h"
 
 #include <QPainter>
 
@@ -59,7 +61,8 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     }
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
-        const int startX = row == shortRow ? LineX(layout, shortNutLine - 1) : layout.leftX;
+        const int startX = row == shortRow ? std::max(LineX(layout, shortNutLine - 1), layout.leftX)
+                                           : layout.leftX;
         FillBox(painter, layout, QRect(startX, y - lw / 2, layout.rightX - startX + 1, lw),
                 colours.strings);
     }
@@ -69,7 +72,7 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 Bar(LineX(layout, 0), nut, longTopY - lw / 2, longBottomY + (lw - 1) / 2),
                 colours.nut);
     }
-    if (shortString && layout.firstFret < shortNutLine) {
+    if (shortString && layout.firstFret < shortNutLine && shortNutLine <= lastFret) {
         const int shortY = FretboardGeometry::RowY(layout, shortRow);
         const int half = layout.stringSpacing / 3;
         FillBox(painter, layout,
@@ -101,6 +104,13 @@ void DrawFretNumbers(QPainter& painter, const DiagramState& state, const ViewLay
     QStringList texts;
     std::vector<int> frets;
     const int lastFret = FretboardGeometry::LastFret(layout);
+    if (layout.options.ShowsRange()) {
+        // A range numbers every fret, its first one above all.
+        for (int fret = std::max(layout.options.fromFret, 1); fret <= lastFret; ++fret) {
+            frets.push_back(fret);
+            texts << QString::number(fret);
+        }
+    }
     for (const FretMarker& marker :
          FretMarker::Of(state.settings.instrument, state.settings.stringCount)) {
         // The octaves have two markers but one number.
@@ -128,16 +138,17 @@ void DrawStringNames(QPainter& painter, const DiagramState& state, const ViewLay
 {
     const CFretboard& board = *state.fretboard;
     const int n = state.settings.stringCount;
-    const NoteSpeller names = NoteSpeller::ForOpenStrings(board, layout.options.spelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, layout.options);
     const QFontMetrics metrics = painter.fontMetrics();
     const int gap = layout.fretSpacing / 3;
     painter.setPen(colours.text);
     for (int row = 0; row < n; ++row) {
-        const CFretString* string = board.GetString(layout.options.StringOfRow(row, n));
-        if (string == nullptr) {
+        const int string = layout.options.StringOfRow(row, n);
+        if (board.GetString(string) == nullptr) {
             continue;
         }
-        const QString name = QString::fromStdString(names.Name(string->GetTuning()));
+        const QString name = QString::fromStdString(
+            names.Name(NeckLabels::StringNote(board, layout.options, string)));
         const int width = metrics.horizontalAdvance(name);
         // Beside the open strings: left of the neck, or right of a mirrored one.
         const int x = layout.options.leftHanded ? layout.rightX + gap : layout.leftX - gap - width;
@@ -169,7 +180,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int n = settings.stringCount;
     const bool colour = settings.suppressColor == 0;
     const int d = layout.dotDiameter;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, layout.options.spelling);
+    const NoteSpeller names = NeckLabels::DotNames(board, layout.options);
     const QStringList labels = DotLabels(state, names);
     const auto fitted = labels.isEmpty() ? nullptr
                                          : LabelFitter::FitToDot(painter.font(), d, 0.5 + 0.04 * d,
@@ -186,12 +197,12 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
         painter.setFont(fitted->font);
     }
     DotStamp stamp(painter);
-    const int lastCell = FretboardGeometry::LastFret(layout) + 1;
+    const int lastCell = FretboardGeometry::LastDotFret(layout);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
-        for (int fret = layout.firstFret; fret <= lastCell; ++fret) {
+        for (int fret = layout.options.fromFret; fret <= lastCell; ++fret) {
             const int value = board.Classify(s, fret);
             const std::optional<DotKind> kind = DiagramColours::KindOf(value);
             if (!kind) {
@@ -209,7 +220,9 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
             if (fitted == nullptr) {
                 continue;
             }
-            const int index = settings.viewDegrees ? string->DegreeAt(fret) : string->NoteAt(fret);
+            const int index = settings.viewDegrees ? string->DegreeAt(fret)
+                                                   : NeckLabels::DotNote(board, layout.options,
+                                                                         string->NoteAt(fret));
             const LabelFitter::Placed& placed = fitted->texts[static_cast<std::size_t>(index)];
             painter.setPen(colours.Ink(shown));
             const QPointF centre(box.left() + d / 2.0, y);
@@ -233,6 +246,9 @@ void ModernPainter::Paint(QPainter& painter, const DiagramState& state, const Vi
     if (printer) {
         DrawStringNames(painter, state, layout, colours);
     }
+    ReachPainter::PaintMuted(painter, state, layout, colours);
+    ReachPainter::PaintCapo(painter, state, layout, colours);
     DrawDots(painter, state, layout, colours);
+    ReachPainter::PaintArrows(painter, state, layout, colours);
     painter.restore();
 }

@@ -1,7 +1,9 @@
 #include "RenderOptions.h"
 
 #include "EchoText.h"
+#include "NeckLimits.h"
 #include "Notes.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <cctype>
@@ -224,6 +226,56 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetTuningPreset(const std::string& value, RenderOptions& o, std::string& error)
+{
+    if (TuningPreset::Named(value, std::nullopt, std::nullopt) == nullptr) {
+        error = "unknown tuning preset " + Quoted(value) +
+                ": use a name of the Tunings menu, e.g. " + "\"Drop D\" or DADGAD";
+        return false;
+    }
+    o.tuningPreset = value;
+    return true;
+}
+
+bool SetCapo(const std::string& value, RenderOptions& o, std::string& error)
+{
+    auto capo = ParseNumber(value);
+    if (!capo || *capo > NeckLimits::kHighestCapo) {
+        error = "bad capo " + Quoted(value) + ": use --capo 0.." +
+                std::to_string(NeckLimits::kHighestCapo);
+        return false;
+    }
+    o.diagram.capo = *capo;
+    return true;
+}
+
+bool SetFretRange(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::size_t dash = value.find('-');
+    const auto from = ParseNumber(value.substr(0, dash));
+    const auto to = dash == std::string::npos ? std::nullopt : ParseNumber(value.substr(dash + 1));
+    if (!from || !to) {
+        error = "bad fret range " + Quoted(value) + ": use --fret-range FROM-TO, e.g. 5-9";
+        return false;
+    }
+    o.diagram.fromFret = *from;
+    o.diagram.toFret = *to;
+    return true;
+}
+
+// A refusal sentence of NeckLimits as one line of the command line's errors: lower case, no stop.
+std::string AsError(std::string sentence)
+{
+    if (!sentence.empty()) {
+        sentence.front() =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(sentence.front())));
+    }
+    if (!sentence.empty() && sentence.back() == '.') {
+        sentence.pop_back();
+    }
+    return sentence;
+}
+
 bool SetLook(const std::string& value, RenderOptions& o, std::string& error)
 {
     const std::string look = Lower(value);
@@ -292,6 +344,9 @@ const RenderOptions::Option optionTable[] = {
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
     {"--frets", true, SetFrets},
+    {"--tuning-preset", true, SetTuningPreset},
+    {"--capo", true, SetCapo},
+    {"--fret-range", true, SetFretRange},
     {"--look", true, SetLook},
     {"--colours", true, SetColours},
 };
@@ -381,6 +436,27 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
             error = "--scale and --degrees cannot be used together";
             return false;
         }
+        if (o.tuning && o.tuningPreset) {
+            error = "--tuning and --tuning-preset cannot be used together";
+            return false;
+        }
+        // The neck's length is known only now: a capo and a range must fit it.
+        const DiagramOptions& d = o.diagram;
+        if (const std::string refusal = NeckLimits::CapoRefusal(d.capo, d.frets);
+            !refusal.empty()) {
+            error = "bad capo '" + std::to_string(d.capo) + "': " + AsError(refusal);
+            return false;
+        }
+        const bool range = d.fromFret != 0 || d.toFret != 0;
+        std::string refusal = range ? NeckLimits::FromRefusal(d.fromFret, d.frets) : "";
+        if (range && refusal.empty()) {
+            refusal = NeckLimits::ToRefusal(d.fromFret, d.toFret, d.frets);
+        }
+        if (!refusal.empty()) {
+            error = "bad fret range '" + std::to_string(d.fromFret) + "-" +
+                    std::to_string(d.toFret) + "': " + AsError(refusal);
+            return false;
+        }
     }
     options = std::move(o);
     return true;
@@ -435,6 +511,12 @@ std::string RenderOptions::HelpText()
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --tuning-preset NAME  a tuning of the Tunings menu, such as \"Drop D\", DADGAD or\n"
+           "                        \"Open G\"; it sets the instrument and strings too, those of\n"
+           "                        --instrument and --strings when they have one of that name\n"
+           "  --capo N              a capo on fret N, 1..12, leaving 3 frets above it (0: none)\n"
+           "  --fret-range A-B      draw only frets A..B, larger and numbered: A 0..20, at least\n"
+           "                        4 frets, within the neck\n"
            "  --look KIND           classic (the default) or modern: a neck that fills the\n"
            "                        picture, labels fitted to larger dots, fret numbers\n"
            "  --colours KIND        light (the default) or dark\n"
