@@ -2,11 +2,14 @@
 
 #include "CommandId.h"
 #include "DiagramOptions.h"
+#include "Instrument.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AppState;
@@ -15,6 +18,7 @@ class CScaleKeyBar;
 class COverlayScaleNameBar;
 class ScaleListModel;
 struct ScaleRecord;
+struct TuningPreset;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -105,6 +109,17 @@ public:
     void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnFretRange();     ///< "Fret &Range...": asks for the frets to draw
+    void OnWholeNeck();     ///< "&Whole Neck\tCtrl+0": draws the whole neck again
+    void OnCapoChosen(QAction* choice); ///< "&Capo": None or a fret 1..12
+    void OnCapoShapes();                ///< "Capo labels as &shapes"
+    /// A preset of "&Tunings" or its "More Instruments": strings the board as the preset's
+    /// instrument with its string count and tuning, as Configure and the tuning arrows would.
+    void ApplyTuningPreset(const TuningPreset& preset);
+    /// "&Chord on Degree": shows the chord on step 0..6 of the scale (a seventh chord when
+    /// seventh) as the overlay, its tones marked on the scale; step -1, or the chord on show
+    /// chosen again, brings back the overlay the user had.
+    void ShowChord(int step, bool seventh);
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -124,6 +139,20 @@ private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// "&Tunings", "&Capo" and "&Chord on Degree", put into menu before action before.
+    void CreateNeckMenus(QMenu* menu, QAction* before);
+    /// Lists the presets of the configured instrument and string count, and the others under
+    /// "More Instruments".
+    void FillTuningsMenu();
+    /// Ticks the preset the tuning matches ("Custom" for none), the capo, and names the chords
+    /// of the scale, or disables their menu saying why.
+    void ShowNeckChecks();
+    /// Follows a change of the scale with the chord on show: the same step's chord of the new
+    /// scale, or the user's overlay back when the scale has no seven notes.
+    void FollowScaleWithChord();
+    /// Ends the chord on show: with restore the user's overlay comes back, else it is dropped
+    /// (a new scale, an overlay chosen).
+    void EndChord(bool restore);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
@@ -156,5 +185,23 @@ private:
     QAction* m_lowStringOnTop = nullptr;
     QAction* m_noteNamesByKey = nullptr;
     QActionGroup* m_fretChoices = nullptr;
+    QMenu* m_tuningsMenu = nullptr;
+    QActionGroup* m_capoChoices = nullptr;
+    QAction* m_capoShapes = nullptr;
+    QMenu* m_chordMenu = nullptr;
+    QActionGroup* m_chordChoices = nullptr;
+    /// A chord of the scale on show as the overlay, and the overlay the user had before it.
+    struct ChordOnShow
+    {
+        int step = 0;
+        bool seventh = false;
+        int scaleRoot = 0;                  ///< the scale the chord was built on
+        std::array<int, 12> scaleDegrees{}; ///< its degrees
+        int overlayRoot = 0;                ///< the user's overlay root, note 0..11
+        std::array<int, 12> overlayDegrees{};
+        int overlayMode = 1;
+        int overlayScale = -1;
+    };
+    std::optional<ChordOnShow> m_chord;
     bool m_painted = false;
 };

@@ -86,9 +86,13 @@ void CMainFrame::CreateToolBarAndMenu()
             menu->addAction(action);
             actions[item.id] = action;
         }
+        return menu;
     };
     menuBar()->setObjectName(IdName(ControlId::MainFrame));
-    fill("&Scale", scaleMenu);
+    QMenu* scale = fill("&Scale", scaleMenu);
+    // The instrument's tunings, the capo and the chords of the scale follow Forget.
+    const QList<QAction*> scaleItems = scale->actions();
+    CreateNeckMenus(scale, scaleItems.at(scaleItems.indexOf(actions[Print]) - 1));
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
     CreateDiagramMenu();
@@ -165,6 +169,9 @@ void CMainFrame::CreateDiagramMenu()
         frets->addAction(choice);
     }
     connect(m_fretChoices, &QActionGroup::triggered, this, &CMainFrame::OnFretsChosen);
+    add("fretRange", "Fret &Range...", &CMainFrame::OnFretRange);
+    add("wholeNeck", "&Whole Neck\tCtrl+0", &CMainFrame::OnWholeNeck)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     menu->addSeparator();
     add("copyDiagram", "&Copy Diagram\tCtrl+C", &CMainFrame::OnCopyDiagram)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));

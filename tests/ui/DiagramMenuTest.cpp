@@ -134,8 +134,9 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
     QCOMPARE(texts,
-             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets", "-",
-                          "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets",
+                          "Fret &Range...", "&Whole Neck\tCtrl+0", "-", "&Copy Diagram\tCtrl+C",
+                          "&Export Diagram...\tCtrl+E"}));
     QStringList counts; // radio items, twelve ticked
     for (QAction* item : items.at(3)->menu()->actions()) {
         QVERIFY(item->actionGroup()->isExclusive());
