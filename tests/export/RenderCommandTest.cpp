@@ -56,6 +56,7 @@ QPoint DotCentre(int count, int string, int fret, bool leftHanded = false,
 const QRgb blue = qRgb(0, 0, 255);      // root
 const QRgb white = qRgb(255, 255, 255); // scale note, or any dot without colour
 const QRgb red = qRgb(255, 0, 0);       // overlay-only note
+const QRgb muted = qRgb(165, 165, 165); // a string line below a capo
 const QRgb black = qRgb(0, 0, 0);       // no dot: the string line shows
 
 class Folder : public testing::Test
@@ -152,6 +153,11 @@ const PixelCase pixelCases[] = {
       {0, 8, red},
       {0, 2, black},
       {5, 5, blue}}},
+    // A capo on 4: below it no dot, and the string lines muted towards the paper.
+    {"CapoHidesTheFretsBelowIt",
+     triads + QStringList{"--capo", "4"},
+     6,
+     {{0, 0, muted}, {0, 3, muted}, {0, 5, blue}, {0, 8, red}, {5, 2, muted}}},
     {"OwnTuningAndRoot",
      {"--instrument", "bass", "--tuning", "E,E,E,G", "--root", "E", "--degrees", "0"},
      4,
@@ -270,6 +276,9 @@ const ErrorCase errorCases[] = {
     {"FileIsAFolder", {"--render", "taken.png"}, "cannot write 'taken.png': Is a directory"},
     {"UnknownBeforeHelp", {"--render", "x.png", "--bogus", "--help"}, "unknown option '--bogus'"},
     {"ValueIsAnOption", {"--render", "x.png", "--scale", "--help"}, "--scale needs a value"},
+    {"CapoAboveTwelve", {"--render", "out.png", "--capo", "13"}, "bad capo '13'"},
+    {"RangeBackwards", {"--render", "out.pdf", "--fret-range", "9-3"}, "bad fret range '9-3'"},
+    {"UnknownPreset", {"--render", "out.svg", "--tuning-preset", "Open Z"}, "'Open Z'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderErrors, testing::ValuesIn(errorCases),
