@@ -82,29 +82,33 @@ std::optional<ScaleChord> ScaleChord::On(const std::array<int, 12>& degrees, int
     chord.step = step;
     chord.seventh = seventh;
     chord.rootDegree = steps[static_cast<std::size_t>(step)];
-    for (int third = 0; third < (seventh ? 4 : 3); ++third) {
-        const int degree = steps[static_cast<std::size_t>((step + 2 * third) % 7)];
+    for (int tone = 0; tone < (seventh ? 4 : 3); ++tone) {
+        const int degree = steps[static_cast<std::size_t>((step + 2 * tone) % 7)];
         chord.tones.push_back((degree - chord.rootDegree + 12) % 12);
     }
     const int third = chord.tones[1];
     const int fifth = chord.tones[2];
-    const int top = seventh ? chord.tones[3] : -1;
-    std::string numeral = kNumerals[step];
-    for (const Quality& quality : kQualities) {
-        if (quality.third == third && quality.fifth == fifth && quality.seventh == top) {
-            chord.quality = quality.name;
-            chord.numeral = (quality.lower ? LowerCase(numeral) : numeral) + quality.mark;
-            return chord;
+    const std::string numeral = kNumerals[step];
+    // The numeral in the case of the third, marked as the quality: "vii°", "V7".
+    auto name = [&](int top, std::string& quality, std::string& written) {
+        for (const Quality& q : kQualities) {
+            if (q.third == third && q.fifth == fifth && q.seventh == top) {
+                quality = q.name;
+                written = (q.lower ? LowerCase(numeral) : numeral) + q.mark;
+                return;
+            }
         }
-    }
-    // A stack the names above do not cover (scales with a second or fourth between neighbouring
-    // steps): its intervals, after an upper-case numeral.
-    std::string intervals = std::string(kIntervals[third]) + "," + kIntervals[fifth];
+        // A stack the names above do not cover (scales with a second or fourth between
+        // neighbouring steps): its intervals, after an upper-case numeral.
+        quality = std::string("(") + kIntervals[third] + "," + kIntervals[fifth] +
+                  (top >= 0 ? std::string(",") + kIntervals[top] : std::string()) + ")";
+        written = numeral + quality;
+    };
+    name(-1, chord.quality, chord.stepNumeral);
+    chord.numeral = chord.stepNumeral;
     if (seventh) {
-        intervals += std::string(",") + kIntervals[top];
+        name(chord.tones[3], chord.quality, chord.numeral);
     }
-    chord.quality = "(" + intervals + ")";
-    chord.numeral = numeral + chord.quality;
     return chord;
 }
 

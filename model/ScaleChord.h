@@ -10,12 +10,13 @@
 // numerals, lower case for a minor third) and by its root and quality ("Dm7", "Bdim").
 struct ScaleChord
 {
-    int step = 0;           ///< 0..6: the step of the scale the chord stands on (0 = I)
-    bool seventh = false;   ///< four notes instead of three
-    int rootDegree = 0;     ///< the chord's root in semitones 0..11 above the scale's root
-    std::vector<int> tones; ///< semitones 0..11 above the chord's root: 0, the third, ...
-    std::string numeral;    ///< "I", "ii", "vii°", "V7", "viiø7", "III+maj7"
-    std::string quality;    ///< what follows the root's name: "", "m", "dim", "maj7", "m7b5"
+    int step = 0;            ///< 0..6: the step of the scale the chord stands on (0 = I)
+    bool seventh = false;    ///< four notes instead of three
+    int rootDegree = 0;      ///< the chord's root in semitones 0..11 above the scale's root
+    std::vector<int> tones;  ///< semitones 0..11 above the chord's root: 0, the third, ...
+    std::string numeral;     ///< "I", "ii", "vii°", "V7", "viiø7", "III+maj7"
+    std::string stepNumeral; ///< the numeral of the chord's triad: "V" for V7, "vii°" for viiø7
+    std::string quality;     ///< what follows the root's name: "", "m", "dim", "maj7", "m7b5"
 
     /// Number of degrees (flags non-zero) in a scale of 12 degree flags.
     static int NoteCount(const std::array<int, 12>& degrees);
@@ -26,8 +27,16 @@ struct ScaleChord
 
     /// The chord's name after its root's name, rootName ("Dm7").
     std::string Name(const std::string& rootName) const { return rootName + quality; }
-    /// The numeral and the name, as the overlay bar shows them ("ii: Dm7").
-    std::string Title(const std::string& rootName) const { return numeral + ": " + Name(rootName); }
+    /// The step's numeral and the name, as the overlay bar shows them ("ii: Dm7").
+    std::string Title(const std::string& rootName) const
+    {
+        return stepNumeral + ": " + Name(rootName);
+    }
+    /// The chord's numeral and name, as the menu lists them ("ii7: Dm7").
+    std::string MenuText(const std::string& rootName) const
+    {
+        return numeral + ": " + Name(rootName);
+    }
     /// The chord's tones as degrees 0..11 above its root: flags for the overlay.
     std::array<int, 12> ToneFlags() const;
 };

@@ -314,7 +314,9 @@ void CMainFrame::ToggleDegreeAt(int row, int fret)
 {
     const CFretString* string = m_state.fretboard->GetString(
         m_state.diagram.StringOfRow(row, m_state.fretboard->numStrings));
-    if (string == nullptr || fret < 0 || fret > m_state.fretboard->GetFrets()) {
+    // Frets below a capo or outside the range shown take no clicks.
+    if (string == nullptr || fret < 0 || fret > m_state.fretboard->GetFrets() ||
+        !m_state.fretboard->InReach(fret)) {
         return;
     }
     const int degree = string->DegreeAt(fret);

@@ -201,7 +201,7 @@ void CMainFrame::ShowNeckChecks()
         }
         if (const auto chord = ScaleChord::On(board.scaleDegrees, data.x(), data.y() != 0)) {
             const int root = (board.GetRoot(LAYER_SCALE) + chord->rootDegree) % 12;
-            choice->setText(QString::fromStdString(chord->Title(key.Name(root))));
+            choice->setText(QString::fromStdString(chord->MenuText(key.Name(root))));
         }
         choice->setChecked(m_chord && m_chord->step == data.x() &&
                            m_chord->seventh == (data.y() != 0));

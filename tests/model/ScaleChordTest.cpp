@@ -26,7 +26,7 @@ struct Chords
     std::vector<int> scale;
     int root;
     bool seventh;
-    const char* titles; // the chords on steps I..VII, as the menu and the overlay bar name them
+    const char* titles; // the chords on steps I..VII, as the menu names them
     const char* fifth;  // the tones of the chord on step V
 };
 
@@ -45,7 +45,7 @@ TEST_P(ChordsOfTheScale, NamedForTheKey)
         const std::optional<ScaleChord> chord = ScaleChord::On(scale, step, row.seventh);
         ASSERT_TRUE(chord.has_value());
         const int root = (row.root + chord->rootDegree) % 12;
-        titles += (step > 0 ? ", " : "") + chord->Title(key.Name(root));
+        titles += (step > 0 ? ", " : "") + chord->MenuText(key.Name(root));
         for (int tone = 0; step == 4 && tone < 12; ++tone) {
             if (chord->ToneFlags()[static_cast<std::size_t>(tone)] != 0)
                 fifth += (fifth.empty() ? "" : " ") + key.Name((root + tone) % 12);
