@@ -39,12 +39,14 @@ ViewLayout CentredLayout(int width, int height, int stringCount, const DiagramOp
     return Spaced(layout);
 }
 
-// True when the dots of the top and bottom strings lie wholly within rows 0..height - 1.
+// True when the dots of the top and bottom strings lie wholly within rows 0..height - 1, and a
+// range's fret numbers below them.
 bool AllDotsInside(const ViewLayout& layout, int height, int stringCount)
 {
     const int half = layout.dotDiameter / 2;
     const int bottomY = layout.topY + (stringCount - 1) * layout.stringSpacing;
-    return layout.topY - half >= 0 && bottomY + half <= height;
+    const int numbers = layout.options.ShowsRange() ? FretboardGeometry::kNumbersBand : 0;
+    return layout.topY - half >= 0 && bottomY + half + numbers <= height;
 }
 
 // x of the middle of fret's cell in the right-handed picture.

@@ -15,6 +15,9 @@
 class FretboardGeometry
 {
 public:
+    /// Pixels below the bottom string's dots that a window keeps for the numbers of a range.
+    static constexpr int kNumbersBand = 20;
+
     /// Layout for a window of width x height pixels showing stringCount (1..10) strings. A window
     /// too short for its width gets the layout of the widest narrower window whose dots all fit
     /// the height, centred across the width.

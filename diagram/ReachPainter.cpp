@@ -114,7 +114,7 @@ void ReachPainter::PaintNumbers(QPainter& painter, const DiagramState& state,
     }
     const QFontMetrics metrics = painter.fontMetrics();
     const int bottomY = FretboardGeometry::RowY(layout, state.settings.stringCount - 1);
-    const int y = bottomY + layout.dotDiameter / 2 + metrics.height() / 2 + metrics.ascent();
+    const int y = bottomY + layout.dotDiameter / 2 + 2 + metrics.ascent();
     painter.save();
     painter.setPen(colours.numbers);
     for (int fret = std::max(options.fromFret, 1); fret <= FretboardGeometry::LastFret(layout);

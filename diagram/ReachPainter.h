@@ -26,7 +26,8 @@ public:
     /// show, filled as that nearest note's dot.
     static void PaintArrows(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
                             const DiagramColours& colours);
-    /// The number of every fret of a range, centred below its dots, in the painter's font.
+    /// The number of every fret of a range, centred below its dots in the painter's font, within
+    /// FretboardGeometry::kNumbersBand.
     static void PaintNumbers(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
                              const DiagramColours& colours);
 

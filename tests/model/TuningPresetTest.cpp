@@ -98,41 +98,4 @@ TEST(TuningPresets, EveryStandardTuningOfTheNeckHasItsPreset)
     EXPECT_GE(TuningPreset::All().size(), 30u);
 }
 
-struct Lookup
-{
-    const char* name;
-    const char* asked;
-    std::optional<Instrument> instrument;
-    std::optional<int> strings;
-    const char* found; // "" for none
-    Instrument foundInstrument;
-};
-
-class PresetNamed : public testing::TestWithParam<Lookup>
-{
-};
-
-TEST_P(PresetNamed, PrefersTheInstrumentAskedForElseSwitches)
-{
-    const Lookup& row = GetParam();
-    const TuningPreset* preset = TuningPreset::Named(row.asked, row.instrument, row.strings);
-    if (*row.found == '\0') {
-        EXPECT_EQ(preset, nullptr);
-        return;
-    }
-    ASSERT_NE(preset, nullptr);
-    EXPECT_EQ(preset->name, row.found);
-    EXPECT_EQ(preset->instrument, row.foundInstrument);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, PresetNamed,
-    testing::Values(
-        Lookup{"guitar first", "drop d", {}, {}, "Drop D", Guitar},
-        Lookup{"the bass asked for", "Drop D", Bass, {}, "Drop D", Bass},
-        Lookup{"a guitar tuning switches the bass", "DADGAD", Bass, 4, "DADGAD", Guitar},
-        Lookup{"by its first word", "Standard", Mandolin, {}, "Standard GDAE", Mandolin},
-        Lookup{"seven strings", "Standard", Guitar, 7, "Standard B", Guitar},
-        Lookup{"unknown", "Drop Z", {}, {}, "", Guitar}));
-
 } // namespace

@@ -15,23 +15,7 @@ namespace {
 
 QAction* Action(CMainFrame& frame, const char* name)
 {
-    QAction* action = frame.findChild<QAction*>(QString::fromLatin1(name));
-    if (action == nullptr) {
-        qWarning("no action %s", name);
-    }
-    return action;
-}
-
-QStringList Labels(std::initializer_list<const char*> top)
-{
-    QStringList labels;
-    for (const char* label : top) {
-        labels << QString::fromLatin1(label);
-    }
-    while (labels.size() < CScaleKeyBar::kTuningRows) {
-        labels << QStringLiteral("  ");
-    }
-    return labels;
+    return frame.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 std::array<int, 12> Flags(std::initializer_list<int> degrees)
@@ -76,7 +60,7 @@ void NeckMenusTest::tuningPresets()
     CMainFrame frame(state);
     QVERIFY(Action(frame, "tuningGuitar6Standard")->isChecked());
     Action(frame, "tuningGuitar6DADGAD")->trigger();
-    QCOMPARE(TuningLabels(frame), Labels({"D ", "A ", "G ", "D ", "A ", "D "}));
+    QCOMPARE(TuningLabels(frame), QStringList({"D ", "A ", "G ", "D ", "A ", "D ", "  "}));
     QVERIFY(Action(frame, "tuningGuitar6DADGAD")->isChecked());
     QVERIFY(!Action(frame, "customTuning")->isChecked());
     ClickArrow(frame, TuningSpinId(0), "up");
@@ -87,10 +71,9 @@ void NeckMenusTest::tuningPresets()
     Action(frame, "tuningBass4DropD")->trigger();
     QCOMPARE(state.settings.instrument, Instrument::Bass);
     QCOMPARE(state.settings.stringCount, 4);
-    QCOMPARE(TuningLabels(frame), Labels({"G ", "D ", "A ", "D "}));
+    QCOMPARE(TuningLabels(frame), QStringList({"G ", "D ", "A ", "D ", "  ", "  ", "  "}));
     emit frame.findChild<QMenu*>(QStringLiteral("tuningsMenu"))->aboutToShow();
     QVERIFY(Action(frame, "tuningBass4DropD")->isChecked());
-    QVERIFY(Action(frame, "tuningGuitar6Standard") != nullptr);
 }
 
 void NeckMenusTest::capoNamesTheSoundingNotes()
@@ -107,9 +90,9 @@ void NeckMenusTest::capoNamesTheSoundingNotes()
 
     Action(frame, "capo2")->trigger();
     QCOMPARE(state.fretboard->GetCapo(), 2);
-    QCOMPARE(TuningLabels(frame), Labels({"F#", "C#", "A ", "E ", "B ", "F#"}));
+    QCOMPARE(TuningLabels(frame), QStringList({"F#", "C#", "A ", "E ", "B ", "F#", "  "}));
     Action(frame, "capoShapes")->trigger();
-    QCOMPARE(TuningLabels(frame), Labels({"E ", "B ", "G ", "D ", "A ", "E "}));
+    QCOMPARE(TuningLabels(frame), QStringList({"E ", "B ", "G ", "D ", "A ", "E ", "  "}));
     QCOMPARE(QSettings().value(QStringLiteral("Diagram/Capo")).toInt(), 2);
 
     // A clicked fret below the capo changes nothing; one above it does.
