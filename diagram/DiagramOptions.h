@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DegreeSpeller.h"
 #include "DiagramLook.h"
 #include "NoteSpeller.h"
 #include "Notes.h"
@@ -13,8 +14,11 @@ struct DiagramOptions
     bool leftHanded = false;     ///< mirrored: the nut and open strings at the right
     bool lowStringOnTop = false; ///< string 0 (the lowest, or a banjo's short one) is the top row
     NoteSpelling spelling = NoteSpelling::Sharps; ///< how note labels are spelled
-    int frets = DEFAULT_FRETS;               ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
-    DiagramLook look = DiagramLook::Classic; ///< geometry, labels and fret numbers
+    int frets = DEFAULT_FRETS; ///< highest fret of the neck, DEFAULT_FRETS..MAX_FRETS
+    DegreeNaming degreeNaming = DegreeNaming::Classic; ///< which names degree labels use
+    bool rootAsR = false;                              ///< the root's degree label reads "R"
+    RootSpelling rootSpelling = RootSpelling::Auto;    ///< a black-key root spelled by key
+    DiagramLook look = DiagramLook::Classic;           ///< geometry, labels and fret numbers
     ColourScheme colours = ColourScheme::System; ///< the palette the picture takes its colours from
     int capo = 0;                                ///< fret of the capo, 0 for none
     bool capoShapes = false; ///< note labels as if the capo were the nut: the shapes fingered

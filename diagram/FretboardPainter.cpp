@@ -1,5 +1,6 @@
 #include "FretboardPainter.h"
 
+#include "DegreeSpeller.h"
 #include "DiagramColours.h"
 #include "DiagramState.h"
 #include "DotStamp.h"
@@ -28,10 +29,11 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text)
 }
 
 // The two-character label of layer's root, spelled as the options say.
-QString RootLabel(const CFretboard& board, int layer, NoteSpelling spelling)
+QString RootLabel(const CFretboard& board, int layer, const DiagramOptions& options)
 {
     return QString::fromStdString(
-        NoteSpeller::ForLayer(board, layer, spelling).Label(board.GetRoot(layer)));
+        NoteSpeller::ForLayer(board, layer, options.spelling, options.rootSpelling)
+            .Label(board.GetRoot(layer)));
 }
 
 } // namespace
@@ -40,18 +42,18 @@ void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state
                                     const ViewLayout& layout, int textHeight)
 {
     const CFretboard& board = *state.fretboard;
-    const NoteSpelling spelling = layout.options.spelling;
+    const DiagramOptions& options = layout.options;
     if (const ScaleRecord* scale = state.scaleLibrary.Record(state.currentScale)) {
         const QString text =
             QStringLiteral("Scale Name: %1 %2")
-                .arg(RootLabel(board, LAYER_SCALE, spelling), QString::fromStdString(scale->name));
+                .arg(RootLabel(board, LAYER_SCALE, options), QString::fromStdString(scale->name));
         DrawTextAt(painter, layout.leftX, layout.topY / 2, text);
     }
     if (const ScaleRecord* overlay = state.scaleLibrary.Record(state.overlayScale)) {
         const QString format = board.GetOverlayMode() == OVERLAY_ALL
                                    ? QStringLiteral("Overlay: %1 %2 showing all notes")
                                    : QStringLiteral("Overlay: %1 %2 showing common notes");
-        const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, spelling),
+        const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, options),
                                         QString::fromStdString(overlay->name));
         const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
@@ -151,14 +153,20 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
 {
     const CFretboard& board = *state.fretboard;
     const Settings& settings = state.settings;
-    // Note names spelled by key vary in length, so each is centred on its dot; degree labels
+    // Note names spelled by key vary in length, and so do degrees named with flats and sharps or
+    // as intervals ("m3" is wider than "-3"): each is centred on its dot. Classic degree labels
     // and sharp names keep the two-character placement.
-    const bool centredNames = layout.options.spelling == NoteSpelling::Key;
-    const NoteSpeller names = NeckLabels::DotNames(board, layout.options);
+    const DiagramOptions& options = layout.options;
+    const bool centredNames = options.spelling == NoteSpelling::Key;
+    const bool centredDegrees = options.degreeNaming != DegreeNaming::Classic;
+    const NoteSpeller names = NeckLabels::DotNames(board, options);
+    const DegreeSpeller degrees =
+        DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
     // Each label is laid out once per drawing and then only placed; a neck repeats them often.
     std::array<QStaticText, 12> degreeTexts;
     std::array<QStaticText, 12> noteTexts;
     std::array<int, 12> noteOffsets{};
+    std::array<int, 12> degreeOffsets{};
     auto prepared = [&painter](QStaticText& text, const QString& label) -> QStaticText& {
         if (text.text().isEmpty()) {
             text.setText(label);
@@ -167,11 +175,13 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
         }
         return text;
     };
-    for (int note = 0; note < 12; ++note) {
-        noteOffsets[note] = centredNames ? painter.fontMetrics().horizontalAdvance(
-                                               QString::fromStdString(names.Name(note))) /
-                                               2
-                                         : charWidth / 2;
+    auto offset = [&painter, charWidth](bool centred, const std::string& name) {
+        return centred ? painter.fontMetrics().horizontalAdvance(QString::fromStdString(name)) / 2
+                       : charWidth / 2;
+    };
+    for (int i = 0; i < 12; ++i) {
+        noteOffsets[i] = offset(centredNames, names.Name(i));
+        degreeOffsets[i] = offset(centredDegrees, degrees.Name(i));
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const int n = settings.stringCount;
@@ -193,22 +203,25 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
             const DotKind shown = colour ? *kind : DotKind::Scale;
             stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), colours.Fill(shown));
             const QStaticText* label = nullptr;
-            int offset = charWidth / 2;
+            int left = 0;
             if (settings.viewDegrees) {
                 const int degree = string->DegreeAt(fret);
-                label = &prepared(degreeTexts[degree], QString::fromLatin1(degreeNames[degree], 2));
+                const std::string text =
+                    centredDegrees ? degrees.Name(degree) : degrees.Label(degree);
+                label = &prepared(degreeTexts[degree], QString::fromStdString(text));
+                left = degreeOffsets[degree];
             } else if (settings.viewNotes) {
                 const int note = NeckLabels::DotNote(board, layout.options, string->NoteAt(fret));
                 const std::string text = centredNames ? names.Name(note) : names.Label(note);
                 label = &prepared(noteTexts[note], QString::fromStdString(text));
-                offset = noteOffsets[note];
+                left = noteOffsets[note];
             }
             if (label != nullptr) {
                 if (colours.Ink(shown) != pen.color()) {
                     painter.setPen(colours.Ink(shown));
                 }
                 // A static text is placed by its top-left corner, as the labels are.
-                painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - offset,
+                painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - left,
                                        y - textHeight / 2, *label);
                 // Text on a PDF or printer leaves a pen of its own behind; the next outline must
                 // keep the diagram's.

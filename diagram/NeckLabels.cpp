@@ -36,9 +36,9 @@ NoteSpeller NeckLabels::DotNames(const CFretboard& board, const DiagramOptions& 
 {
     const int shift = Shift(board, options);
     if (shift == 0) {
-        return NoteSpeller::ForBoard(board, options.spelling);
+        return NoteSpeller::ForBoard(board, options.spelling, options.rootSpelling);
     }
-    return NoteSpeller::ForBoard(*ShapeKey(board, shift), options.spelling);
+    return NoteSpeller::ForBoard(*ShapeKey(board, shift), options.spelling, options.rootSpelling);
 }
 
 int NeckLabels::StringNote(const CFretboard& board, const DiagramOptions& options, int index)
@@ -50,7 +50,8 @@ NoteSpeller NeckLabels::StringNames(const CFretboard& board, const DiagramOption
 {
     const int shift = Shift(board, options);
     if (shift == 0) {
-        return NoteSpeller::ForOpenStrings(board, options.spelling);
+        return NoteSpeller::ForOpenStrings(board, options.spelling, options.rootSpelling);
     }
-    return NoteSpeller::ForOpenStrings(*ShapeKey(board, shift), options.spelling);
+    return NoteSpeller::ForOpenStrings(*ShapeKey(board, shift), options.spelling,
+                                       options.rootSpelling);
 }

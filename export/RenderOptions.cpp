@@ -2,6 +2,7 @@
 
 #include "EchoText.h"
 #include "NeckLimits.h"
+#include "NoteName.h"
 #include "Notes.h"
 #include "TuningPreset.h"
 
@@ -148,7 +149,7 @@ bool SetTuning(const std::string& value, RenderOptions& o, std::string& error)
     for (const std::string& item : SplitList(value)) {
         auto note = RenderOptions::ParseNote(item);
         if (!note) {
-            error = "unknown note " + Quoted(item) + " in --tuning";
+            error = "unknown note " + Quoted(item) + " in --tuning: use " + NoteName::Accepted();
             return false;
         }
         notes.push_back(*note);
@@ -162,7 +163,7 @@ bool SetNote(const std::string& value, int& field, const char* name, std::string
 {
     auto note = RenderOptions::ParseNote(value);
     if (!note) {
-        error = "unknown note " + Quoted(value) + " in " + name;
+        error = "unknown note " + Quoted(value) + " in " + name + ": use " + NoteName::Accepted();
         return false;
     }
     field = *note;
@@ -193,8 +194,11 @@ bool SetLabels(const std::string& value, RenderOptions& o, std::string& error)
         o.labels = RenderOptions::Labels::Notes;
     else if (labels == "none")
         o.labels = RenderOptions::Labels::None;
-    else {
-        error = "unknown labels " + Quoted(value) + ": use degrees, notes or none";
+    else if (labels == "intervals") {
+        o.labels = RenderOptions::Labels::Degrees;
+        o.diagram.degreeNaming = DegreeNaming::Intervals;
+    } else {
+        error = "unknown labels " + Quoted(value) + ": use degrees, intervals, notes or none";
         return false;
     }
     return true;
@@ -209,6 +213,38 @@ bool SetSpelling(const std::string& value, RenderOptions& o, std::string& error)
         o.diagram.spelling = NoteSpelling::Key;
     else {
         error = "unknown spelling " + Quoted(value) + ": use sharps or key";
+        return false;
+    }
+    return true;
+}
+
+bool SetDegreeNames(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string naming = Lower(value);
+    if (naming == "classic")
+        o.diagram.degreeNaming = DegreeNaming::Classic;
+    else if (naming == "flats")
+        o.diagram.degreeNaming = DegreeNaming::FlatsAndSharps;
+    else if (naming == "intervals")
+        o.diagram.degreeNaming = DegreeNaming::Intervals;
+    else {
+        error = "unknown degree names " + Quoted(value) + ": use classic, flats or intervals";
+        return false;
+    }
+    return true;
+}
+
+bool SetRootAs(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string root = Lower(value);
+    if (root == "auto")
+        o.diagram.rootSpelling = RootSpelling::Auto;
+    else if (root == "sharp")
+        o.diagram.rootSpelling = RootSpelling::Sharp;
+    else if (root == "flat")
+        o.diagram.rootSpelling = RootSpelling::Flat;
+    else {
+        error = "unknown root spelling " + Quoted(value) + ": use auto, sharp or flat";
         return false;
     }
     return true;
@@ -349,6 +385,8 @@ const RenderOptions::Option optionTable[] = {
     {"--fret-range", true, SetFretRange},
     {"--look", true, SetLook},
     {"--colours", true, SetColours},
+    {"--degree-names", true, SetDegreeNames},
+    {"--root-as", true, SetRootAs},
 };
 
 } // namespace
@@ -464,15 +502,7 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
 
 std::optional<int> RenderOptions::ParseNote(const std::string& text)
 {
-    if (text.empty() || text.size() > 2 || (text.size() == 2 && text[1] != '#'))
-        return std::nullopt;
-    std::string name(1, static_cast<char>(std::toupper(static_cast<unsigned char>(text[0]))));
-    name += text.size() == 2 ? text[1] : ' ';
-    for (int note = 0; note < 12; ++note) {
-        if (name == noteNames[note])
-            return note;
-    }
-    return std::nullopt;
+    return NoteName::Parse(text);
 }
 
 std::string RenderOptions::HelpText()
@@ -495,21 +525,29 @@ std::string RenderOptions::HelpText()
            "guitar\n"
            "  --strings N           a string count the instrument allows (guitar 6-7, bass 4-6,\n"
            "                        mandolin 4, banjo 4-5); default 6, 4, 4, 5\n"
-           "  --tuning E,A,D,G,B,E  open notes, lowest string first (sharps with #); default the\n"
-           "                        instrument's standard tuning\n"
-           "  --root NOTE           scale root (default A)\n"
-           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, pinto_s.dat)\n"
+           "  --tuning E,A,D,G,B,E  open notes, lowest string first; default the instrument's\n"
+           "                        standard tuning\n"
+           "  --root NOTE           scale root (default A); a note is A to G in any case, then\n"
+           "                        #, b, x (double sharp) or bb (double flat): C#, Bb, bb, f#\n"
+           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, "
+           "pinto_s.dat),\n"
+           "                        in any letter case\n"
            "  --degrees 0,2,4,...   the scale as semitones 0..11 above the root\n"
            "  --overlay NAME        a library scale laid over the scale\n"
            "  --overlay-root NOTE   overlay root (default A)\n"
            "  --common              show only the notes both scales share (default all notes)\n"
-           "  --labels KIND         degrees, notes or none (default degrees)\n"
+           "  --labels KIND         degrees, notes or none (default degrees); intervals is\n"
+           "                        degrees named as intervals\n"
+           "  --degree-names KIND   classic (-3, -7: the default), flats (b3, #4) or\n"
+           "                        intervals (m3, P5)\n"
            "  --no-color            every dot white\n"
            "  --no-markers          no fret position markers\n"
            "  --left-handed         the neck mirrored: nut and open strings at the right\n"
            "  --low-string-on-top   the lowest string (a banjo's short string) as the top line\n"
            "  --spelling KIND       note names with sharps only (sharps, the default) or as\n"
            "                        the scale's key spells them (key: Bb in F major)\n"
+           "  --root-as KIND        a root on a black key spelled by key: auto (by the key\n"
+           "                        signature, the default), sharp or flat\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
            "  --tuning-preset NAME  a tuning of the Tunings menu, such as \"Drop D\", DADGAD or\n"
            "                        \"Open G\"; it sets the instrument and strings too, those of\n"

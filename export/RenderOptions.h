@@ -22,7 +22,7 @@ public:
 
     enum class Labels
     {
-        Degrees, // degree names ("1 ", "-3", ...) on the dots
+        Degrees, // degree names ("1 ", "-3", or as diagram.degreeNaming says) on the dots
         Notes,   // note names ("A ", "C#", ...) on the dots
         None     // plain dots
     };
@@ -58,8 +58,8 @@ public:
     // The error texts for an unknown option and for a word that is no option's value.
     static std::string UnknownOption(const std::string& arg);
     static std::string UnexpectedArgument(const std::string& arg);
-    // Note number 0..11 counted from A for a name such as "A", "c#" or "G#"; nothing for any other
-    // text (flats, blanks, unknown letters).
+    // Note number 0..11 counted from A for a name such as "A", "c#", "Bb" or "F𝄪" (see NoteName);
+    // nothing for any other text.
     static std::optional<int> ParseNote(const std::string& text);
     // Usage text printed by --help, several lines ending in a line break.
     static std::string HelpText();
@@ -85,7 +85,7 @@ public:
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
     // Left-handed, low string on top, spelling, frets 12..24, look, colours (light unless dark),
-    // capo and range of frets.
+    // degree names, root spelling, capo and range of frets.
     DiagramOptions diagram;
 
     std::optional<std::string> tuningPreset; // a preset's name: instrument, strings and tuning

@@ -4,6 +4,7 @@
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "NeckLimits.h"
+#include "ScaleNameMatch.h"
 #include "SettingsFile.h"
 #include "TuningPreset.h"
 
@@ -41,6 +42,11 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
     index = RenderStateBuilder::FindScale(state.scaleLibrary, name);
     if (index < 0) {
         error = "unknown scale " + Quoted(name);
+        const std::vector<std::string> nearest =
+            ScaleNameMatch::Nearest(state.scaleLibrary, name, 3);
+        for (std::size_t i = 0; i < nearest.size(); ++i) {
+            error += (i == 0 ? "; the nearest are " : ", ") + Quoted(nearest[i]);
+        }
         return false;
     }
     const ScaleRecord* record = state.scaleLibrary.Record(index);
@@ -138,7 +144,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
 int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string& name)
 {
     for (int i = 0; i < library.scaleCount; ++i) {
-        if (library.records[i].name == name)
+        if (ScaleNameMatch::Same(library.records[i].name, name))
             return i;
     }
     return -1;

@@ -17,6 +17,7 @@ public:
     // false with a one-line error text for an unknown scale name, a string count the instrument
     // does not allow or a tuning of the wrong length.
     static bool Build(const RenderOptions& options, DiagramState& state, std::string& error);
-    // Record index of the first library scale called exactly name; -1 when there is none.
+    // Record index of the first library scale called name, in any letter case and with any
+    // blanks between its words; -1 when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };

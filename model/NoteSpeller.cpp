@@ -2,6 +2,7 @@
 
 #include "CFretboard.h"
 #include "Notes.h"
+#include "ScaleLetters.h"
 
 #include <cstdlib>
 
@@ -11,11 +12,11 @@ constexpr int kLetters = 7;
 constexpr char kLetterNames[kLetters] = {'A', 'B', 'C', 'D', 'E', 'F', 'G'};
 // Note number of each natural letter, counted from A.
 constexpr int kNaturalNotes[kLetters] = {0, 2, 3, 5, 7, 8, 10};
-// Letters above the root's letter for each degree; a tritone (6) is a flat fifth, or a sharp
-// fourth in a scale without a perfect fourth.
-constexpr int kLetterSteps[12] = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
-constexpr int kPerfectFourth = 5;
-constexpr int kTritone = 6;
+// The keys whose signatures settle a root that spells its scale as well sharp as flat.
+constexpr std::array<int, 12> kMajorKey = {1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 0, 1};
+constexpr std::array<int, 12> kMinorKey = {1, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0};
+constexpr int kMinorThird = 3;
+constexpr int kMajorThird = 4;
 
 int Wrap(int note)
 {
@@ -68,13 +69,10 @@ std::string NameOf(int letter, int alteration)
 // The letter of each degree above a root named with rootLetter.
 std::array<int, 12> DegreeLetters(int rootLetter, const std::array<int, 12>& degrees)
 {
+    const ScaleLetters steps(degrees);
     std::array<int, 12> letters{};
     for (int degree = 0; degree < 12; ++degree) {
-        int steps = kLetterSteps[degree];
-        if (degree == kTritone && degrees[kPerfectFourth] == 0) {
-            steps = 3;
-        }
-        letters[degree] = (rootLetter + steps) % kLetters;
+        letters[degree] = (rootLetter + steps.Step(degree)) % kLetters;
     }
     return letters;
 }
@@ -90,6 +88,35 @@ int AccidentalCount(int root, int rootLetter, const std::array<int, 12>& degrees
         }
     }
     return count;
+}
+
+// The letter (0..6 from A) the root of the scale is named with: on a black key the one that spells
+// the scale with fewer accidentals; on a tie the one whose key signature has fewer (the minor key's
+// for a scale with only a minor third, else the major key's); on a second tie, or in a scale
+// without a third, the flat one.
+int RootLetter(int root, const std::array<int, 12>& degrees, RootSpelling rootSpelling)
+{
+    const int sharpLetter = LetterOf(root, false);
+    const int flatLetter = LetterOf(root, true);
+    if (sharpLetter == flatLetter || rootSpelling == RootSpelling::Sharp) {
+        return sharpLetter;
+    }
+    if (rootSpelling == RootSpelling::Flat) {
+        return flatLetter;
+    }
+    const int sharps = AccidentalCount(root, sharpLetter, degrees);
+    const int flats = AccidentalCount(root, flatLetter, degrees);
+    if (sharps != flats) {
+        return sharps < flats ? sharpLetter : flatLetter;
+    }
+    const std::array<int, 12>* key = degrees[kMajorThird] != 0   ? &kMajorKey
+                                     : degrees[kMinorThird] != 0 ? &kMinorKey
+                                                                 : nullptr;
+    if (key != nullptr &&
+        AccidentalCount(root, sharpLetter, *key) < AccidentalCount(root, flatLetter, *key)) {
+        return sharpLetter;
+    }
+    return flatLetter;
 }
 
 // True when speller, spelling the key of root, writes the degrees' notes with more flats than
@@ -120,19 +147,15 @@ NoteSpeller::NoteSpeller()
     }
 }
 
-NoteSpeller NoteSpeller::ForKey(int root, const std::array<int, 12>& degrees)
+NoteSpeller NoteSpeller::ForKey(int root, const std::array<int, 12>& degrees,
+                                RootSpelling rootSpelling)
 {
     NoteSpeller speller;
     if (!AnyDegree(degrees)) {
         return speller;
     }
     root = Wrap(root);
-    int rootLetter = LetterOf(root, false);
-    const int flatLetter = LetterOf(root, true);
-    if (flatLetter != rootLetter &&
-        AccidentalCount(root, flatLetter, degrees) <= AccidentalCount(root, rootLetter, degrees)) {
-        rootLetter = flatLetter;
-    }
+    const int rootLetter = RootLetter(root, degrees, rootSpelling);
     const std::array<int, 12> letters = DegreeLetters(rootLetter, degrees);
     for (int degree = 0; degree < 12; ++degree) {
         const int note = Wrap(root + degree);
@@ -144,13 +167,14 @@ NoteSpeller NoteSpeller::ForKey(int root, const std::array<int, 12>& degrees)
     return speller;
 }
 
-NoteSpeller NoteSpeller::ForLayer(const CFretboard& board, int layer, NoteSpelling spelling)
+NoteSpeller NoteSpeller::ForLayer(const CFretboard& board, int layer, NoteSpelling spelling,
+                                  RootSpelling rootSpelling)
 {
     if (spelling != NoteSpelling::Key || (layer != LAYER_SCALE && layer != LAYER_OVERLAY)) {
         return NoteSpeller();
     }
     return ForKey(board.GetRoot(layer),
-                  layer == LAYER_SCALE ? board.scaleDegrees : board.overlayDegrees);
+                  layer == LAYER_SCALE ? board.scaleDegrees : board.overlayDegrees, rootSpelling);
 }
 
 NoteSpeller NoteSpeller::Plain(bool flat)
@@ -163,29 +187,31 @@ NoteSpeller NoteSpeller::Plain(bool flat)
     return speller;
 }
 
-bool NoteSpeller::LeansFlat(const CFretboard& board)
+bool NoteSpeller::LeansFlat(const CFretboard& board, RootSpelling rootSpelling)
 {
     if (AnyDegree(board.scaleDegrees)) {
         const int root = Wrap(board.GetRoot(LAYER_SCALE));
-        return SpelledFlat(ForKey(root, board.scaleDegrees), root, board.scaleDegrees);
+        return SpelledFlat(ForKey(root, board.scaleDegrees, rootSpelling), root,
+                           board.scaleDegrees);
     }
     const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
-    return SpelledFlat(ForKey(overlayRoot, board.overlayDegrees), overlayRoot,
+    return SpelledFlat(ForKey(overlayRoot, board.overlayDegrees, rootSpelling), overlayRoot,
                        board.overlayDegrees);
 }
 
-NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling)
+NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling,
+                                  RootSpelling rootSpelling)
 {
     if (spelling != NoteSpelling::Key) {
         return NoteSpeller();
     }
-    const NoteSpeller scale = ForLayer(board, LAYER_SCALE, spelling);
-    const NoteSpeller overlay = ForLayer(board, LAYER_OVERLAY, spelling);
+    const NoteSpeller scale = ForLayer(board, LAYER_SCALE, spelling, rootSpelling);
+    const NoteSpeller overlay = ForLayer(board, LAYER_OVERLAY, spelling, rootSpelling);
     const int root = Wrap(board.GetRoot(LAYER_SCALE));
     const int overlayRoot = Wrap(board.GetRoot(LAYER_OVERLAY));
     // A note of neither scale (an open string, say) has no degree to name it by: it keeps its
     // letter on a white key, and a black key leans the way the scale (else the overlay) does.
-    NoteSpeller speller = Plain(LeansFlat(board));
+    NoteSpeller speller = Plain(LeansFlat(board, rootSpelling));
     for (int note = 0; note < 12; ++note) {
         if (board.scaleDegrees[Wrap(note - root)] != 0) {
             speller.m_names[note] = scale.m_names[note];
@@ -196,12 +222,13 @@ NoteSpeller NoteSpeller::ForBoard(const CFretboard& board, NoteSpelling spelling
     return speller;
 }
 
-NoteSpeller NoteSpeller::ForOpenStrings(const CFretboard& board, NoteSpelling spelling)
+NoteSpeller NoteSpeller::ForOpenStrings(const CFretboard& board, NoteSpelling spelling,
+                                        RootSpelling rootSpelling)
 {
     if (spelling != NoteSpelling::Key) {
         return NoteSpeller();
     }
-    return Plain(LeansFlat(board));
+    return Plain(LeansFlat(board, rootSpelling));
 }
 
 const std::string& NoteSpeller::Name(int note) const

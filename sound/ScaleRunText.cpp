@@ -5,7 +5,8 @@
 
 std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
                           const std::optional<std::string>& scaleName,
-                          const std::optional<std::string>& overlayName, NoteSpelling spelling)
+                          const std::optional<std::string>& overlayName, NoteSpelling spelling,
+                          RootSpelling rootSpelling, DegreeNaming degreeNaming, bool rootAsR)
 {
     for (int i = 0; i < 12; ++i) {
         state.inRun[static_cast<std::size_t>(i)] = false;
@@ -30,16 +31,16 @@ std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
         }
     }
 
-    const NoteSpeller names = NoteSpeller::ForBoard(board, spelling);
+    const NoteSpeller names = NoteSpeller::ForBoard(board, spelling, rootSpelling);
     std::string text;
     if (scaleName) {
-        text += NoteSpeller::ForLayer(board, LAYER_SCALE, spelling).Label(root);
+        text += NoteSpeller::ForLayer(board, LAYER_SCALE, spelling, rootSpelling).Label(root);
         text += ' ';
         text += *scaleName;
     }
     if (overlayName) {
         text += " and ";
-        text += NoteSpeller::ForLayer(board, LAYER_OVERLAY, spelling)
+        text += NoteSpeller::ForLayer(board, LAYER_OVERLAY, spelling, rootSpelling)
                     .Label(board.GetRoot(LAYER_OVERLAY));
         text += ' ';
         text += *overlayName;
@@ -53,11 +54,13 @@ std::string BuildScaleRun(PlayerState& state, const CFretboard& board,
             text += names.Label(note);
         }
     }
+    const DegreeSpeller degrees =
+        DegreeSpeller::ForScale(board.scaleDegrees, degreeNaming, rootAsR);
     text += "\r\nDegrees:";
     for (int degree = 0; degree < 12; ++degree) {
         if (state.inRun[static_cast<std::size_t>(degree)]) {
             text += ' ';
-            text += degreeNames[static_cast<std::size_t>(degree)];
+            text += degrees.Label(degree);
         }
     }
     return text;

@@ -7,6 +7,7 @@
 #include "CScaleKeyBar.h"
 #include "CUpDown.h"
 #include "ControlId.h"
+#include "DegreeSpeller.h"
 #include "DiagramProfile.h"
 #include "NeckLabels.h"
 #include "NeckLimits.h"
@@ -175,6 +176,12 @@ void CMainFrame::Redraw()
     if (m_state.diagram.spelling == NoteSpelling::Key && m_state.fretboard != nullptr) {
         ShowNoteNames();
     }
+    // So do degrees named with flats and sharps or as intervals (#4 or b5), and the root's "R".
+    const DiagramOptions& options = m_state.diagram;
+    if ((options.degreeNaming != DegreeNaming::Classic || options.rootAsR) &&
+        m_state.fretboard != nullptr) {
+        ShowDegreeNames();
+    }
 }
 
 void CMainFrame::ApplyConfiguration()
@@ -211,7 +218,8 @@ QString CMainFrame::RootLabel(int layer) const
                                           .Label(board.GetRoot(LAYER_OVERLAY)));
     }
     return QString::fromStdString(
-        NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling).Label(board.GetRoot(layer)));
+        NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling, m_state.diagram.rootSpelling)
+            .Label(board.GetRoot(layer)));
 }
 
 void CMainFrame::SetRootLabels()
@@ -224,6 +232,14 @@ void CMainFrame::ShowNoteNames()
 {
     SetRootLabels();
     ShowTuningLabels();
+}
+
+void CMainFrame::ShowDegreeNames()
+{
+    const DiagramOptions& options = m_state.diagram;
+    m_scaleKeyBar->ShowDegreeNames(DegreeSpeller::ForScale(m_state.fretboard->scaleDegrees,
+                                                           options.degreeNaming, options.rootAsR),
+                                   options.degreeNaming == DegreeNaming::Classic);
 }
 
 void CMainFrame::NewScale()

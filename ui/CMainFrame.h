@@ -107,6 +107,10 @@ public:
     void OnAbout();          ///< About
     void OnDiagramToggled(); ///< "&Left-handed", "Low string on &top", "Note names by &key"
     void OnFretsChosen(QAction* choice); ///< "&Frets": 12, 15, 17, 19, 21, 22 or 24
+    /// "Root as Sharp" or "Root as Flat" ticked or cleared; ticking one clears the other.
+    void OnRootSpellingToggled(QAction* toggle);
+    /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
+    void OnDegreeNamesChosen(QAction* choice);
     void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
     void OnFretRange();     ///< "Fret &Range...": asks for the frets to draw
@@ -157,6 +161,8 @@ private:
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
     void ShowNoteNames();
+    /// The degree check boxes' captions, named as the diagram's options say for the scale.
+    void ShowDegreeNames();
     /// Two-character label of layer's root, spelled as the diagram's options say.
     QString RootLabel(int layer) const;
     void CreateFretboard(const std::vector<int>& tunings);
@@ -185,6 +191,10 @@ private:
     QAction* m_lowStringOnTop = nullptr;
     QAction* m_noteNamesByKey = nullptr;
     QActionGroup* m_fretChoices = nullptr;
+    QAction* m_rootAsSharp = nullptr;
+    QAction* m_rootAsFlat = nullptr;
+    QActionGroup* m_degreeNameChoices = nullptr;
+    QAction* m_rootAsR = nullptr;
     QMenu* m_tuningsMenu = nullptr;
     QActionGroup* m_capoChoices = nullptr;
     QAction* m_capoShapes = nullptr;

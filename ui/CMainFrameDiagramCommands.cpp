@@ -61,6 +61,15 @@ void CMainFrame::ShowDiagramChecks()
     for (QAction* choice : m_fretChoices->actions()) {
         choice->setChecked(choice->data().toInt() == options.frets);
     }
+    // The root's sharp or flat only counts where notes are spelled by key.
+    m_rootAsSharp->setChecked(options.rootSpelling == RootSpelling::Sharp);
+    m_rootAsFlat->setChecked(options.rootSpelling == RootSpelling::Flat);
+    m_rootAsSharp->setEnabled(options.spelling == NoteSpelling::Key);
+    m_rootAsFlat->setEnabled(options.spelling == NoteSpelling::Key);
+    for (QAction* choice : m_degreeNameChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == static_cast<int>(options.degreeNaming));
+    }
+    m_rootAsR->setChecked(options.rootAsR);
 }
 
 void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
@@ -87,6 +96,7 @@ void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
     ShowDiagramChecks();
     DiagramProfile::Save(m_state.diagram);
     ShowNoteNames();
+    ShowDegreeNames();
     Redraw();
 }
 
@@ -96,6 +106,25 @@ void CMainFrame::OnDiagramToggled()
     options.leftHanded = m_leftHanded->isChecked();
     options.lowStringOnTop = m_lowStringOnTop->isChecked();
     options.spelling = m_noteNamesByKey->isChecked() ? NoteSpelling::Key : NoteSpelling::Sharps;
+    options.rootAsR = m_rootAsR->isChecked();
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnRootSpellingToggled(QAction* toggle)
+{
+    DiagramOptions options = m_state.diagram;
+    if (!toggle->isChecked()) {
+        options.rootSpelling = RootSpelling::Auto;
+    } else {
+        options.rootSpelling = toggle == m_rootAsSharp ? RootSpelling::Sharp : RootSpelling::Flat;
+    }
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnDegreeNamesChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.degreeNaming = static_cast<DegreeNaming>(choice->data().toInt());
     SetDiagramOptions(options);
 }
 

@@ -146,7 +146,9 @@ void CMainFrame::CreateDiagramMenu()
     auto add = [this, menu](const char* name, const char* text, void (CMainFrame::*handler)()) {
         auto* action = new QAction(QString::fromLatin1(text), this);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
+        if (handler != nullptr) {
+            connect(action, &QAction::triggered, this, handler);
+        }
         menu->addAction(action);
         addAction(action);
         return action;
@@ -154,9 +156,41 @@ void CMainFrame::CreateDiagramMenu()
     m_leftHanded = add("leftHanded", "&Left-handed", &CMainFrame::OnDiagramToggled);
     m_lowStringOnTop = add("lowStringOnTop", "Low string on &top", &CMainFrame::OnDiagramToggled);
     m_noteNamesByKey = add("noteNamesByKey", "Note names by &key", &CMainFrame::OnDiagramToggled);
-    for (QAction* toggle : {m_leftHanded, m_lowStringOnTop, m_noteNamesByKey}) {
+    m_rootAsSharp = add("rootAsSharp", "Root as Sharp", nullptr);
+    m_rootAsFlat = add("rootAsFlat", "Root as Flat", nullptr);
+    for (QAction* toggle :
+         {m_leftHanded, m_lowStringOnTop, m_noteNamesByKey, m_rootAsSharp, m_rootAsFlat}) {
         toggle->setCheckable(true);
     }
+    for (QAction* toggle : {m_rootAsSharp, m_rootAsFlat}) {
+        connect(toggle, &QAction::triggered, this,
+                [this, toggle] { OnRootSpellingToggled(toggle); });
+    }
+    QMenu* names = menu->addMenu(QStringLiteral("Degree &Names"));
+    names->setObjectName(QStringLiteral("degreeNamesMenu"));
+    m_degreeNameChoices = new QActionGroup(this);
+    const struct
+    {
+        const char* name;
+        const char* text;
+        DegreeNaming naming;
+    } namings[] = {{"degreeNamesClassic", "&Classic (-3, +4)", DegreeNaming::Classic},
+                   {"degreeNamesFlats", "&Flats and Sharps (b3, #4)", DegreeNaming::FlatsAndSharps},
+                   {"degreeNamesIntervals", "&Intervals (m3, P5)", DegreeNaming::Intervals}};
+    for (const auto& naming : namings) {
+        auto* choice = new QAction(QString::fromLatin1(naming.text), m_degreeNameChoices);
+        choice->setObjectName(QString::fromLatin1(naming.name));
+        choice->setCheckable(true);
+        choice->setData(static_cast<int>(naming.naming));
+        names->addAction(choice);
+    }
+    connect(m_degreeNameChoices, &QActionGroup::triggered, this, &CMainFrame::OnDegreeNamesChosen);
+    names->addSeparator();
+    m_rootAsR = new QAction(QStringLiteral("Root as &R"), this);
+    m_rootAsR->setObjectName(QStringLiteral("rootAsR"));
+    m_rootAsR->setCheckable(true);
+    connect(m_rootAsR, &QAction::triggered, this, &CMainFrame::OnDiagramToggled);
+    names->addAction(m_rootAsR);
     QMenu* frets = menu->addMenu(QStringLiteral("&Frets"));
     frets->setObjectName(QStringLiteral("fretsMenu"));
     m_fretChoices = new QActionGroup(this);

@@ -3,6 +3,7 @@
 #include "BarControls.h"
 #include "CUpDown.h"
 #include "ControlId.h"
+#include "DegreeSpeller.h"
 #include "DialogUnits.h"
 #include "TabChain.h"
 
@@ -47,4 +48,13 @@ CScaleKeyBar::CScaleKeyBar(QWidget* parent) : QWidget(parent)
     order.append(QList<QWidget*>(m_degreeChecks.begin(), m_degreeChecks.end()));
     order.append(QList<QWidget*>(m_tuningSpins.begin(), m_tuningSpins.end()));
     TabChain::Link(order);
+}
+
+void CScaleKeyBar::ShowDegreeNames(const DegreeSpeller& names, bool classic)
+{
+    for (int degree = 0; degree < 12; ++degree) {
+        m_degreeChecks[degree]->setText(classic && degree != 0
+                                            ? QString::fromLatin1(kDegreeCaptions[degree])
+                                            : QString::fromStdString(names.Name(degree)));
+    }
 }

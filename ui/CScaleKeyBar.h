@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class DegreeSpeller;
+
 #include <array>
 
 class CUpDown;
@@ -31,6 +33,10 @@ public:
     CUpDown* TuningSpin(int row) const { return m_tuningSpins.at(row); }
     /// Tuning label of row 0..6 (TuningLabelId).
     QLineEdit* TuningLabel(int row) const { return m_tuningLabels.at(row); }
+
+    /// Captions of the degree check boxes: names' names, or with classic the captions of old
+    /// ("+1 / -2") but for the root's ("1" or "R").
+    void ShowDegreeNames(const DegreeSpeller& names, bool classic);
 
     /// Number of tuning rows.
     static constexpr int kTuningRows = 7;

@@ -14,6 +14,28 @@ const QString kFromFret = QStringLiteral("Diagram/FromFret");
 const QString kToFret = QStringLiteral("Diagram/ToFret");
 const QString kLook = QStringLiteral("Diagram/Look");
 const QString kColours = QStringLiteral("Diagram/Colours");
+const QString kDegreeNames = QStringLiteral("Diagram/DegreeNames");
+const QString kRootAsR = QStringLiteral("Diagram/RootAsR");
+const QString kRootAs = QStringLiteral("Diagram/RootAs");
+
+// The profile's words for the degree names and the root spelling, as the command line has them.
+const QString kDegreeNamingWords[] = {QStringLiteral("classic"), QStringLiteral("flats"),
+                                      QStringLiteral("intervals")};
+const QString kRootSpellingWords[] = {QStringLiteral("auto"), QStringLiteral("sharp"),
+                                      QStringLiteral("flat")};
+
+// The choice whose word the profile holds under key; the first (the default) for any other.
+template <class Choice, std::size_t N>
+Choice ChoiceOf(const QSettings& profile, const QString& key, const QString (&words)[N])
+{
+    const QString word = profile.value(key).toString().toLower();
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == words[i]) {
+            return static_cast<Choice>(i);
+        }
+    }
+    return static_cast<Choice>(0);
+}
 
 } // namespace
 
@@ -42,6 +64,9 @@ DiagramOptions DiagramProfile::Load()
     options.colours = colours == QLatin1String("light")  ? ColourScheme::Light
                       : colours == QLatin1String("dark") ? ColourScheme::Dark
                                                          : ColourScheme::System;
+    options.degreeNaming = ChoiceOf<DegreeNaming>(profile, kDegreeNames, kDegreeNamingWords);
+    options.rootAsR = profile.value(kRootAsR, false).toBool();
+    options.rootSpelling = ChoiceOf<RootSpelling>(profile, kRootAs, kRootSpellingWords);
     return options;
 }
 
@@ -60,4 +85,7 @@ void DiagramProfile::Save(const DiagramOptions& options)
                                                                 : QStringLiteral("classic"));
     const char* colours[] = {"system", "light", "dark"};
     profile.setValue(kColours, QLatin1String(colours[static_cast<int>(options.colours)]));
+    profile.setValue(kDegreeNames, kDegreeNamingWords[static_cast<int>(options.degreeNaming)]);
+    profile.setValue(kRootAsR, options.rootAsR);
+    profile.setValue(kRootAs, kRootSpellingWords[static_cast<int>(options.rootSpelling)]);
 }

@@ -117,6 +117,22 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.diagram,
                    (DiagramOptions{.frets = 24, .capo = 2, .fromFret = 20, .toFret = 24}));
      }},
+    {"FlatsEverywhereANoteIsRead", "--render a.png --root Bb --overlay-root db --tuning Eb,Ab,bb",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.root, 1);
+         EXPECT_EQ(o.overlayRoot, 4);
+         EXPECT_EQ(o.tuning, (std::vector<int>{6, 11, 1}));
+     }},
+    {"DegreeNamesAndRootSpelling", "--render a.png --degree-names Flats --root-as sharp",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram.degreeNaming, DegreeNaming::FlatsAndSharps);
+         EXPECT_EQ(o.diagram.rootSpelling, RootSpelling::Sharp);
+     }},
+    {"LabelsIntervalsAreNamedDegrees", "--render a.png --labels intervals",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
+         EXPECT_EQ(o.diagram.degreeNaming, DegreeNaming::Intervals);
+     }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderOptionsAccepts, testing::ValuesIn(acceptedCases),
@@ -156,11 +172,13 @@ const RejectedCase rejectedCases[] = {
     {"Instrument", "--render a.png --instrument ukulele", "'ukulele'"},
     {"StringsNotNumber", "--render a.png --strings six", "'six'"},
     {"RootUnknown", "--render a.png --root H", "unknown note 'H' in --root"},
-    {"RootFlat", "--render a.png --root Bb", "unknown note 'Bb'"},
+    {"RootSharpAndFlat", "--render a.png --root Bb#", "unknown note 'Bb#' in --root: use A to G"},
     {"TuningNote", "--render a.png --tuning E,A,D,G,B,Q", "unknown note 'Q' in --tuning"},
     {"DegreeTooLarge", "--render a.png --degrees 0,12", "'12'"},
     {"Labels", "--render a.png --labels letters", "'letters'"},
     {"Spelling", "--render a.png --spelling flats", "unknown spelling 'flats'"},
+    {"DegreeNames", "--render a.png --degree-names roman", "'roman': use classic, flats or"},
+    {"RootAs", "--render a.png --root-as natural", "'natural': use auto, sharp or flat"},
     {"FretsTooFew", "--render a.png --frets 11", "bad fret count '11': use --frets 12..24"},
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
@@ -205,12 +223,18 @@ TEST(RenderOptionsTest, EchoedValuesAreCutAfter200Characters)
     EXPECT_EQ(error, "unknown page '" + std::string(200, '7') + "...': use a4 or letter");
 }
 
-TEST(RenderOptionsTest, NoteNamesAreTheTwelveWithoutBlank)
+TEST(RenderOptionsTest, NoteNamesAsPlayersTypeThem)
 {
     const char* names[] = {"A", "A#", "B", "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#"};
     for (int note = 0; note < 12; ++note)
         EXPECT_EQ(RenderOptions::ParseNote(names[note]), note) << names[note];
-    for (const char* bad : {"A ", "", "Cb", "E#", "H", "A##"})
+    const std::pair<const char*, int> typed[] = {
+        {"bb", 1},      {"BB", 1},      {"Cb", 2},           {"e#", 8},
+        {"Fx", 10},     {"f##", 10},    {"Ebb", 5},          {"A ", 0},
+        {"D\u266d", 4}, {"C\u266f", 4}, {"F\U0001D12A", 10}, {"G\U0001D12B", 8}};
+    for (const auto& [text, note] : typed)
+        EXPECT_EQ(RenderOptions::ParseNote(text), note) << text;
+    for (const char* bad : {"", "H", "#", "Bb#", "Cbbb", "C#x", "E natural", "A\u266e"})
         EXPECT_FALSE(RenderOptions::ParseNote(bad)) << bad;
 }
 

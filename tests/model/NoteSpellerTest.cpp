@@ -45,9 +45,10 @@ std::array<int, 12> Degrees(std::initializer_list<int> degrees)
 }
 
 // The names of the scale's notes, root first, as the key spells them.
-std::string ScaleText(int root, const std::array<int, 12>& degrees)
+std::string ScaleText(int root, const std::array<int, 12>& degrees,
+                      RootSpelling rootSpelling = RootSpelling::Auto)
 {
-    const NoteSpeller speller = NoteSpeller::ForKey(root, degrees);
+    const NoteSpeller speller = NoteSpeller::ForKey(root, degrees, rootSpelling);
     std::string text;
     for (int degree = 0; degree < 12; ++degree) {
         if (degrees[degree] != 0) {
@@ -66,6 +67,7 @@ struct KeyCase
     int root; // note number from A
     std::array<int, 12> degrees;
     const char* expected;
+    RootSpelling rootSpelling = RootSpelling::Auto;
 };
 
 class SpelledKey : public testing::TestWithParam<KeyCase>
@@ -74,7 +76,8 @@ class SpelledKey : public testing::TestWithParam<KeyCase>
 
 TEST_P(SpelledKey, NamesEachNoteOfTheScale)
 {
-    EXPECT_EQ(ScaleText(GetParam().root, GetParam().degrees), GetParam().expected);
+    EXPECT_EQ(ScaleText(GetParam().root, GetParam().degrees, GetParam().rootSpelling),
+              GetParam().expected);
 }
 
 const KeyCase keyCases[] = {
@@ -89,6 +92,16 @@ const KeyCase keyCases[] = {
     {"CSharpMajorIsDFlat", 4, major, "Db Eb F Gb Ab Bb C"},
     {"BluesHasBothFourthAndFlatFifth", 3, Degrees({0, 3, 5, 6, 7, 10}), "C Eb F Gb G Bb"},
     {"NoDegreeKeepsSharps", 1, Degrees({}), ""},
+    // Seven notes take one letter each, but a scale with both thirds keeps its major third.
+    {"AlteredKeepsItsThird", 3, Degrees({0, 1, 3, 4, 6, 8, 10}), "C Db D# E F# Ab Bb"},
+    {"LydianAugmentedEachLetterOnce", 3, Degrees({0, 2, 4, 6, 8, 9, 11}), "C D E F# G# A B"},
+    {"WholeToneSharpFifth", 3, Degrees({0, 2, 4, 6, 8, 10}), "C D E F# G# Bb"},
+    // Equal accidentals: the key signature players use decides (G# minor five sharps, Ab minor
+    // seven flats); F# major against Gb major, and D# minor against Eb minor, tie again: flats.
+    {"GSharpHarmonicMinorBySignature", 11, Degrees({0, 2, 3, 5, 7, 8, 11}), "G# A# B C# D# E Fx"},
+    {"RootAsSharpAllowsDoubles", 6, major, "D# E# Fx G# A# B# Cx", RootSpelling::Sharp},
+    {"RootAsFlat", 11, minor, "Ab Bb Cb Db Eb Fb Gb", RootSpelling::Flat},
+    {"RootAsFlatLeavesWhiteKeys", 3, major, "C D E F G A B", RootSpelling::Flat},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SpelledKey, testing::ValuesIn(keyCases),

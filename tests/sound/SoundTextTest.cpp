@@ -99,6 +99,16 @@ TEST_F(ScaleRunTextTest, SpelledByKeyEachRootByItsOwnScale)
     EXPECT_EQ(Line(text, 2), "Degrees: 1  2  -3 3  4  5  -6 6  -7 7 ");
 }
 
+TEST_F(ScaleRunTextTest, DegreesAndRootNamedAsChosen)
+{
+    Scale(11, {0, 2, 3, 5, 7, 8, 11}); // G# harmonic minor, its root forced flat
+    const std::string text =
+        BuildScaleRun(state, board, std::string("Harmonic Minor"), std::nullopt, NoteSpelling::Key,
+                      RootSpelling::Flat, DegreeNaming::Intervals, true);
+    EXPECT_EQ(Line(text, 1), "Notes: Ab Bb Cb Db Eb Fb G ");
+    EXPECT_EQ(Line(text, 2), "Degrees: R  M2 m3 P4 P5 m6 M7");
+}
+
 TEST(TunerTextTest, ShowsInstrumentAndTuningLowestFirst)
 {
     struct Row

@@ -92,6 +92,7 @@ private slots:
     void clicksFollowThePicture();
     void tuningColumnFollowsTheStrings();
     void namesSpelledByKey();
+    void degreeNamesAndRootSpelling();
     void profileKeepsTogglesNotSettingsFile();
     void fretsLengthenTheNeck();
     void copyPutsTheViewOnTheClipboard();
@@ -133,12 +134,19 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     for (QAction* item : items) {
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(texts,
-             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key", "&Frets",
-                          "Fret &Range...", "&Whole Neck\tCtrl+0", "-", "&Copy Diagram\tCtrl+C",
-                          "&Export Diagram...\tCtrl+E"}));
+    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
+                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets",
+                                 "Fret &Range...", "&Whole Neck\tCtrl+0", "-",
+                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QStringList names; // radio items, Classic ticked, then Root as R
+    for (QAction* item : items.at(5)->menu()->actions()) {
+        names << (item->isSeparator() ? QStringLiteral("-") : item->text()) +
+                     (item->isChecked() ? QStringLiteral("*") : QString());
+    }
+    QCOMPARE(names, (QStringList{"&Classic (-3, +4)*", "&Flats and Sharps (b3, #4)",
+                                 "&Intervals (m3, P5)", "-", "Root as &R"}));
     QStringList counts; // radio items, twelve ticked
-    for (QAction* item : items.at(3)->menu()->actions()) {
+    for (QAction* item : items.at(6)->menu()->actions()) {
         QVERIFY(item->actionGroup()->isExclusive());
         counts << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
     }
@@ -240,6 +248,53 @@ void DiagramMenuTest::namesSpelledByKey()
     Action(frame, "noteNamesByKey")->trigger();
     QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("B "));
     QCOMPARE(TuningLabels(frame).at(5), QStringLiteral("D#"));
+}
+
+// The degree check boxes are named as chosen, following the scale; the root's sharp or flat is
+// forced or left to the key signature; every choice comes back in the next run.
+void DiagramMenuTest::degreeNamesAndRootSpelling()
+{
+    ScopedWorkDir dir;
+    auto captions = [](CMainFrame& frame) {
+        QStringList texts;
+        for (int degree = 0; degree < 12; ++degree) {
+            texts << FindById<QCheckBox>(&frame, DegreeCheckId(degree))->text();
+        }
+        return texts.join(QLatin1Char(' '));
+    };
+    const QString classic = "1 +1 / -2 2 +2 / -3 3 4 +4 / -5 5 +5 / -6 6 +6 / -7 7";
+    {
+        AppState state;
+        CMainFrame frame(state);
+        ClickArrow(frame, ControlId::RootSpin, "down"); // G#
+        frame.ApplyScaleSelection(frame.ScaleList()->findText(QStringLiteral("Harmonic Minor")));
+        QCOMPARE(captions(frame), classic);
+        QVERIFY(!Action(frame, "rootAsFlat")->isEnabled());
+        Action(frame, "noteNamesByKey")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("G#"));
+        Action(frame, "rootAsFlat")->trigger();
+        QCOMPARE(Text(frame, ControlId::RootLabel), QStringLiteral("Ab"));
+        Action(frame, "rootAsSharp")->trigger(); // clears Root as Flat
+        QVERIFY(!Action(frame, "rootAsFlat")->isChecked());
+        QCOMPARE(state.diagram.rootSpelling, RootSpelling::Sharp);
+
+        Action(frame, "degreeNamesFlats")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 b5 5 b6 6 b7 7"));
+        FindById<QCheckBox>(&frame, DegreeCheckId(5))->click(); // no fourth: the tritone is #4
+        QCOMPARE(captions(frame), QStringLiteral("1 b2 2 b3 3 4 #4 5 b6 6 b7 7"));
+        Action(frame, "rootAsR")->trigger();
+        Action(frame, "degreeNamesIntervals")->trigger();
+        QCOMPARE(captions(frame), QStringLiteral("R m2 M2 m3 M3 P4 A4 P5 m6 M6 m7 M7"));
+    }
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.diagram.degreeNaming, DegreeNaming::Intervals);
+    QVERIFY(state.diagram.rootAsR && Action(frame, "rootAsR")->isChecked());
+    QVERIFY(Action(frame, "rootAsSharp")->isChecked());
+    QCOMPARE(QSettings().value(QStringLiteral("Diagram/RootAs")).toString(), "sharp");
+    Action(frame, "rootAsR")->trigger();
+    Action(frame, "degreeNamesClassic")->trigger();
+    QCOMPARE(captions(frame), classic);
 }
 
 // The toggles come back in the next run from the profile; pinto_c.dat is written byte for byte

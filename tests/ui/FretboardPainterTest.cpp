@@ -155,6 +155,7 @@ private slots:
     void mirroredNeck_data();
     void mirroredNeck();
     void lowStringOnTop();
+    void labelsReadOnEitherHand_data();
     void labelsReadOnEitherHand();
     void longNeck_data();
     void longNeck();
@@ -418,17 +419,32 @@ void FretboardPainterTest::lowStringOnTop()
     QCOMPARE(DotColour(image, layout, 1, 2), kGreen); // the pattern note on string 1
 }
 
-// A label spelled by key reads left to right on a mirrored neck and sits on its dot as on the
-// right-handed one: the dot with its label is the same picture on either hand.
+void FretboardPainterTest::labelsReadOnEitherHand_data()
+{
+    QTest::addColumn<bool>("degrees");
+    QTest::addColumn<DegreeNaming>("naming");
+    QTest::newRow("notes by key") << false << DegreeNaming::Classic;
+    QTest::newRow("intervals") << true << DegreeNaming::Intervals;
+}
+
+// A label spelled by key, or a degree named as an interval, reads left to right on a mirrored neck
+// and sits on its dot as on the right-handed one: the dot with its label is the same picture on
+// either hand. Degrees named as chosen differ from the classic ones.
 void FretboardPainterTest::labelsReadOnEitherHand()
 {
+    QFETCH(bool, degrees);
+    QFETCH(DegreeNaming, naming);
     std::unique_ptr<AppState> state = NeckState(1, 6);
-    state->settings.viewNotes = 1;
+    state->settings.viewNotes = degrees ? 0 : 1;
+    state->settings.viewDegrees = degrees ? 1 : 0;
     state->settings.dotMarkers = 0;
     state->fretboard->placement.reset();
     const PaintTarget target = PaintTarget::Screen(QSize(640, 480));
     state->diagram = DiagramOptions{.spelling = NoteSpelling::Key};
+    const QImage classic = Paint(*state, target);
+    state->diagram.degreeNaming = naming;
     const QImage right = Paint(*state, target);
+    QCOMPARE(right == classic, naming == DegreeNaming::Classic);
     state->diagram.leftHanded = true;
     const QImage left = Paint(*state, target);
     const ViewLayout rightLayout = FretboardGeometry::ScreenLayout(640, 480, 6);

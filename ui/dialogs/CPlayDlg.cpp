@@ -130,9 +130,10 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     m_bpm = m_player.bpm;
     WriteMembers();
     if (m_state.fretboard) {
-        const std::string text =
-            BuildScaleRun(m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
-                          ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling);
+        const std::string text = BuildScaleRun(
+            m_player, *m_state.fretboard, ScaleName(m_state, m_state.currentScale),
+            ScaleName(m_state, m_state.overlayScale), m_state.diagram.spelling,
+            m_state.diagram.rootSpelling, m_state.diagram.degreeNaming, m_state.diagram.rootAsR);
         m_text->setPlainText(
             QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }

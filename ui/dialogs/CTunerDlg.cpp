@@ -116,7 +116,8 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
         for (int i = 0; i < board->GetStringCount(); ++i) {
             openNotes.push_back(board->GetOpenNote(i));
         }
-        names = NoteSpeller::ForOpenStrings(*board, m_state.diagram.spelling);
+        names = NoteSpeller::ForOpenStrings(*board, m_state.diagram.spelling,
+                                            m_state.diagram.rootSpelling);
     }
     text->setPlainText(
         QString::fromStdString(TunerSettingsText(m_state.settings.instrument,
