@@ -214,7 +214,8 @@ QString CMainFrame::RootLabel(int layer) const
     const CFretboard& board = *m_state.fretboard;
     // A chord of the scale is named in the scale's key, and so is its root.
     if (layer == LAYER_OVERLAY && m_chord) {
-        return QString::fromStdString(NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees)
+        return QString::fromStdString(NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees,
+                                                          m_state.diagram.rootSpelling)
                                           .Label(board.GetRoot(LAYER_OVERLAY)));
     }
     return QString::fromStdString(

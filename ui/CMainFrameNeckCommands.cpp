@@ -192,7 +192,8 @@ void CMainFrame::ShowNeckChecks()
         fits ? QString()
              : QStringLiteral("Chords are built on scales of seven notes; this one has %1.")
                    .arg(ScaleChord::NoteCount(board.scaleDegrees)));
-    const NoteSpeller key = NoteSpeller::ForKey(board.GetRoot(LAYER_SCALE), board.scaleDegrees);
+    const NoteSpeller key = NoteSpeller::ForKey(board.GetRoot(LAYER_SCALE), board.scaleDegrees,
+                                                m_state.diagram.rootSpelling);
     for (QAction* choice : m_chordChoices->actions()) {
         const QPoint data = choice->data().toPoint();
         if (data.x() < 0) {
@@ -294,7 +295,8 @@ void CMainFrame::ShowChord(int step, bool seventh)
     board.SetOverlayMode(OVERLAY_ALL);
     board.chordTones = true;
     m_state.overlayScale = -1;
-    const NoteSpeller key = NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees);
+    const NoteSpeller key = NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees,
+                                                m_state.diagram.rootSpelling);
     m_state.chordName = chord->Title(key.Name(root));
     // The overlay list names the chord in place of a scale until the user's overlay is back.
     OverlayList()->setPlaceholderText(QString::fromStdString(m_state.chordName));
@@ -336,8 +338,18 @@ void CMainFrame::EndChord(bool restore)
 void CMainFrame::FollowScaleWithChord()
 {
     const CFretboard& board = *m_state.fretboard;
-    if (!m_chord || (m_chord->scaleRoot == board.GetRoot(LAYER_SCALE) &&
-                     m_chord->scaleDegrees == board.scaleDegrees)) {
+    if (!m_chord) {
+        return;
+    }
+    if (m_chord->scaleRoot == board.GetRoot(LAYER_SCALE) &&
+        m_chord->scaleDegrees == board.scaleDegrees) {
+        // The same chord; its name follows the root spelling chosen since.
+        const auto chord = ScaleChord::On(board.scaleDegrees, m_chord->step, m_chord->seventh);
+        const NoteSpeller key = NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees,
+                                                    m_state.diagram.rootSpelling);
+        m_state.chordName = chord->Title(key.Name(board.GetRoot(LAYER_OVERLAY)));
+        OverlayList()->setPlaceholderText(QString::fromStdString(m_state.chordName));
+        m_overlayBar->RootLabel()->setText(RootLabel(LAYER_OVERLAY));
         return;
     }
     if (!ScaleChord::Fits(board.scaleDegrees)) {
