@@ -3,7 +3,11 @@
 #include "AppState.h"
 #include "CMainFrame.h"
 #include "CPinto2Doc.h"
+#include "FontConfigWarmUp.h"
 #include "GroupBoxStyle.h"
+#include "InfoBox.h"
+#include "ScaleVocabularyReader.h"
+#include "WorkFolder.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -15,6 +19,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -50,6 +56,15 @@ void PassOnHeldMessages()
     heldMessages.clear();
 }
 
+// While a start failure is shown: Qt's notes are not for the command line, which has had the
+// program's one line, and a display that cannot be opened ends the program as that line said.
+void SilentUntilFatal(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type == QtFatalMsg) {
+        std::_Exit(2);
+    }
+}
+
 void OnTerminationSignal(int)
 {
     const char byte = 1;
@@ -82,8 +97,11 @@ void CPinto2App::CloseOnTerminationSignals(QWidget* window)
     }
 }
 
-int CPinto2App::Run(int argc, char* argv[])
+int CPinto2App::Run(int argc, char* argv[], bool installedScales)
 {
+    // Fontconfig reads its configuration (some fifty files) while the application is made and
+    // the data files are read.
+    FontConfigWarmUp fonts;
     previousHandler = qInstallMessageHandler(HoldStartUpMessages);
     CPinto2App app(argc, argv);
     PassOnHeldMessages();
@@ -91,9 +109,25 @@ int CPinto2App::Run(int argc, char* argv[])
     // The profile settings live under the program's organisation; no recent-file list is kept.
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Pinto2"));
+    // Docks and task bars find the desktop entry by this name (and, on X11, by the window class,
+    // the application name above, which the entry names as its StartupWMClass).
+    QGuiApplication::setDesktopFileName(QStringLiteral(PINTO_APP_ID));
 
+    // What rewrites killed before their end left beside the data files is cleared first.
+    WorkFolder::RemoveStaleTemporaries();
     AppState state;
+    if (installedScales) {
+        const std::filesystem::path file =
+            WorkFolder::DataFile(WorkFolder::RunningProgram(), WorkFolder::kScaleVocabulary);
+        std::vector<std::string> faults;
+        ScaleVocabularyReader::Read(file, state.installedScales, faults);
+        // A fault of the installed file is the package's: said once, the rest still offered.
+        for (const std::string& fault : faults) {
+            std::fprintf(stderr, "pinto: %s: %s\n", file.c_str(), fault.c_str());
+        }
+    }
     CPinto2Doc document;
+    fonts.Wait();
     CMainFrame frame(state);
 
     if (qEnvironmentVariableIsSet(kExitAfterFirstPaint)) {
@@ -111,7 +145,25 @@ int CPinto2App::Run(int argc, char* argv[])
     frame.show();
     frame.activateWindow();
     frame.raise();
-    // Once the window is up, a library file that could not be read completely is reported.
+    // Once the window is up, a data file that could not be read completely is reported.
     QTimer::singleShot(0, &frame, &CMainFrame::ReportUnreadFiles);
     return app.exec();
+}
+
+void CPinto2App::ShowStartFailure(int argc, char* argv[], const QString& reason)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return;
+    }
+    qInstallMessageHandler(SilentUntilFatal);
+    QApplication app(argc, argv);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        return;
+    }
+    QString sentence = reason;
+    if (!sentence.isEmpty()) {
+        sentence[0] = sentence[0].toUpper();
+    }
+    ShowWarning(nullptr, QStringLiteral("Pinto"), sentence);
 }

@@ -101,8 +101,16 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& args)
     for (const std::string& arg : args) {
         if (IsRenderArgument(arg)) {
             std::string error;
-            if (!RenderOptions::Parse(args, line.render, error))
+            if (!RenderOptions::Parse(args, line.render, error)) {
+                // The program's own window options (--home) are known, just not to --render.
+                for (const WindowOption& option : windowOptions) {
+                    if (option.apply != nullptr &&
+                        error == RenderOptions::UnknownOption(option.name))
+                        error = "option " + std::string(option.name) +
+                                " is for the window, not for --render";
+                }
                 return Failure(error);
+            }
             line.mode = line.render.help      ? Mode::Help
                         : line.render.version ? Mode::Version
                                               : Mode::Render;
@@ -162,10 +170,12 @@ int CommandLine::Run(int argc, char* argv[])
     case Mode::Window:
         // --home: keep the files in PINTO_HOME or ~/Pinto rather than in the current folder.
         if (line.home && !WorkFolder::Enter(error)) {
-            std::cerr << "pinto: " << EchoText(error, std::string::npos) << '\n';
+            const std::string reason = EchoText(error, std::string::npos);
+            std::cerr << "pinto: " << reason << '\n';
+            CPinto2App::ShowStartFailure(argc, argv, QString::fromStdString(reason));
             return ERROR_EXIT;
         }
-        return CPinto2App::Run(argc, argv);
+        return CPinto2App::Run(argc, argv, line.home);
     case Mode::Help:
         std::cout << RenderOptions::HelpText();
         return 0;

@@ -4,7 +4,6 @@
 #include "DiagramOptions.h"
 #include "ScaleLibrary.h"
 #include "Settings.h"
-#include "ViewLayout.h"
 
 #include <memory>
 #include <string>
@@ -21,7 +20,5 @@ public:
     int currentScale = -1;                 ///< library index applied as the scale, -1 for none
     int overlayScale = -1;                 ///< library index applied as the overlay, -1 for none
     std::string chordName;                 ///< chord of the scale as the overlay, "ii: Dm7"
-    bool printing = false;                 ///< true for the whole of a print job or preview
-    ViewLayout layout;                     ///< the diagram's layout of its latest drawing
     DiagramOptions diagram;                ///< how every picture of the neck is drawn
 };

@@ -82,12 +82,18 @@ ViewLayout FretboardGeometry::ScreenLayout(int width, int height, int stringCoun
 ViewLayout FretboardGeometry::PrinterLayout(int dpiX, int dpiY, int printableWidth,
                                             const DiagramOptions& options)
 {
+    return BoxLayout(dpiX, 2 * dpiY, printableWidth - dpiX, options);
+}
+
+ViewLayout FretboardGeometry::BoxLayout(int leftX, int topY, int rightX,
+                                        const DiagramOptions& options)
+{
     ViewLayout layout;
     layout.options = options;
     layout.firstFret = FirstCellFret(options);
-    layout.leftX = dpiX;
-    layout.topY = 2 * dpiY;
-    layout.rightX = printableWidth - dpiX;
+    layout.leftX = leftX;
+    layout.topY = topY;
+    layout.rightX = rightX;
     return Spaced(layout);
 }
 

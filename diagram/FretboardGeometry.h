@@ -26,6 +26,8 @@ public:
     /// Layout for a printer of dpiX x dpiY pixels per inch and printableWidth pixels.
     static ViewLayout PrinterLayout(int dpiX, int dpiY, int printableWidth,
                                     const DiagramOptions& options = {});
+    /// Layout of a neck whose strings run from leftX to rightX, the top one at topY (pixels).
+    static ViewLayout BoxLayout(int leftX, int topY, int rightX, const DiagramOptions& options);
 
     /// The highest fret drawn, the neck's 12..24 or the end of a range: the layout shows the
     /// cells of frets firstFret..LastFret + 1.

@@ -39,7 +39,7 @@ QString RootLabel(const CFretboard& board, int layer, const DiagramOptions& opti
 } // namespace
 
 void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state,
-                                    const ViewLayout& layout, int textHeight)
+                                    const ViewLayout& layout, int textHeight, int top)
 {
     const CFretboard& board = *state.fretboard;
     const DiagramOptions& options = layout.options;
@@ -47,7 +47,7 @@ void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state
         const QString text =
             QStringLiteral("Scale Name: %1 %2")
                 .arg(RootLabel(board, LAYER_SCALE, options), QString::fromStdString(scale->name));
-        DrawTextAt(painter, layout.leftX, layout.topY / 2, text);
+        DrawTextAt(painter, layout.leftX, top, text);
     }
     if (const ScaleRecord* overlay = state.scaleLibrary.Record(state.overlayScale)) {
         const QString format = board.GetOverlayMode() == OVERLAY_ALL
@@ -55,12 +55,12 @@ void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state
                                    : QStringLiteral("Overlay: %1 %2 showing common notes");
         const QString text = format.arg(RootLabel(board, LAYER_OVERLAY, options),
                                         QString::fromStdString(overlay->name));
-        const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
+        const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
     } else if (!state.chordName.empty()) {
         const QString text =
             QStringLiteral("Chord: %1").arg(QString::fromStdString(state.chordName));
-        const int y = static_cast<int>(layout.topY / 2 + 1.5 * textHeight);
+        const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
     }
 }
@@ -261,7 +261,8 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(LinePen(colours.text));
     if (target.printer) {
-        DrawCaptions(painter, state, layout, textHeight);
+        DrawCaptions(painter, state, layout, textHeight,
+                     target.captionY >= 0 ? target.captionY : layout.topY / 2);
     }
     if (layout.options.look == DiagramLook::Modern) {
         ModernPainter::Paint(painter, state, layout, colours, target.printer);
@@ -285,6 +286,9 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
 
 ViewLayout FretboardPainter::Layout(const DiagramState& state, const PaintTarget& target)
 {
+    if (target.neck) {
+        return *target.neck;
+    }
     const DiagramOptions& options = state.diagram;
     const int n = state.settings.stringCount;
     const int firstFret = FretboardGeometry::FirstCellFret(options);

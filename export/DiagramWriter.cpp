@@ -1,18 +1,18 @@
 #include "DiagramWriter.h"
 
+#include "DataFile.h"
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "FileReplacer.h"
 #include "FretboardPainter.h"
 #include "PintoVersion.h"
+#include "ScaleBook.h"
 
 #include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-
-#include <cstring>
 
 namespace {
 
@@ -63,11 +63,16 @@ bool PaintPdf(const DiagramState& state, const RenderOptions& options, QIODevice
 {
     QPdfWriter writer(&device);
     writer.setCreator(QString::fromStdString(CREATOR_TEXT));
-    writer.setTitle(QStringLiteral("Pinto diagram"));
+    writer.setTitle(options.book == RenderOptions::Book::None ? QStringLiteral("Pinto diagram")
+                                                              : QStringLiteral("Pinto scale book"));
     writer.setResolution(options.dpi);
     // The whole sheet is printable, so the diagram starts one inch from its left and top edges.
-    writer.setPageLayout(QPageLayout(QPageSize(options.letter ? QPageSize::Letter : QPageSize::A4),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(options.letter ? QPageSize::Letter : QPageSize::A4),
+        options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    if (options.book != RenderOptions::Book::None) {
+        return ScaleBook::Paint(writer, state, options.book, error);
+    }
     QPainter painter;
     if (!painter.begin(&writer)) {
         error = QStringLiteral("the PDF page could not be started");
@@ -120,11 +125,14 @@ bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& option
         return false;
     }
     const QByteArray& bytes = buffer.data();
-    const int failure = FileReplacer::Replace(
-        options.file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-        FileReplacer::InPlace::Never);
+    const int failure =
+        FileReplacer::Replace(
+            options.file,
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+            FileReplacer::InPlace::Never)
+            .error;
     if (failure != 0) {
-        error = "cannot write " + Quoted(options.file) + ": " + std::strerror(failure);
+        error = "cannot write " + Quoted(options.file) + ": " + DataFile::Reason(failure);
         return false;
     }
     return true;

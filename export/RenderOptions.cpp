@@ -20,10 +20,17 @@ std::string Lower(std::string text)
     return text;
 }
 
-// A decimal integer filling the whole text, without sign or blanks.
+// True when text starts with a minus and a digit: a value, not an option.
+bool IsNegativeNumber(const std::string& text)
+{
+    return text.size() > 1 && text[0] == '-' && std::isdigit(static_cast<unsigned char>(text[1]));
+}
+
+// A decimal integer filling the whole text, maybe with a minus, without plus or blanks.
 std::optional<int> ParseNumber(const std::string& text)
 {
-    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())))
+    if (text.empty() ||
+        (!std::isdigit(static_cast<unsigned char>(text.front())) && !IsNegativeNumber(text)))
         return std::nullopt;
     int value = 0;
     const char* end = text.data() + text.size();
@@ -103,8 +110,9 @@ bool SetDpi(const std::string& value, RenderOptions& o, std::string& error)
 {
     auto dpi = ParseNumber(value);
     if (!dpi || *dpi < RenderOptions::MIN_DPI || *dpi > RenderOptions::MAX_DPI) {
-        error = "bad resolution " + Quoted(value) + ": use --dpi " +
-                std::to_string(RenderOptions::MIN_DPI) + ".." +
+        error = (dpi ? "resolution " + Quoted(value) + " is out of range"
+                     : "bad resolution " + Quoted(value)) +
+                ": use --dpi " + std::to_string(RenderOptions::MIN_DPI) + ".." +
                 std::to_string(RenderOptions::MAX_DPI);
         return false;
     }
@@ -120,6 +128,20 @@ bool SetPage(const std::string& value, RenderOptions& o, std::string& error)
         return false;
     }
     o.letter = page == "letter";
+    return true;
+}
+
+bool SetBook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string book = Lower(value);
+    if (book == "keys")
+        o.book = RenderOptions::Book::Keys;
+    else if (book == "family")
+        o.book = RenderOptions::Book::Family;
+    else {
+        error = "unknown book " + Quoted(value) + ": use keys or family";
+        return false;
+    }
     return true;
 }
 
@@ -175,7 +197,7 @@ bool SetDegrees(const std::string& value, RenderOptions& o, std::string& error)
     std::array<int, 12> flags{};
     for (const std::string& item : SplitList(value)) {
         auto degree = ParseNumber(item);
-        if (!degree || *degree > 11) {
+        if (!degree || *degree < 0 || *degree > 11) {
             error = "bad degree " + Quoted(item) + " in --degrees: use numbers 0..11";
             return false;
         }
@@ -254,8 +276,9 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
 {
     auto frets = ParseNumber(value);
     if (!frets || *frets < DEFAULT_FRETS || *frets > MAX_FRETS) {
-        error = "bad fret count " + Quoted(value) + ": use --frets " +
-                std::to_string(DEFAULT_FRETS) + ".." + std::to_string(MAX_FRETS);
+        error = (frets ? "fret count " + Quoted(value) + " is out of range"
+                       : "bad fret count " + Quoted(value)) +
+                ": use --frets " + std::to_string(DEFAULT_FRETS) + ".." + std::to_string(MAX_FRETS);
         return false;
     }
     o.diagram.frets = *frets;
@@ -350,6 +373,8 @@ const RenderOptions::Option optionTable[] = {
     {"--size", true, SetSize},
     {"--dpi", true, SetDpi},
     {"--page", true, SetPage},
+    {"--landscape", false, [](Value, RenderOptions& o, Error) { return o.landscape = true; }},
+    {"--book", true, SetBook},
     {"--instrument", true, SetInstrument},
     {"--strings", true, SetStrings},
     {"--tuning", true, SetTuning},
@@ -408,8 +433,10 @@ bool RenderOptions::TakeValue(const std::vector<std::string>& args, std::size_t&
         value = *attached;
         return true;
     }
-    // The next argument is never taken when it is an option itself: "--scale --help" lacks a value.
-    if (i + 1 >= args.size() || args[i + 1].rfind('-', 0) == 0) {
+    // The next argument is never taken when it is an option itself: "--scale --help" lacks a value;
+    // a negative number is a value all the same.
+    if (i + 1 >= args.size() ||
+        (args[i + 1].rfind('-', 0) == 0 && !IsNegativeNumber(args[i + 1]))) {
         error = "option " + name + " needs a value";
         return false;
     }
@@ -495,6 +522,14 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
                     std::to_string(d.toFret) + "': " + AsError(refusal);
             return false;
         }
+        if (o.book != Book::None && o.format != Format::Pdf) {
+            error = "--book writes a PDF: the file name must end in .pdf";
+            return false;
+        }
+        if (o.book != Book::None && !o.scaleName) {
+            error = "--book needs a scale: use --scale NAME";
+            return false;
+        }
     }
     options = std::move(o);
     return true;
@@ -517,7 +552,8 @@ std::string RenderOptions::HelpText()
            "FILE's ending chooses the format:\n"
            "  .png, .svg            the diagram as on screen, --size WxH pixels (default 640x480)\n"
            "  .pdf                  the printed page with captions and string names, A4 unless\n"
-           "                        --page letter, at --dpi N (default 600)\n"
+           "                        --page letter, upright unless --landscape, at --dpi N\n"
+           "                        (default 600)\n"
            "\n"
            "Options:\n"
            "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
@@ -529,9 +565,8 @@ std::string RenderOptions::HelpText()
            "                        standard tuning\n"
            "  --root NOTE           scale root (default A); a note is A to G in any case, then\n"
            "                        #, b, x (double sharp) or bb (double flat): C#, Bb, bb, f#\n"
-           "  --scale NAME          a scale of the library (built-ins, _pinto_s.dat, "
-           "pinto_s.dat),\n"
-           "                        in any letter case\n"
+           "  --scale NAME          a scale of the library, in any letter case: built-in,\n"
+           "                        installed, then those of _pinto_s.dat and pinto_s.dat\n"
            "  --degrees 0,2,4,...   the scale as semitones 0..11 above the root\n"
            "  --overlay NAME        a library scale laid over the scale\n"
            "  --overlay-root NOTE   overlay root (default A)\n"
@@ -558,6 +593,9 @@ std::string RenderOptions::HelpText()
            "  --look KIND           classic (the default) or modern: a neck that fills the\n"
            "                        picture, labels fitted to larger dots, fret numbers\n"
            "  --colours KIND        light (the default) or dark\n"
+           "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
+           "                        keys (the --scale on all 12 roots, rising from --root) or\n"
+           "                        family (every scale of its family on --root); no overlay\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "\n"

@@ -20,6 +20,13 @@ public:
         Pdf  // printed layout on one page
     };
 
+    enum class Book
+    {
+        None,  // one diagram
+        Keys,  // the scale on all 12 roots
+        Family // every scale of the scale's family on the root
+    };
+
     enum class Labels
     {
         Degrees, // degree names ("1 ", "-3", or as diagram.degreeNaming says) on the dots
@@ -72,6 +79,8 @@ public:
     int height = 480;                       // picture height in pixels, MIN_SIDE..MAX_SIDE
     int dpi = 600;                          // PDF resolution, MIN_DPI..MAX_DPI
     bool letter = false;                    // PDF page US Letter instead of A4
+    bool landscape = false;                 // PDF page turned sideways
+    Book book = Book::None;                 // a PDF scale book instead of one diagram
     std::optional<Instrument> instrument;   // unset = from "pinto_c.dat" or default
     std::optional<int> strings;             // string count, checked against the instrument later
     std::optional<std::vector<int>> tuning; // open notes 0..11, lowest string first

@@ -4,6 +4,7 @@
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "NeckLimits.h"
+#include "ScaleCatalog.h"
 #include "ScaleNameMatch.h"
 #include "SettingsFile.h"
 #include "TuningPreset.h"
@@ -60,7 +61,7 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
 } // namespace
 
 bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state,
-                               std::string& error)
+                               std::string& error, const ScaleVocabulary& vocabulary)
 {
     Settings settings;
     std::vector<int> tuning;
@@ -122,7 +123,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     board.SetRoot(options.overlayRoot, LAYER_OVERLAY);
     board.SetOverlayMode(options.common ? OVERLAY_COMMON : OVERLAY_ALL);
 
-    LoadScaleLibrary(state.scaleLibrary);
+    LoadScaleLibrary(state.scaleLibrary, vocabulary);
     state.currentScale = -1;
     state.overlayScale = -1;
     if (options.scaleName &&
@@ -137,15 +138,30 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     if (options.overlayName &&
         !ApplyLibraryScale(state, *options.overlayName, LAYER_OVERLAY, state.overlayScale, error))
         return false;
-    state.printing = options.format == RenderOptions::Format::Pdf;
+    if (options.book == RenderOptions::Book::Family &&
+        ScaleCatalog(state.scaleLibrary).FamilyOf(state.currentScale) < 0) {
+        error = Quoted(*options.scaleName) + " belongs to no family of scales";
+        return false;
+    }
     return true;
 }
 
 int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string& name)
 {
-    for (int i = 0; i < library.scaleCount; ++i) {
-        if (ScaleNameMatch::Same(library.records[i].name, name))
-            return i;
+    // The program's own scales first: the built-ins and the installed ones.
+    std::vector<bool> own(static_cast<std::size_t>(library.scaleCount), false);
+    for (int i = 0; i < std::min(BUILT_IN_SCALE_COUNT, library.scaleCount); ++i)
+        own[static_cast<std::size_t>(i)] = true;
+    for (int record : library.vocabularyRecords) {
+        if (record >= 0 && record < library.scaleCount)
+            own[static_cast<std::size_t>(record)] = true;
+    }
+    for (const bool ownFirst : {true, false}) {
+        for (int i = 0; i < library.scaleCount; ++i) {
+            if (own[static_cast<std::size_t>(i)] == ownFirst &&
+                ScaleNameMatch::Same(library.records[i].name, name))
+                return i;
+        }
     }
     return -1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RenderOptions.h"
+#include "ScaleVocabulary.h"
 
 #include <string>
 
@@ -13,11 +14,14 @@ class ScaleLibrary;
 class RenderStateBuilder
 {
 public:
-    // Fills state (fretboard, settings, scale library, currentScale, overlayScale, printing);
-    // false with a one-line error text for an unknown scale name, a string count the instrument
-    // does not allow or a tuning of the wrong length.
-    static bool Build(const RenderOptions& options, DiagramState& state, std::string& error);
+    // Fills state (fretboard, settings, scale library with the scales of vocabulary, currentScale,
+    // overlayScale); false with a one-line error text for an unknown scale name, a string count
+    // the instrument does not allow, a tuning of the wrong length or a family book of a scale
+    // that belongs to no family.
+    static bool Build(const RenderOptions& options, DiagramState& state, std::string& error,
+                      const ScaleVocabulary& vocabulary = {});
     // Record index of the first library scale called name, in any letter case and with any
-    // blanks between its words; -1 when there is none.
+    // blanks between its words, looked for among the program's own scales (built in, then
+    // installed) before the folder's files; -1 when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };

@@ -1,6 +1,9 @@
-# Toolbar pictures and the program icon, compiled into the ui library.
+# Toolbar pictures and the program icon, compiled into the ui library. Written in the format that
+# keeps no file times (zlib, never zstd, is what that format can name), so two checkouts of one
+# commit compile the same bytes.
 qt_add_resources(pinto_ui "pinto_icons"
     PREFIX "/icons"
+    OPTIONS --format-version 1 --no-zstd
     BASE "${CMAKE_CURRENT_LIST_DIR}/icons"
     FILES
         "${CMAKE_CURRENT_LIST_DIR}/icons/about.svg"

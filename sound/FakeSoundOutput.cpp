@@ -2,19 +2,31 @@
 
 #include <algorithm>
 
-void FakeSoundOutput::PlaySampleOnce(const std::string& path)
+bool FakeSoundOutput::PlaySampleOnce(const std::string& path)
 {
+    if (Refused()) {
+        return false;
+    }
     events.push_back({Kind::Once, path, m_now});
+    return true;
 }
 
-void FakeSoundOutput::PlaySampleLooped(const std::string& path)
+bool FakeSoundOutput::PlaySampleLooped(const std::string& path)
 {
+    if (Refused()) {
+        return false;
+    }
     events.push_back({Kind::Looped, path, m_now});
+    return true;
 }
 
-void FakeSoundOutput::StopSound()
+bool FakeSoundOutput::StopSound()
 {
+    if (Refused()) {
+        return false;
+    }
     events.push_back({Kind::Stop, {}, m_now});
+    return true;
 }
 
 int FakeSoundOutput::Preload(const std::string& path)
@@ -27,16 +39,20 @@ int FakeSoundOutput::Preload(const std::string& path)
     return static_cast<int>(m_preloaded.size()) - 1;
 }
 
-void FakeSoundOutput::PlayPreloaded(int sample)
+bool FakeSoundOutput::PlayPreloaded(int sample)
 {
+    if (Refused()) {
+        return false;
+    }
     const bool known = sample >= 0 && sample < static_cast<int>(m_preloaded.size());
     events.push_back(
         {Kind::Once, known ? m_preloaded[static_cast<std::size_t>(sample)] : std::string(), m_now});
+    return true;
 }
 
 bool FakeSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
 {
-    if (delayMs < 1) {
+    if (delayMs < 1 || Refused()) {
         return false;
     }
     const std::int64_t base = m_runningDue.value_or(m_now);
@@ -45,11 +61,15 @@ bool FakeSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
     return true;
 }
 
-void FakeSoundOutput::RetimeBeat(int delayMs)
+bool FakeSoundOutput::RetimeBeat(int delayMs)
 {
+    if (Refused()) {
+        return false;
+    }
     if (delayMs >= 1 && m_beat) {
         m_beat->due = std::max(m_beat->base + delayMs, m_now);
     }
+    return true;
 }
 
 void FakeSoundOutput::CancelBeats()

@@ -25,13 +25,13 @@ public:
         std::int64_t timeMs;
     };
 
-    void PlaySampleOnce(const std::string& path) override;
-    void PlaySampleLooped(const std::string& path) override;
-    void StopSound() override;
+    bool PlaySampleOnce(const std::string& path) override;
+    bool PlaySampleLooped(const std::string& path) override;
+    bool StopSound() override;
     int Preload(const std::string& path) override;
-    void PlayPreloaded(int sample) override;
+    bool PlayPreloaded(int sample) override;
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
-    void RetimeBeat(int delayMs) override;
+    bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
 
     /// Moves the clock on by ms (0 or more), running each beat that falls due, in due order.
@@ -45,9 +45,14 @@ public:
     /// Delays in ms of every accepted ScheduleBeat call, in order.
     const std::vector<int>& ScheduledDelays() const { return m_delays; }
 
-    std::vector<Event> events; ///< every play and stop request, in order
+    std::vector<Event> events; ///< every play and stop request taken, in order
+    /// While true, a request from outside a beat finds the queue full: it answers false and
+    /// changes nothing.
+    bool queueFull = false;
 
 private:
+    bool Refused() const { return queueFull && !m_runningDue; }
+
     struct Beat
     {
         std::int64_t base; // the moment the delay counts from

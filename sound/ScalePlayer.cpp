@@ -66,7 +66,10 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
         break;
     }
     m_state.stopped = false;
-    m_output.ScheduleBeat(period, *this);
+    if (!m_output.ScheduleBeat(period, *this)) {
+        m_state.stopped = true;
+        return StartResult::QueueFull;
+    }
     return StartResult::Started;
 }
 
@@ -81,14 +84,12 @@ void ScalePlayer::Halt()
     m_output.CancelBeats();
 }
 
-void ScalePlayer::SetTempo(int bpm)
+bool ScalePlayer::SetTempo(int bpm)
 {
     m_state.bpm = bpm;
     const int period = PeriodMs(bpm);
     m_state.periodMs = period;
-    if (period >= 1) {
-        m_output.RetimeBeat(period);
-    }
+    return period < 1 || m_output.RetimeBeat(period);
 }
 
 void ScalePlayer::SetScheme(int scheme)
@@ -178,8 +179,9 @@ void ScalePlayer::OnBeat()
     const int scheme = m_state.scheme;
     const int entry = m_rootNote() + m_state.position;
     if (scheme >= 1 && scheme < MAX_SLOTS && entry >= 0 && entry < ENTRIES) {
-        // A sample not decoded yet sounds the alert in its place.
-        m_output.PlayPreloaded(
+        // A sample not decoded yet sounds the alert in its place. Inside a beat nothing is
+        // queued, so the note is always taken.
+        (void)m_output.PlayPreloaded(
             m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(entry)]);
     }
     Advance();
@@ -187,6 +189,6 @@ void ScalePlayer::OnBeat()
     const int period = PeriodMs(m_state.bpm);
     m_state.periodMs = period;
     if (period >= 1) {
-        m_output.ScheduleBeat(period, *this);
+        (void)m_output.ScheduleBeat(period, *this);
     }
 }

@@ -21,7 +21,8 @@ public:
     {
         Started,
         NoScheme,
-        NoTempo
+        NoTempo,
+        QueueFull ///< the sound card took no request: nothing plays
     };
 
     /// rootNote answers the scale's root note 0..11 from A; it is asked at every beat, on the
@@ -47,7 +48,8 @@ public:
     /// Sets the tempo in beats per minute and the period that follows from it; a pending beat
     /// then falls due one new period after the last beat, or at once when that moment has
     /// passed. A tempo without a period leaves the pending beat, which plays and ends the run.
-    void SetTempo(int bpm);
+    /// False when the sound card's queue is full and the pending beat keeps its time.
+    bool SetTempo(int bpm);
     /// Chooses scheme slot 0..9 for the following beats and decodes its samples now.
     void SetScheme(int scheme);
     /// Moves the run one step in its direction; true when that ended the run with loop off.

@@ -1,13 +1,19 @@
 #include "SdlSoundOutput.h"
 
+#include "DataFile.h"
+#include "StandInClock.h"
 #include "WavFile.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <numbers>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -99,27 +105,24 @@ SdlSoundOutput::~SdlSoundOutput()
     }
 }
 
-void SdlSoundOutput::PlaySampleOnce(const std::string& path)
+bool SdlSoundOutput::PlaySampleOnce(const std::string& path)
 {
-    if (m_device != 0) {
-        PlayPreloaded(Decode(path));
-    }
+    return m_device == 0 || PlayPreloaded(Decode(path));
 }
 
-void SdlSoundOutput::PlaySampleLooped(const std::string& path)
+bool SdlSoundOutput::PlaySampleLooped(const std::string& path)
 {
-    if (m_device != 0) {
-        const int sample = Decode(path);
-        // An unplayable file sounds the alert once, not over and over.
-        m_mixer.Play(Frames(sample), sample != NOT_DECODED);
+    if (m_device == 0) {
+        return true;
     }
+    const int sample = Decode(path);
+    // An unplayable file sounds the alert once, not over and over.
+    return m_mixer.Play(Frames(sample), sample != NOT_DECODED);
 }
 
-void SdlSoundOutput::StopSound()
+bool SdlSoundOutput::StopSound()
 {
-    if (m_device != 0) {
-        m_mixer.Stop();
-    }
+    return m_device == 0 || m_mixer.Stop();
 }
 
 int SdlSoundOutput::Preload(const std::string& path)
@@ -127,11 +130,9 @@ int SdlSoundOutput::Preload(const std::string& path)
     return m_device != 0 ? Decode(path) : NOT_DECODED;
 }
 
-void SdlSoundOutput::PlayPreloaded(int sample)
+bool SdlSoundOutput::PlayPreloaded(int sample)
 {
-    if (m_device != 0) {
-        m_mixer.Play(Frames(sample), false);
-    }
+    return m_device == 0 || m_mixer.Play(Frames(sample), false);
 }
 
 bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -141,10 +142,11 @@ bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
     return accepted;
 }
 
-void SdlSoundOutput::RetimeBeat(int delayMs)
+bool SdlSoundOutput::RetimeBeat(int delayMs)
 {
-    m_mixer.RetimeBeat(delayMs);
+    const bool accepted = m_mixer.RetimeBeat(delayMs);
     WakeStandInClock();
+    return accepted;
 }
 
 void SdlSoundOutput::CancelBeats()
@@ -172,7 +174,20 @@ int SdlSoundOutput::Decode(const std::string& path)
     SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &wave, &data, &length) == nullptr) {
+    // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
+    int error = 0;
+    const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, error);
+    std::FILE* const file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    SDL_RWops* const stream = file == nullptr ? nullptr : SDL_RWFromFP(file, SDL_TRUE);
+    if (stream == nullptr) {
+        if (file != nullptr) {
+            std::fclose(file);
+        } else if (fd >= 0) {
+            ::close(fd);
+        }
+        return NOT_DECODED;
+    }
+    if (SDL_LoadWAV_RW(stream, 1, &wave, &data, &length) == nullptr) {
         return NOT_DECODED;
     }
     SDL_AudioCVT cvt{};
@@ -270,16 +285,12 @@ void SdlSoundOutput::RunStandInClock()
     // present whenever a request comes or the next beat falls due, and sleeps in between.
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    const auto frameTime = [this, start](std::int64_t frame) {
-        return start + std::chrono::nanoseconds(frame * 1'000'000'000 / m_rate + 1);
-    };
+    const StandInClock clock(m_rate);
     std::unique_lock lock(m_standInMutex);
     while (!m_standInQuit) {
         m_standInCalled = false;
         lock.unlock();
-        const std::int64_t present =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count() *
-            m_rate / 1'000'000'000;
+        const std::int64_t present = clock.FramesIn(Clock::now() - start);
         do {
             const std::int64_t behind = std::max<std::int64_t>(present - m_mixer.FramesDone(), 0);
             m_mixer.Render(
@@ -293,7 +304,7 @@ void SdlSoundOutput::RunStandInClock()
         if (next < 0) {
             m_standInWake.wait(lock);
         } else {
-            m_standInWake.wait_until(lock, frameTime(next));
+            m_standInWake.wait_until(lock, start + clock.TimeOfFrame(next));
         }
     }
 }

@@ -44,13 +44,13 @@ public:
     SdlSoundOutput(const SdlSoundOutput&) = delete;
     SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
 
-    void PlaySampleOnce(const std::string& path) override;
-    void PlaySampleLooped(const std::string& path) override;
-    void StopSound() override;
+    bool PlaySampleOnce(const std::string& path) override;
+    bool PlaySampleLooped(const std::string& path) override;
+    bool StopSound() override;
     int Preload(const std::string& path) override;
-    void PlayPreloaded(int sample) override;
+    bool PlayPreloaded(int sample) override;
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
-    void RetimeBeat(int delayMs) override;
+    bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
 
     /// True when a sound device was opened.

@@ -38,34 +38,35 @@ bool SoundMixer::InBeat() const
     return firingMixer == this;
 }
 
-void SoundMixer::Play(std::span<const float> frames, bool loop)
+bool SoundMixer::Play(std::span<const float> frames, bool loop)
 {
     if (frames.empty()) {
-        Stop();
-    } else if (InBeat()) {
+        return Stop();
+    }
+    if (InBeat()) {
         // Fired ahead of its frame, the beat's note waits for it while the old one fades out.
         const std::int64_t wait = CeilDiv(m_firingDue, TICKS_PER_FRAME) - (m_frame + m_offset);
         StartVoice(frames.data(), frames.size(), loop,
                    static_cast<int>(std::max<std::int64_t>(wait, 0)));
-    } else {
-        Request request;
-        request.kind = Request::Kind::Play;
-        request.frames = frames.data();
-        request.length = frames.size();
-        request.loop = loop;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Play;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.loop = loop;
+    return Post(request);
 }
 
-void SoundMixer::Stop()
+bool SoundMixer::Stop()
 {
     if (InBeat()) {
         FadeOut();
-    } else {
-        Request request;
-        request.kind = Request::Kind::Stop;
-        Post(request);
+        return true;
     }
+    Request request;
+    request.kind = Request::Kind::Stop;
+    return Post(request);
 }
 
 bool SoundMixer::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -91,20 +92,20 @@ bool SoundMixer::ScheduleBeat(int delayMs, IBeatListener& listener)
     return Post(request);
 }
 
-void SoundMixer::RetimeBeat(int delayMs)
+bool SoundMixer::RetimeBeat(int delayMs)
 {
     if (delayMs < 1) {
-        return;
+        return true;
     }
     if (InBeat()) {
         Retime(delayMs, (m_frame + m_offset) * TICKS_PER_FRAME);
-        return;
+        return true;
     }
     Request request;
     request.kind = Request::Kind::Retime;
     request.delayMs = delayMs;
     request.generation = m_generation.load();
-    Post(request);
+    return Post(request);
 }
 
 void SoundMixer::CancelBeats()
@@ -127,7 +128,7 @@ bool SoundMixer::Post(const Request& request)
     const std::uint32_t head = m_queueHead.load(std::memory_order_relaxed);
     const std::uint32_t tail = m_queueTail.load(std::memory_order_acquire);
     if (head - tail >= QUEUE) {
-        return false; // nothing renders; a request this far behind is of no use
+        return false; // nothing renders: the caller hears of it, the queue keeps what it has
     }
     m_queue[head % QUEUE] = request;
     m_queueHead.store(head + 1, std::memory_order_release);

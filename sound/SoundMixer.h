@@ -28,17 +28,19 @@ public:
     SoundMixer& operator=(const SoundMixer&) = delete;
 
     /// Plays mono frames at the mixer's rate, which must outlive the mixer, once or over and
-    /// over, replacing the sound playing; no frames stops instead.
-    void Play(std::span<const float> frames, bool loop);
-    /// Fades out whatever plays.
-    void Stop();
+    /// over, replacing the sound playing; no frames stops instead. False, and nothing changes,
+    /// when requests pile up unread (the queue is full).
+    bool Play(std::span<const float> frames, bool loop);
+    /// Fades out whatever plays; false, and nothing changes, when the queue is full.
+    bool Stop();
     /// Calls listener.OnBeat() delayMs milliseconds (1 or more) from now, or from the running
     /// beat's due moment when called from inside it, in place of a pending beat. False for a
     /// shorter delay or when requests pile up unread.
     bool ScheduleBeat(int delayMs, IBeatListener& listener);
     /// The pending beat falls due delayMs milliseconds (1 or more) after the moment its delay
-    /// counted from, or at once when that moment has passed.
-    void RetimeBeat(int delayMs);
+    /// counted from, or at once when that moment has passed. False, and nothing changes, when
+    /// the queue is full.
+    bool RetimeBeat(int delayMs);
     /// Drops the pending beat and waits for a running beat to end, unless called from inside it.
     void CancelBeats();
 

@@ -1,17 +1,26 @@
 #include "FileReplacer.h"
 
+#include "DataFile.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int MAX_LINKS = 40;
+// The end of a temporary's name that mkostemp replaces by six letters and digits.
+constexpr std::string_view TEMPORARY_TAIL = "XXXXXX";
+// A temporary left alone for longer than this belongs to no rewrite that is still going on.
+constexpr std::time_t STALE_SECONDS = 60;
 
 std::string FolderOf(const std::string& path)
 {
@@ -60,13 +69,33 @@ int CloseChecked(int fd)
     return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
 }
 
+std::string AbsoluteFolder(const std::string& folder)
+{
+    if (!folder.empty() && folder.front() == '/') {
+        return folder;
+    }
+    std::vector<char> cwd(static_cast<std::size_t>(PATH_MAX) + 1);
+    if (::getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return folder;
+    }
+    const std::string here = cwd.data();
+    return folder == "." ? here : here + "/" + folder;
+}
+
+// The new bytes go over the old ones from the start, and only then is the file cut to their
+// length: a kill in between leaves the whole new text followed by some old bytes, which a reader
+// of the settings never reaches.
 int WriteInPlace(const std::string& path, std::string_view bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    int error = 0;
+    const int fd = DataFile::Open(path, O_WRONLY | O_NOFOLLOW, error);
     if (fd < 0) {
-        return errno;
+        return error;
     }
-    int error = FileReplacer::WriteAll(fd, bytes);
+    error = FileReplacer::WriteAll(fd, bytes);
+    if (error == 0 && FileReplacer::inPlaceWritten != nullptr) {
+        FileReplacer::inPlaceWritten();
+    }
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
         error = errno;
     }
@@ -75,6 +104,47 @@ int WriteInPlace(const std::string& path, std::string_view bytes)
     }
     const int closed = CloseChecked(fd);
     return error != 0 ? error : closed;
+}
+
+bool IsTemporaryOf(std::string_view name, std::string_view prefix)
+{
+    if (name.size() != prefix.size() + TEMPORARY_TAIL.size() ||
+        name.substr(0, prefix.size()) != prefix) {
+        return false;
+    }
+    for (const char c : name.substr(prefix.size())) {
+        const bool alphanumeric =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alphanumeric) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the entry name of folder when it is a regular file of this user, untouched for longer
+// than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while it writes).
+void RemoveIfStale(int folder, const char* name, std::time_t now)
+{
+    struct stat seen = {};
+    if (::fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode) ||
+        seen.st_uid != ::geteuid() || now - seen.st_mtime <= STALE_SECONDS) {
+        return;
+    }
+    const int fd =
+        ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    struct stat held = {};
+    // A file system without locks tells nothing about holders; the age alone decides there.
+    const bool unheld =
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+    if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
+        held.st_ino == seen.st_ino) {
+        ::unlinkat(folder, name, 0);
+    }
+    ::close(fd);
 }
 
 } // namespace
@@ -116,40 +186,66 @@ int FileReplacer::WriteAll(int fd, std::string_view bytes)
     return 0;
 }
 
-int FileReplacer::Replace(const std::string& path, std::string_view bytes, InPlace inPlace)
+void FileReplacer::RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string real = RealPath(path);
+    const std::string prefix = "." + BaseOf(real) + ".";
+    DIR* const folder = ::opendir(FolderOf(real).c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (IsTemporaryOf(entry->d_name, prefix)) {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    const std::time_t now = std::time(nullptr);
+    for (const std::string& name : names) {
+        RemoveIfStale(::dirfd(folder), name.c_str(), now);
+    }
+    ::closedir(folder);
+}
+
+FileReplacer::Outcome FileReplacer::Replace(const std::string& path, std::string_view bytes,
+                                            InPlace inPlace)
 {
     const std::string real = RealPath(path);
     struct stat info = {};
     bool exists = false;
     if (::lstat(real.c_str(), &info) == 0) {
         if (S_ISLNK(info.st_mode)) {
-            return ELOOP;
+            return Outcome{ELOOP, {}};
         }
         if (S_ISDIR(info.st_mode)) {
-            return EISDIR;
+            return Outcome{EISDIR, {}};
         }
         if (!S_ISREG(info.st_mode)) {
-            return EINVAL;
+            return Outcome{DataFile::NOT_REGULAR, {}};
         }
         if (!MayWrite(real, info)) {
-            return EACCES;
+            return Outcome{EACCES, {}};
         }
         exists = true;
     } else if (errno != ENOENT) {
-        return errno;
+        return Outcome{errno, {}};
     }
 
+    RemoveStaleTemporaries(real);
     const std::string folder = FolderOf(real);
-    std::string temporary = folder + "/." + BaseOf(real) + ".XXXXXX";
+    std::string temporary = folder + "/." + BaseOf(real) + "." + std::string(TEMPORARY_TAIL);
     // mkostemp opens with O_CREAT | O_EXCL: an existing name, link or not, is never used.
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if ((error == EACCES || error == EPERM) && exists && inPlace == InPlace::Allowed) {
-            return WriteInPlace(real, bytes);
+        const bool refused = error == EACCES || error == EPERM;
+        if (refused && exists && inPlace == InPlace::Allowed) {
+            return Outcome{WriteInPlace(real, bytes), {}};
         }
-        return error;
+        return Outcome{error, refused ? AbsoluteFolder(folder) : std::string()};
     }
+    // Held while the temporary lives, so that no other process takes it for one left by a kill.
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     int error = 0;
     if (exists) {
@@ -166,7 +262,7 @@ int FileReplacer::Replace(const std::string& path, std::string_view bytes, InPla
         // The replacement could not carry the file's owner: overwrite the file itself instead.
         ::close(fd);
         ::unlink(temporary.c_str());
-        return WriteInPlace(real, bytes);
+        return Outcome{WriteInPlace(real, bytes), {}};
     }
     if (error == 0) {
         error = WriteAll(fd, bytes);
@@ -183,8 +279,8 @@ int FileReplacer::Replace(const std::string& path, std::string_view bytes, InPla
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return error;
+        return Outcome{error, {}};
     }
     SyncFolder(folder);
-    return 0;
+    return {};
 }

@@ -1,7 +1,9 @@
 #include "LockedFile.h"
 
+#include "DataFile.h"
 #include "FileReplacer.h"
 
+#include <atomic>
 #include <cerrno>
 #include <thread>
 
@@ -14,25 +16,35 @@ namespace {
 
 constexpr std::chrono::milliseconds RETRY{5};
 
+std::atomic<std::chrono::milliseconds::rep> defaultWaitMs{LockedFile::DEFAULT_WAIT.count()};
+
 } // namespace
+
+std::chrono::milliseconds LockedFile::DefaultWait()
+{
+    return std::chrono::milliseconds(defaultWaitMs.load());
+}
+
+void LockedFile::SetDefaultWaitForTests(std::chrono::milliseconds wait)
+{
+    defaultWaitMs.store(wait.count());
+}
 
 LockedFile::LockedFile(const std::string& path, Access access, std::chrono::milliseconds wait)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    const int flags =
-        access == Access::Create ? O_RDWR | O_CREAT | O_CLOEXEC : O_RDONLY | O_CLOEXEC;
+    const int flags = access == Access::Create ? O_RDWR | O_CREAT : O_RDONLY;
     const int operation = (access == Access::Read ? LOCK_SH : LOCK_EX) | LOCK_NB;
     for (;;) {
         real = FileReplacer::RealPath(path);
-        const int opened = ::open(real.c_str(), flags, 0666);
+        const int opened = DataFile::Open(real, flags, error);
         if (opened < 0) {
-            error = errno;
             status = error == ENOENT && access != Access::Create ? Status::Missing : Status::Failed;
             return;
         }
         struct stat held = {};
-        if (::fstat(opened, &held) != 0 || !S_ISREG(held.st_mode)) {
-            error = S_ISDIR(held.st_mode) ? EISDIR : EINVAL;
+        if (::fstat(opened, &held) != 0) {
+            error = errno;
             ::close(opened);
             return;
         }

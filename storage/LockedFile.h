@@ -27,16 +27,22 @@ public:
     // How long a lock is waited for before the file counts as busy.
     static constexpr std::chrono::milliseconds DEFAULT_WAIT{3000};
 
+    // The wait of a LockedFile made without one: DEFAULT_WAIT unless a test chose another.
+    static std::chrono::milliseconds DefaultWait();
+    // Test hook: sets the wait (0 ms or more) of every LockedFile made without one from now on,
+    // so a test of a busy file need not wait seconds.
+    static void SetDefaultWaitForTests(std::chrono::milliseconds wait);
+
     // Opens and locks the real file behind path (bare name = working folder), waiting at most
     // wait for another process to let go of it.
     LockedFile(const std::string& path, Access access,
-               std::chrono::milliseconds wait = DEFAULT_WAIT);
+               std::chrono::milliseconds wait = DefaultWait());
     ~LockedFile();
     LockedFile(const LockedFile&) = delete;
     LockedFile& operator=(const LockedFile&) = delete;
 
     Status GetStatus() const { return status; }
-    // errno value of a Failed open, else 0.
+    // errno value (or DataFile::NOT_REGULAR) of a Failed open, else 0.
     int Error() const { return error; }
     // The open file, -1 unless Locked.
     int Fd() const { return fd; }

@@ -2,6 +2,7 @@
 
 #include "PatternRecord.h"
 #include "StoreResult.h"
+#include "UnreadFile.h"
 
 #include <array>
 #include <string>
@@ -21,8 +22,11 @@ public:
     int presetCount = 0;  // leading records that cannot be forgotten (2 built-ins + "_pinto_p.dat")
     // False when "pinto_p.dat" was not read to its end: Forget then leaves it as it is.
     bool userFileComplete = true;
-    // Library files not read to their end at the latest load ("_pinto_p.dat", "pinto_p.dat").
-    std::vector<std::string> unreadFiles;
+    // Library files not read to their end at the latest load ("_pinto_p.dat", "pinto_p.dat"),
+    // with the reason.
+    std::vector<UnreadFile> unreadFiles;
+    // Why the latest Save or Forget failed or found the file unreadable.
+    StoreFault fault;
 };
 
 // Number of patterns built into the program (records 0 and 1).
@@ -43,5 +47,6 @@ StoreResult AppendPattern(PatternLibrary& library, const std::string& name,
 // from what "pinto_p.dat" holds now and replaces the file whole; the library then holds the file's
 // user records. Refused for a preset, the empty entry or no selection (listIndex <= presetCount),
 // Ignored past the last record, Unreadable when the file was not read to its end, Busy when
-// another process keeps it locked, Failed when it cannot be replaced (file and library unchanged).
+// another process keeps it locked, Failed when it cannot be replaced, also in a folder that refuses
+// new files, as it is never rewritten in place (file and library unchanged; library.fault why).
 StoreResult ForgetPattern(PatternLibrary& library, int listIndex);

@@ -1,8 +1,10 @@
 #include "RecordFile.h"
 
+#include "DataFile.h"
 #include "LockedFile.h"
 #include "TextReader.h"
 
+#include <cerrno>
 #include <utility>
 
 #include <fcntl.h>
@@ -41,10 +43,11 @@ std::size_t SequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
-RecordFile::Contents Unreadable()
+RecordFile::Contents Unreadable(int error)
 {
     RecordFile::Contents contents;
     contents.complete = false;
+    contents.error = error;
     return contents;
 }
 
@@ -61,13 +64,14 @@ RecordFile::Contents RecordFile::Read(const std::string& fileName, int valueCoun
     case LockedFile::Status::Busy:
         break;
     case LockedFile::Status::Failed:
-        return Unreadable();
+        return Unreadable(file.Error());
     }
     // Another process holds the file for longer than a lock is waited for: read what is there; a
     // record it is writing just then reads as cut short, and the file then counts as not read.
-    const int fd = ::open(file.RealPath().c_str(), O_RDONLY | O_CLOEXEC);
+    int error = 0;
+    const int fd = DataFile::Open(file.RealPath(), O_RDONLY, error);
     if (fd < 0) {
-        return Unreadable();
+        return Unreadable(error);
     }
     Contents contents = ReadFrom(fd, valueCount);
     ::close(fd);
@@ -77,7 +81,7 @@ RecordFile::Contents RecordFile::Read(const std::string& fileName, int valueCoun
 RecordFile::Contents RecordFile::ReadFrom(int fd, int valueCount)
 {
     if (::lseek(fd, 0, SEEK_SET) != 0) {
-        return Unreadable();
+        return Unreadable(errno);
     }
     TextReader reader(fd);
     return ReadRecords(reader, valueCount);
@@ -107,6 +111,7 @@ RecordFile::Contents RecordFile::ReadRecords(TextReader& reader, int valueCount)
         contents.records.push_back(std::move(record));
     }
     contents.complete = !reader.Failed();
+    contents.error = reader.Error();
     return contents;
 }
 

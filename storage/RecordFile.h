@@ -34,6 +34,9 @@ public:
         // a record cut short, a file that could not be read (to its end). Such a file is never
         // rewritten, so that nothing the program did not read is lost.
         bool complete = true;
+        // Why the file could not be read (an errno value or DataFile::NOT_REGULAR); 0 when it was
+        // read but holds something that is no record.
+        int error = 0;
     };
 
     // Every whole record of fileName (bare name = working folder), streamed in small pieces under

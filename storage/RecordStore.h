@@ -6,6 +6,7 @@
 #include "RecordRef.h"
 #include "StoreResult.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -38,64 +39,78 @@ public:
         return &library.records[static_cast<std::size_t>(index)];
     }
 
-    // Rebuilds library from builtIns, the records of presetFile (the presets) and those of userFile
-    // (bare names = working folder); missing files add nothing. A file not read to its end is
-    // named in library.unreadFiles.
+    // Rebuilds library from builtIns, the records of presetFile and laterPresets (the presets) and
+    // those of userFile (bare names = working folder); missing files add nothing. A file not read
+    // to its end is named in library.unreadFiles.
     static void Load(Library& library, std::vector<Record> builtIns, const char* presetFile,
-                     const char* userFile)
+                     const char* userFile, std::vector<Record> laterPresets = {})
     {
         library.records = std::move(builtIns);
         library.unreadFiles.clear();
         RecordFile::Contents presets = RecordFile::Read(presetFile, Codec::VALUE_COUNT);
         if (!presets.complete) {
-            library.unreadFiles.push_back(presetFile);
+            library.unreadFiles.push_back({presetFile, presets.error});
         }
         for (RecordFile::Record& read : presets.records) {
             library.records.push_back(Codec::FromFile(std::move(read)));
         }
+        for (Record& preset : laterPresets) {
+            library.records.push_back(std::move(preset));
+        }
         library.presetCount = static_cast<int>(library.records.size());
-        TakeUserRecords(library, RecordFile::Read(userFile, Codec::VALUE_COUNT));
+        RecordFile::Contents user = RecordFile::Read(userFile, Codec::VALUE_COUNT);
+        const int error = user.error;
+        TakeUserRecords(library, std::move(user));
         if (!library.userFileComplete) {
-            library.unreadFiles.push_back(userFile);
+            library.unreadFiles.push_back({userFile, error});
         }
     }
 
     // Appends record to the end of userFile, under its lock, and reloads the user records from
     // what the file then holds; the new record is the library's last. Busy when another process
     // keeps the file locked, Failed when it cannot be written (the file as it was, library
-    // unchanged).
+    // unchanged; library.fault tells why).
     static StoreResult Append(Library& library, Record record, const char* userFile)
     {
+        library.fault = StoreFault{};
         LockedFile file(userFile, LockedFile::Access::Create);
         if (file.GetStatus() == LockedFile::Status::Busy) {
             return StoreResult::Busy;
         }
         if (file.GetStatus() != LockedFile::Status::Locked) {
-            return StoreResult::Failed;
+            return Fail(library, file.Error());
         }
         RecordFile::Contents contents = RecordFile::ReadFrom(file.Fd(), Codec::VALUE_COUNT);
         struct stat info = {};
+        if (::fstat(file.Fd(), &info) != 0) {
+            return Fail(library, errno);
+        }
         // Root may open any file for writing; one without any write bit is still left alone.
-        if (::fstat(file.Fd(), &info) != 0 || (info.st_mode & 0222) == 0) {
-            return StoreResult::Failed;
+        if ((info.st_mode & 0222) == 0) {
+            return Fail(library, EACCES);
         }
         TextWriter writer;
         // A last line without its line end is ended first, so the new name starts a line.
         char last = '\n';
-        if (info.st_size > 0 && ::pread(file.Fd(), &last, 1, info.st_size - 1) != 1) {
-            return StoreResult::Failed;
+        const ssize_t got = info.st_size > 0 ? ::pread(file.Fd(), &last, 1, info.st_size - 1) : 1;
+        if (got != 1) {
+            return Fail(library, got < 0 ? errno : EIO);
         }
         if (last != '\n') {
             writer.Raw("\r\n");
         }
         Write(writer, record);
         // Appended bytes only: whatever the file holds, read or not, stays as it is.
-        const bool written = ::lseek(file.Fd(), 0, SEEK_END) == info.st_size &&
-                             FileReplacer::WriteAll(file.Fd(), writer.Text()) == 0 &&
-                             ::fsync(file.Fd()) == 0;
-        if (!written) {
+        int error = ::lseek(file.Fd(), 0, SEEK_END) == info.st_size ? 0 : EIO;
+        if (error == 0) {
+            error = FileReplacer::WriteAll(file.Fd(), writer.Text());
+        }
+        if (error == 0 && ::fsync(file.Fd()) != 0) {
+            error = errno;
+        }
+        if (error != 0) {
             [[maybe_unused]] const int cut = ::ftruncate(file.Fd(), info.st_size);
-            return StoreResult::Failed;
+            return Fail(library, error);
         }
         // Behind a part that could not be read the record cannot be read back at the next start;
         // it stays listed for this run all the same, as it was saved.
@@ -115,9 +130,11 @@ public:
     // it. Refused for a preset, the empty entry or no selection (listIndex <= presetCount),
     // Ignored past the last record, Unreadable for a file not read to its end (left as it is),
     // Busy when another process keeps the file locked, Failed when it cannot be replaced (file
-    // and library unchanged).
+    // and library unchanged), also when its folder refuses the new file a safe rewrite needs:
+    // the file is never rewritten in place. library.fault tells why for Failed and Unreadable.
     static StoreResult Forget(Library& library, int listIndex, const char* userFile)
     {
+        library.fault = StoreFault{};
         const int k = listIndex - 1;
         if (k < library.presetCount) {
             return StoreResult::Refused;
@@ -140,11 +157,12 @@ public:
         case LockedFile::Status::Busy:
             return StoreResult::Busy;
         case LockedFile::Status::Failed:
-            return StoreResult::Failed;
+            return Fail(library, file.Error());
         }
         RecordFile::Contents contents = RecordFile::ReadFrom(file.Fd(), Codec::VALUE_COUNT);
         if (!contents.complete) {
             library.userFileComplete = false;
+            library.fault.error = contents.error;
             return StoreResult::Unreadable;
         }
         std::vector<Record> onDisk;
@@ -158,9 +176,13 @@ public:
             for (const Record& kept : onDisk) {
                 Write(writer, kept);
             }
-            if (FileReplacer::Replace(file.RealPath(), writer.Text(),
-                                      FileReplacer::InPlace::Allowed) != 0) {
-                return StoreResult::Failed;
+            // In place, a kill would leave the new text with the old tail after it, and every
+            // record from there on misread: a folder that refuses new files is refused in turn.
+            FileReplacer::Outcome replaced =
+                FileReplacer::Replace(file.RealPath(), writer.Text(), FileReplacer::InPlace::Never);
+            if (replaced.error != 0) {
+                library.fault.refusingFolder = std::move(replaced.refusingFolder);
+                return Fail(library, replaced.error);
             }
         }
         library.records.resize(static_cast<std::size_t>(library.presetCount));
@@ -210,6 +232,12 @@ public:
     }
 
 private:
+    static StoreResult Fail(Library& library, int error)
+    {
+        library.fault.error = error;
+        return StoreResult::Failed;
+    }
+
     static void Sync(Library& library)
     {
         library.*Codec::count = static_cast<int>(library.records.size());

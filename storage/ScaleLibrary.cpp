@@ -73,11 +73,35 @@ const ScaleRecord* ScaleLibrary::Record(int index) const
 
 void LoadScaleLibrary(ScaleLibrary& library)
 {
+    LoadScaleLibrary(library, ScaleVocabulary{});
+}
+
+void LoadScaleLibrary(ScaleLibrary& library, const ScaleVocabulary& vocabulary)
+{
     std::vector<ScaleRecord> builtIns;
     for (const BuiltInScale& scale : builtInScales) {
         builtIns.push_back(ScaleRecord{scale.degrees, scale.name});
     }
-    Store::Load(library, std::move(builtIns), PRESET_FILE, USER_FILE);
+    // -1 for a scale of its own, else the built-in scale it stands for.
+    std::vector<int> builtInOf;
+    std::vector<ScaleRecord> presets;
+    for (const VocabularyScale& scale : vocabulary.scales) {
+        const auto same = std::find_if(builtIns.begin(), builtIns.end(),
+                                       [&](const ScaleRecord& r) { return r.name == scale.name; });
+        builtInOf.push_back(same == builtIns.end() ? -1
+                                                   : static_cast<int>(same - builtIns.begin()));
+        if (same == builtIns.end()) {
+            presets.push_back(ScaleRecord{scale.degrees, scale.name});
+        }
+    }
+    const int presetTotal = static_cast<int>(presets.size());
+    Store::Load(library, std::move(builtIns), PRESET_FILE, USER_FILE, std::move(presets));
+    library.vocabulary = vocabulary;
+    library.vocabularyRecords.clear();
+    int next = library.presetCount - presetTotal;
+    for (int builtIn : builtInOf) {
+        library.vocabularyRecords.push_back(builtIn >= 0 ? builtIn : next++);
+    }
 }
 
 StoreResult AppendScale(ScaleLibrary& library, const std::string& name, const CFretboard& board)

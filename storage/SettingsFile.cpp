@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -50,21 +51,28 @@ std::vector<int> ChooseTuning(const Settings& settings, const std::vector<int>& 
     return StartupTuning(settings.instrument, settings.stringCount);
 }
 
-void LoadSettings(Settings& settings, std::vector<int>& tunings)
+int LoadSettings(Settings& settings, std::vector<int>& tunings)
 {
     settings = Settings();
     tunings.clear();
     std::optional<std::string> text;
+    int error = 0;
     {
         // A window closing just now may be writing the file in place; wait for it to finish.
         const LockedFile lock(SETTINGS_FILE, LockedFile::Access::Read);
-        if (lock.GetStatus() == LockedFile::Status::Missing) {
-            return;
+        switch (lock.GetStatus()) {
+        case LockedFile::Status::Missing:
+            return 0;
+        case LockedFile::Status::Failed:
+            return lock.Error();
+        case LockedFile::Status::Locked:
+        case LockedFile::Status::Busy:
+            break;
         }
-        text = TextReader::Load(SETTINGS_FILE);
+        text = TextReader::Load(SETTINGS_FILE, &error);
     }
     if (!text) {
-        return;
+        return error == ENOENT ? 0 : error;
     }
     TextReader reader(std::move(*text));
     // Reading stops at the first value that is not a decimal integer; the rest keep defaults.
@@ -87,21 +95,22 @@ void LoadSettings(Settings& settings, std::vector<int>& tunings)
     Validate(settings);
     int count = 0;
     if (!readable || !reader.ReadInt(count) || count < 0 || count > MAX_TUNING_VALUES) {
-        return;
+        return 0;
     }
     // A list cut short, or holding a value that is no note number 0..11, is dropped whole.
     std::vector<int> list;
     for (int i = 0; i < count; ++i) {
         int note = 0;
         if (!reader.ReadInt(note) || note < 0 || note > 11) {
-            return;
+            return 0;
         }
         list.push_back(note);
     }
     tunings = std::move(list);
+    return 0;
 }
 
-bool SaveSettings(const Settings& settings, const CFretboard& board)
+int SaveSettings(const Settings& settings, const CFretboard& board)
 {
     TextWriter writer;
     writer.Number(settings.viewDots);
@@ -122,7 +131,8 @@ bool SaveSettings(const Settings& settings, const CFretboard& board)
     // Two windows closing at once take turns; the file is always one window's whole settings.
     const LockedFile lock(SETTINGS_FILE, LockedFile::Access::Change);
     if (lock.GetStatus() == LockedFile::Status::Busy) {
-        return false;
+        return EBUSY;
     }
-    return FileReplacer::Replace(SETTINGS_FILE, writer.Text(), FileReplacer::InPlace::Allowed) == 0;
+    return FileReplacer::Replace(SETTINGS_FILE, writer.Text(), FileReplacer::InPlace::Allowed)
+        .error;
 }

@@ -13,9 +13,12 @@ std::vector<int> ChooseTuning(const Settings& settings, const std::vector<int>& 
 // Reads "pinto_c.dat" from the working folder into settings and tunings (note numbers 0..11,
 // string 0 first; empty when the file holds no usable list). A missing file gives the defaults;
 // every value the program cannot use falls back to its default, so settings are always valid.
-void LoadSettings(Settings& settings, std::vector<int>& tunings);
+// Returns 0, or why a file that is there could not be read (an errno value or
+// DataFile::NOT_REGULAR); the defaults are used then. Never waits on a FIFO or a device.
+int LoadSettings(Settings& settings, std::vector<int>& tunings);
 
 // Rewrites "pinto_c.dat" whole (the real file behind a link, keeping its mode and owner) with
-// settings and the tuning of every string of board, CR LF line ends; false when the file could not
-// be replaced (the old file stays whole), is read-only or stays locked by another process.
-bool SaveSettings(const Settings& settings, const CFretboard& board);
+// settings and the tuning of every string of board, CR LF line ends. Returns 0, or why the file
+// could not be replaced (the old file stays whole): an errno value, DataFile::NOT_REGULAR, EACCES
+// for a read-only file, EBUSY when another process keeps it locked.
+int SaveSettings(const Settings& settings, const CFretboard& board);

@@ -2,7 +2,9 @@
 
 #include "TextReader.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -47,4 +49,18 @@ std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table)
         }
     }
     return names;
+}
+
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot)
+{
+    if (slot < 1 || slot > MAX_SOUND_SCHEMES) {
+        return std::nullopt;
+    }
+    for (const std::string& path : table.schemeSlots[static_cast<std::size_t>(slot)]) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            return path;
+        }
+    }
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "SoundSchemeTable.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,3 +13,7 @@ inline constexpr int MAX_SOUND_SCHEMES = 9;
 // slot 1 upward; returns the scheme names in slot order (name k goes to combo index k + 1). A
 // missing list gives no names and leaves table unchanged; an unreadable scheme file is skipped.
 std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);
+
+// The first of the 24 sample paths of slot 1..9 of table that names no regular file (an empty
+// path included); nothing when all of them are there or slot is out of range.
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot);

@@ -1,10 +1,8 @@
 #include "TextReader.h"
 
+#include "DataFile.h"
+
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
 
 #include <unistd.h>
 
@@ -18,35 +16,14 @@ bool IsWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-struct FileCloser
-{
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 } // namespace
 
-std::optional<std::string> TextReader::Load(const std::string& fileName)
+std::optional<std::string> TextReader::Load(const std::string& fileName, int* error)
 {
-    std::error_code error;
-    // Directories, devices and pipes are no data files: reading them could fail or never end.
-    if (fileName.empty() || !std::filesystem::is_regular_file(fileName, error)) {
-        return std::nullopt;
-    }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string text;
-    char chunk[CHUNK];
-    while (text.size() <= MAX_FILE_SIZE) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        text.append(chunk, got);
-        if (got < sizeof chunk) {
-            break;
-        }
-    }
-    if (std::ferror(file.get()) || text.size() > MAX_FILE_SIZE) {
-        return std::nullopt;
+    int reason = 0;
+    std::optional<std::string> text = DataFile::Load(fileName, MAX_FILE_SIZE, reason);
+    if (error != nullptr) {
+        *error = reason;
     }
     return text;
 }
@@ -71,7 +48,7 @@ bool TextReader::Fill(std::size_t count)
         buffer.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
         if (got <= 0) {
             ended = true;
-            failed = got < 0;
+            error = got < 0 ? errno : 0;
         }
     }
     return buffer.size() - pos >= count;
@@ -97,7 +74,12 @@ bool TextReader::AtEnd()
 
 bool TextReader::Failed() const
 {
-    return failed;
+    return error != 0;
+}
+
+int TextReader::Error() const
+{
+    return error;
 }
 
 std::string TextReader::ReadLine(std::size_t maxBytes)

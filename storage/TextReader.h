@@ -16,8 +16,9 @@ public:
     static constexpr std::size_t MAX_FILE_SIZE = 16u << 20;
 
     // Contents of the regular file fileName (bare name = working folder); nothing when it is
-    // missing, not a regular file, larger than MAX_FILE_SIZE or cannot be read.
-    static std::optional<std::string> Load(const std::string& fileName);
+    // missing, not a regular file, larger than MAX_FILE_SIZE or cannot be read, and then the
+    // reason (an errno value or DataFile::NOT_REGULAR) in error when it is given.
+    static std::optional<std::string> Load(const std::string& fileName, int* error = nullptr);
 
     explicit TextReader(std::string text);
     // Streams the open file descriptor fd from its current offset; fd stays open and is not owned.
@@ -27,6 +28,8 @@ public:
     bool AtEnd();
     // True when reading the file failed before its end (never for text in memory).
     bool Failed() const;
+    // errno value of the read that failed, else 0.
+    int Error() const;
     // Next line without its line end, at most maxBytes bytes of it (the rest of the line is
     // skipped); empty at the end of the text.
     std::string ReadLine(std::size_t maxBytes = std::string::npos);
@@ -47,5 +50,5 @@ private:
     std::size_t pos = 0;
     int fd = -1;
     bool ended = true;
-    bool failed = false;
+    int error = 0;
 };

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Times one PNG render of `pinto --render`, whole process, and prints the median of 20 runs:
-# wall-clock time, and CPU time (user + system), which a busy machine inflates less.
-# Usage: tools/bench_render.sh [path/to/pinto] (default: a Release build in build-release/).
+# Times `pinto --render` of a PNG against `pinto --version`, whole process each, in paired runs:
+# the medians of wall-clock and CPU time (user + system, which a busy machine inflates less) and
+# the median ratio of render to version over the rounds.
+# Usage: tools/bench_render.sh [path/to/pinto [rounds]] (default: a Release build in
+# build-release/, 20 rounds).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$here/tools/bench_pairs.sh"
 pinto="${1:-}"
+rounds="${2:-20}"
 if [[ -z "$pinto" ]]; then
     pinto="$(bash "$here/tools/release_pinto.sh")"
 fi
@@ -14,35 +18,15 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 args=(--render out.png --scale "Major" --overlay "Minor Pentatonic" --root C)
 
-if command -v hyperfine >/dev/null; then
-    hyperfine --warmup 3 --runs 20 "$pinto ${args[*]@Q}"
-    exit 0
-fi
-
-# Median of the numbers on standard input, in microseconds, printed as milliseconds.
-median_ms()
-{
-    sort -n | awk '{ v[NR] = $1 } END { m = (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2;
-                                        printf "%.1f", m / 1000 }'
-}
-
-"$pinto" "${args[@]}" # warm the file cache
-: >wall.txt
-: >cpu.txt
-for _ in $(seq 20); do
-    start=$(date +%s%N)
-    if [[ -x /usr/bin/time ]]; then
-        /usr/bin/time -f '%U %S' -o time.txt "$pinto" "${args[@]}"
-        awk '{ printf "%d\n", ($1 + $2) * 1000000 }' time.txt >>cpu.txt
-    else
-        "$pinto" "${args[@]}"
-    fi
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000)) >>wall.txt
+"$pinto" --version >/dev/null # warm the file cache
+"$pinto" "${args[@]}"
+: >version.wall; : >version.cpu; : >render.wall; : >render.cpu
+for _ in $(seq "$rounds"); do
+    time_run "$pinto" --version
+    echo "$wall_us" >>version.wall; echo "$cpu_us" >>version.cpu
+    time_run "$pinto" "${args[@]}"
+    echo "$wall_us" >>render.wall; echo "$cpu_us" >>render.cpu
 done
-cpu=""
-if [[ -s cpu.txt ]]; then
-    cpu=", median CPU $(median_ms <cpu.txt) ms"
-fi
-echo "pinto --render out.png, 20 runs: median wall $(median_ms <wall.txt) ms$cpu" \
-    "(load average: $(cut -d' ' -f1 /proc/loadavg))"
+echo "$rounds rounds (load average: $(cut -d' ' -f1 /proc/loadavg))"
+report version
+report render version

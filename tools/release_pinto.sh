@@ -7,7 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 if ! { cmake -S "$here" -B "$here/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=OFF && cmake --build "$here/build-release" --target pinto; } >"$log" 2>&1
+    -DBUILD_TESTING=OFF && cmake --build "$here/build-release" --target pinto pinto_scales; } >"$log" 2>&1
 then
     cat "$log" >&2
     exit 1

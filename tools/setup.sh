@@ -6,12 +6,12 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev libgl-dev
-  libsdl2-dev
+  libsdl2-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream mandoc
+  dpkg-dev file desktop-file-utils appstream mandoc lintian devscripts
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiagramState.h"
+#include "ScaleVocabulary.h"
 #include "SoundSchemeTable.h"
 
 #include <array>
@@ -17,4 +18,7 @@ public:
     std::array<std::array<int, 7>, 13>
         setupGrid{};               ///< pattern board [fret 0..12][row 0..6], 1 = note
     SoundSchemeTable soundSchemes; ///< sample paths of the loaded sound schemes
+    /// The scales installed with the program, offered after those of "_pinto_s.dat" when the
+    /// program runs with --home; empty otherwise.
+    ScaleVocabulary installedScales;
 };

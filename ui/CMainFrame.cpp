@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -75,13 +76,13 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     ShowDiagramChecks();
 
     std::vector<int> tunings;
-    LoadSettings(m_state.settings, tunings);
+    m_settingsError = LoadSettings(m_state.settings, tunings);
     CreateFretboard(tunings);
     ShowTuningLabels();
     SetRootLabels();
     FillTuningsMenu();
 
-    LoadScaleLibrary(m_state.scaleLibrary);
+    LoadScaleLibrary(m_state.scaleLibrary, m_state.installedScales);
     m_scaleModel = new ScaleListModel(m_state.scaleLibrary, this);
     ScaleList()->setModel(m_scaleModel);
     OverlayList()->setModel(m_scaleModel);
@@ -89,9 +90,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
 CMainFrame::~CMainFrame()
 {
-    if (m_state.fretboard != nullptr) {
-        SaveSettings(m_state.settings, *m_state.fretboard);
-    }
+    WriteSettings(false);
     m_state.fretboard.reset();
 }
 
@@ -142,6 +141,8 @@ void CMainFrame::CreateBars()
     connect(ScaleList(), &QComboBox::activated, this, &CMainFrame::ApplyScaleSelection);
     connect(OverlayList(), &QComboBox::activated, this, &CMainFrame::ApplyOverlaySelection);
     connect(m_overlayBar->AllNotes(), &QRadioButton::clicked, this, &CMainFrame::OnOverlayAll);
+    connect(m_overlayBar->ChooseButton(), &QToolButton::clicked, this,
+            &CMainFrame::OnChooseOverlayScale);
     connect(m_overlayBar->CommonNotes(), &QRadioButton::clicked, this,
             &CMainFrame::OnOverlayCommon);
 }

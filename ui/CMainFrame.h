@@ -3,6 +3,7 @@
 #include "CommandId.h"
 #include "DiagramOptions.h"
 #include "Instrument.h"
+#include "RenderOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
@@ -36,7 +37,7 @@ class CMainFrame : public QMainWindow
 public:
     /// Builds the frame, reads the settings and the scale library into state and builds the board.
     explicit CMainFrame(AppState& state, QWidget* parent = nullptr);
-    /// Writes the settings file, then deletes the fretboard.
+    /// Writes the settings file unless closing the window did, then deletes the fretboard.
     ~CMainFrame() override;
 
     /// The process-wide state this frame works on.
@@ -69,7 +70,8 @@ public:
     void SetDegreeChecksFromBoard();
     /// The printer shared by Print Setup, Print and Print Preview (made on first use).
     QPrinter& Printer();
-    /// Paints the diagram for the printer onto printer's single page; sets printing meanwhile.
+    /// Paints the diagram for the printer onto printer's single page; the window's view and
+    /// its clicks stay as they are.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
     /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
@@ -80,10 +82,15 @@ public:
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
     /// page. A failure shows the information box naming the file; returns whether it was written.
     bool ExportDiagram(const QString& fileName);
+    /// Writes the scale book of the applied library scale into the PDF fileName on letter or A4
+    /// paper, upright or landscape. A failure shows the information box naming the file; returns
+    /// whether it was written.
+    bool ExportScaleBook(const QString& fileName, RenderOptions::Book book, bool letter,
+                         bool landscape);
     /// None: the toolbar and the bars offer no menu of their own (nothing to show or hide there).
     QMenu* createPopupMenu() override;
-    /// Shows one information box for each library file (scales and patterns) that could not be
-    /// read to its end; run once after the window is shown.
+    /// Shows one information box for each data file (settings, scales and patterns) that was
+    /// there but could not be read to its end, with the reason; run once after the window is shown.
     void ReportUnreadFiles();
 
     // Commands of the menu, toolbar and accelerators (each action's objectName is its CommandId).
@@ -111,10 +118,13 @@ public:
     void OnRootSpellingToggled(QAction* toggle);
     /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
     void OnDegreeNamesChosen(QAction* choice);
-    void OnCopyDiagram();   ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
-    void OnExportDiagram(); ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
-    void OnFretRange();     ///< "Fret &Range...": asks for the frets to draw
-    void OnWholeNeck();     ///< "&Whole Neck\tCtrl+0": draws the whole neck again
+    void OnCopyDiagram();        ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
+    void OnExportDiagram();      ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
+    void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
+    void OnChooseOverlayScale(); ///< the overlay bar's chooser button (Ctrl+Shift+K)
+    void OnExportScaleBook();    ///< "Export Scale &Book...": asks what and where, then exports
+    void OnFretRange();          ///< "Fret &Range...": asks for the frets to draw
+    void OnWholeNeck();          ///< "&Whole Neck\tCtrl+0": draws the whole neck again
     void OnCapoChosen(QAction* choice); ///< "&Capo": None or a fret 1..12
     void OnCapoShapes();                ///< "Capo labels as &shapes"
     /// A preset of "&Tunings" or its "More Instruments": strings the board as the preset's
@@ -138,6 +148,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// Writes the settings file; when the user closed the window, a failure is told in a box.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateToolBarAndMenu();
@@ -157,6 +169,8 @@ private:
     /// Ends the chord on show: with restore the user's overlay comes back, else it is dropped
     /// (a new scale, an overlay chosen).
     void EndChord(bool restore);
+    /// Adds Choose Scale after forget and Export Scale Book after printSetup in the Scale menu.
+    void AddScaleCommands(QMenu* menu, QAction* forget, QAction* printSetup);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
@@ -177,6 +191,8 @@ private:
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
+    /// Writes the settings file once; a failure is told in a box when tellUser, else on stderr.
+    void WriteSettings(bool tellUser);
 
     AppState& m_state;
     QToolBar* m_toolBar = nullptr;
@@ -214,4 +230,7 @@ private:
     };
     std::optional<ChordOnShow> m_chord;
     bool m_painted = false;
+    int m_settingsError = 0;        // why pinto_c.dat could not be read at start-up
+    bool m_settingsWritten = false; // by closing the window
+    bool m_exitChosen = false;      // the Exit command closes the window
 };

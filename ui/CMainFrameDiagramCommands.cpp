@@ -187,9 +187,12 @@ bool CMainFrame::ExportDiagram(const QString& fileName)
     }
     options.width = m_view->width();
     options.height = m_view->height();
-    // The printed page: the size chosen in Print Setup when it is Letter, else A4.
+    // The printed page: the size chosen in Print Setup when it is Letter, else A4, and turned
+    // as chosen there.
     options.letter =
         m_printer != nullptr && m_printer->pageLayout().pageSize().id() == QPageSize::Letter;
+    options.landscape =
+        m_printer != nullptr && m_printer->pageLayout().orientation() == QPageLayout::Landscape;
     std::string error;
     if (!DiagramWriter::Write(m_state, options, error)) {
         const QString text = QString::fromStdString(error);

@@ -1,19 +1,26 @@
-// The commands that change the scale library file, and the report of library files that could
-// not be read.
+// The commands that change the scale library file, the report of data files that could not be
+// read, and the settings written when the window closes.
 #include "CMainFrame.h"
 
 #include "AppState.h"
 #include "CNameDlg.h"
+#include "DataFile.h"
+#include "FileMessages.h"
 #include "InfoBox.h"
 #include "PatternLibrary.h"
 #include "ScaleLibrary.h"
 #include "ScaleListModel.h"
+#include "SettingsFile.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+
+#include <cstdio>
 
 namespace {
 
 const QString kFileName = QStringLiteral("pinto_s.dat");
+const QString kThing = QStringLiteral("scale");
 
 } // namespace
 
@@ -59,7 +66,7 @@ void CMainFrame::OnSaveScale()
         break;
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Scale not saved"),
-                 QStringLiteral("The scale could not be written to %1.").arg(kFileName));
+                 FileMessages::NotSaved(kThing, kFileName, m_state.scaleLibrary.fault));
         break;
     case StoreResult::Busy:
         ShowInfo(this, QStringLiteral("Scale not saved"),
@@ -84,14 +91,9 @@ void CMainFrame::OnForgetScale()
                  QStringLiteral("You can not delete one of the preset scales."));
         return;
     case StoreResult::Failed:
-        ShowInfo(
-            this, QStringLiteral("Forget scale"),
-            QStringLiteral("The scale was kept because %1 could not be written.").arg(kFileName));
-        return;
     case StoreResult::Unreadable:
         ShowInfo(this, QStringLiteral("Forget scale"),
-                 QStringLiteral("The scale was kept because %1 could not be read completely.")
-                     .arg(kFileName));
+                 FileMessages::NotForgotten(kThing, kFileName, result, m_state.scaleLibrary.fault));
         return;
     case StoreResult::Busy:
         ShowInfo(this, QStringLiteral("Forget scale"),
@@ -110,14 +112,42 @@ void CMainFrame::OnForgetScale()
 
 void CMainFrame::ReportUnreadFiles()
 {
-    std::vector<std::string> files = m_state.scaleLibrary.unreadFiles;
+    std::vector<UnreadFile> files;
+    if (m_settingsError != 0) {
+        files.push_back({"pinto_c.dat", m_settingsError});
+    }
+    files.insert(files.end(), m_state.scaleLibrary.unreadFiles.begin(),
+                 m_state.scaleLibrary.unreadFiles.end());
     PatternLibrary patterns;
     LoadPatterns(patterns);
     files.insert(files.end(), patterns.unreadFiles.begin(), patterns.unreadFiles.end());
-    for (const std::string& file : files) {
-        ShowInfo(this, QStringLiteral("File not read completely"),
-                 QStringLiteral("%1 could not be read to its end; what follows the unreadable part "
-                                "is not listed and is kept as it is.")
-                     .arg(QString::fromStdString(file)));
+    for (const UnreadFile& file : files) {
+        ShowInfo(this, QStringLiteral("File not read completely"), FileMessages::NotRead(file));
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Closed by the user (the window's close button or Exit) rather than by a signal or the end
+    // of the session, when nobody may be there to answer a box.
+    WriteSettings(event->spontaneous() || m_exitChosen);
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::WriteSettings(bool tellUser)
+{
+    if (m_settingsWritten || m_state.fretboard == nullptr) {
+        return;
+    }
+    m_settingsWritten = true;
+    const int error = SaveSettings(m_state.settings, *m_state.fretboard);
+    if (error == 0) {
+        return;
+    }
+    if (tellUser) {
+        ShowInfo(this, QStringLiteral("Settings not saved"), FileMessages::SettingsNotSaved(error));
+    } else {
+        std::fprintf(stderr, "pinto: cannot write 'pinto_c.dat': %s\n",
+                     DataFile::Reason(error).c_str());
     }
 }

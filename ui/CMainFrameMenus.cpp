@@ -1,6 +1,7 @@
 // The menus, the toolbar and the keys of the window, each command's action named by its id.
 #include "CMainFrame.h"
 
+#include "CheckedSubmenu.h"
 #include "CommandId.h"
 #include "CommandTable.h"
 #include "ControlId.h"
@@ -15,6 +16,7 @@
 
 #include <map>
 #include <span>
+#include <string>
 
 namespace {
 
@@ -72,8 +74,10 @@ void CMainFrame::CreateToolBarAndMenu()
                              {About, "&About Pinto...", &CMainFrame::OnAbout}};
 
     std::map<CommandId, QAction*> actions;
+    std::map<std::string, QMenu*> menus;
     auto fill = [&](const char* title, std::span<const Item> items) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        menus[title] = menu;
         for (const Item& item : items) {
             if (item.id == None) {
                 menu->addSeparator();
@@ -90,14 +94,18 @@ void CMainFrame::CreateToolBarAndMenu()
     };
     menuBar()->setObjectName(IdName(ControlId::MainFrame));
     QMenu* scale = fill("&Scale", scaleMenu);
-    // The instrument's tunings, the capo and the chords of the scale follow Forget.
+    AddScaleCommands(scale, actions[ForgetScale], actions[PrintSetup]);
+    // The instrument's tunings, the capo and the chords of the scale follow Choose Scale.
     const QList<QAction*> scaleItems = scale->actions();
     CreateNeckMenus(scale, scaleItems.at(scaleItems.indexOf(actions[Print]) - 1));
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
     CreateDiagramMenu();
     fill("&Help", helpMenu);
-    connect(actions[Exit], &QAction::triggered, this, &QWidget::close);
+    connect(actions[Exit], &QAction::triggered, this, [this] {
+        m_exitChosen = true;
+        close();
+    });
 
     QAction* direct = MakeAction(PrintDirect, QStringLiteral("Print Direct"));
     connect(direct, &QAction::triggered, this, &CMainFrame::OnPrintDirect);
@@ -168,6 +176,7 @@ void CMainFrame::CreateDiagramMenu()
     }
     QMenu* names = menu->addMenu(QStringLiteral("Degree &Names"));
     names->setObjectName(QStringLiteral("degreeNamesMenu"));
+    new CheckedSubmenu(menu, names);
     m_degreeNameChoices = new QActionGroup(this);
     const struct
     {
@@ -193,6 +202,7 @@ void CMainFrame::CreateDiagramMenu()
     names->addAction(m_rootAsR);
     QMenu* frets = menu->addMenu(QStringLiteral("&Frets"));
     frets->setObjectName(QStringLiteral("fretsMenu"));
+    new CheckedSubmenu(menu, frets);
     m_fretChoices = new QActionGroup(this);
     m_fretChoices->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int count : kFretChoices) {

@@ -28,16 +28,13 @@ void CMainFrame::PaintPage(QPrinter& printer)
     PaintTarget target = PaintTarget::Printer(printer.logicalDpiX(), printer.logicalDpiY(),
                                               printer.width(), printer.height());
     target.fillBackground = false;
-    m_state.layout = FretboardPainter::Paint(painter, m_state, target);
+    FretboardPainter::Paint(painter, m_state, target);
     painter.end();
 }
 
 void CMainFrame::PrintTo(QPrinter& printer)
 {
-    m_state.printing = true;
     PaintPage(printer);
-    m_state.printing = false;
-    Redraw();
 }
 
 void CMainFrame::OnPrint()
@@ -56,13 +53,10 @@ void CMainFrame::OnPrintDirect()
 
 void CMainFrame::OnPrintPreview()
 {
-    m_state.printing = true;
     QPrintPreviewDialog preview(&Printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PaintPage(*printer); });
     preview.exec();
-    m_state.printing = false;
-    Redraw();
 }
 
 void CMainFrame::OnPrintSetup()

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QToolButton>
 
 COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
 {
@@ -28,6 +29,14 @@ COverlayScaleNameBar::COverlayScaleNameBar(QWidget* parent) : QWidget(parent)
     m_allNotes = DialogUnits::Create<QRadioButton>(this, ControlId::AllNotes, 236, 15, 69, 10);
     m_allNotes->setText(QStringLiteral("Show all notes"));
 
+    // The chooser's button sits right of the words "Show all notes", inside the group box.
+    m_choose = DialogUnits::Create<QToolButton>(this, ControlId::None, 300, 14, 12, 13);
+    m_choose->setObjectName(QStringLiteral("chooseOverlayScale"));
+    m_choose->setText(QStringLiteral("..."));
+    m_choose->setToolTip(
+        QStringLiteral("Choose the overlay scale by family or name (Ctrl+Shift+K)"));
+    m_choose->setFocusPolicy(Qt::StrongFocus);
+
     new RadioGroupStop({m_commonNotes, m_allNotes});
-    TabChain::Link({m_rootSpin, m_overlayList, m_commonNotes, m_allNotes});
+    TabChain::Link({m_rootSpin, m_overlayList, m_choose, m_commonNotes, m_allNotes});
 }

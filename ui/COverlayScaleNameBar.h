@@ -4,6 +4,7 @@
 
 class CUpDown;
 class QComboBox;
+class QToolButton;
 class QLineEdit;
 class QRadioButton;
 
@@ -28,6 +29,8 @@ public:
     QRadioButton* CommonNotes() const { return m_commonNotes; }
     /// "Show all notes", ControlId::AllNotes.
     QRadioButton* AllNotes() const { return m_allNotes; }
+    /// The button that opens the scale chooser for the overlay, "chooseOverlayScale".
+    QToolButton* ChooseButton() const { return m_choose; }
 
 private:
     CUpDown* m_rootSpin;
@@ -35,4 +38,5 @@ private:
     QComboBox* m_overlayList;
     QRadioButton* m_commonNotes;
     QRadioButton* m_allNotes;
+    QToolButton* m_choose;
 };

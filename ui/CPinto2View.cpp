@@ -18,7 +18,7 @@ void CPinto2View::paintEvent(QPaintEvent* /*event*/)
 {
     // The window always shows the screen layout; captions and string names belong to the page.
     QPainter painter(this);
-    m_state.layout = FretboardPainter::Paint(painter, m_state, PaintTarget::Screen(size()));
+    m_layout = FretboardPainter::Paint(painter, m_state, PaintTarget::Screen(size()));
     painter.end();
     emit painted();
 }
@@ -27,8 +27,8 @@ void CPinto2View::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         const QPoint point = event->position().toPoint();
-        if (const auto cell = FretboardGeometry::CellAt(
-                m_state.layout, m_state.settings.stringCount, point.x(), point.y())) {
+        if (const auto cell = FretboardGeometry::CellAt(m_layout, m_state.settings.stringCount,
+                                                        point.x(), point.y())) {
             emit cellClicked(cell->row, cell->fret);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ViewLayout.h"
+
 #include <QWidget>
 
 class AppState;
@@ -11,8 +13,12 @@ class CPinto2View : public QWidget
     Q_OBJECT
 
 public:
-    /// A view that paints state's fretboard and keeps the layout of each drawing in state.
+    /// A view that paints state's fretboard.
     explicit CPinto2View(AppState& state, QWidget* parent = nullptr);
+
+    /// The layout of the view's latest drawing, in which clicks are looked up; printing and
+    /// export never change it.
+    const ViewLayout& Layout() const { return m_layout; }
 
 signals:
     /// A left click on row 0..stringCount-1 (0 = top line) at fret 0 up to the neck's highest fret.
@@ -26,4 +32,5 @@ protected:
 
 private:
     AppState& m_state;
+    ViewLayout m_layout;
 };

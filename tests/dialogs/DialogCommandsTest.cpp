@@ -5,6 +5,7 @@
 #include "CPatternDlg.h"
 #include "CommandId.h"
 #include "ControlId.h"
+#include "FileMessages.h"
 #include "InfoBox.h"
 #include "Instrument.h"
 #include "ModalHelper.h"
@@ -17,7 +18,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <cerrno>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -92,6 +96,8 @@ private slots:
     void saveScaleBlankNameStoresNothing();
     void twoWindowsListWhatTheFileHolds();
     void partlyReadFileIsReportedAndOnlyAppendedTo();
+    void unusableSettingsAreToldAtStartAndOnExit();
+    void forgetNamesTheFolderThatAllowsNoSafeRewrite();
     void configureRestrings_data();
     void configureRestrings();
     void patternWorkflow();
@@ -176,6 +182,7 @@ void DialogCommandsTest::saveScaleFailureIsReported()
     const auto seen = AnswerNextMessageBox();
     Trigger(*f.frame, CommandId::SaveScale);
     QVERIFY(seen->text.contains(QStringLiteral("pinto_s.dat")));
+    QVERIFY2(seen->text.endsWith(QStringLiteral(": Is a directory.")), qPrintable(seen->text));
     QVERIFY(!seen->title.isEmpty());
     QCOMPARE(f.state.scaleLibrary.scaleCount, count);
     QCOMPARE(f.frame->ScaleList()->count(), count + 1);
@@ -256,6 +263,34 @@ void DialogCommandsTest::partlyReadFileIsReportedAndOnlyAppendedTo()
     const QByteArray now = file.readAll();
     QVERIFY(now.startsWith(text));
     QVERIFY(now.mid(text.size()).startsWith("New\r\n"));
+}
+
+void DialogCommandsTest::unusableSettingsAreToldAtStartAndOnExit()
+{
+    ScopedWorkDir dir;
+    QCOMPARE(::mkfifo("pinto_c.dat", 0666), 0);
+    AppState state;
+    CMainFrame frame(state);
+    auto seen = AnswerNextMessageBox();
+    frame.ReportUnreadFiles();
+    QCOMPARE(seen->text, QStringLiteral("pinto_c.dat could not be read, so nothing in it is used: "
+                                        "Not a regular file."));
+    seen = AnswerNextMessageBox();
+    Trigger(frame, CommandId::Exit);
+    QCOMPARE(
+        seen->text,
+        QStringLiteral("The settings could not be written to pinto_c.dat: Not a regular file."));
+}
+
+void DialogCommandsTest::forgetNamesTheFolderThatAllowsNoSafeRewrite()
+{
+    // Such a folder cannot be made for root, who may add files anywhere; the library's own tests
+    // run the refusal as another user.
+    const StoreFault fault{EACCES, "/home/ann/Pinto"};
+    QCOMPARE(FileMessages::NotForgotten(QStringLiteral("pattern"), QStringLiteral("pinto_p.dat"),
+                                        StoreResult::Failed, fault),
+             QStringLiteral("The pattern was kept because the folder '/home/ann/Pinto' does not "
+                            "allow a safe rewrite of pinto_p.dat: Permission denied."));
 }
 
 void DialogCommandsTest::configureRestrings_data()

@@ -41,24 +41,6 @@ Result RunProgram(const QString& folder, const QString& program, const QStringLi
     return ProcessResult::Of(process);
 }
 
-// Centre of the dot of (string, fret) in a 640 x 480 picture of count strings; a left-handed
-// picture mirrors pixel column x to 640 - x (the strings run from 40 to 600), so the centre, the
-// right one of the dot's two middle columns, moves to 641 - x.
-QPoint DotCentre(int count, int string, int fret, bool leftHanded = false,
-                 bool lowStringOnTop = false)
-{
-    const int topY = 240 - ((count - 1) * 40) / 2;
-    const int x = 60 + 40 * fret;
-    const int row = lowStringOnTop ? string : count - 1 - string;
-    return QPoint(leftHanded ? 641 - x : x, topY + 40 * row);
-}
-
-const QRgb blue = qRgb(0, 0, 255);      // root
-const QRgb white = qRgb(255, 255, 255); // scale note, or any dot without colour
-const QRgb red = qRgb(255, 0, 0);       // overlay-only note
-const QRgb muted = qRgb(165, 165, 165); // a string line below a capo
-const QRgb black = qRgb(0, 0, 0);       // no dot: the string line shows
-
 class Folder : public testing::Test
 {
 protected:
@@ -84,88 +66,6 @@ protected:
 
     QTemporaryDir dir{QDir::currentPath() + QStringLiteral("/render-XXXXXX")};
 };
-
-struct Probe
-{
-    int string;
-    int fret;
-    QRgb colour;
-};
-
-struct PixelCase
-{
-    const char* name;
-    QStringList args;
-    int strings;
-    std::vector<Probe> probes;
-};
-
-class RenderPixels : public Folder, public testing::WithParamInterface<PixelCase>
-{
-};
-
-TEST_P(RenderPixels, DotCentresShowTheirKind)
-{
-    const PixelCase& c = GetParam();
-    const Result run = Pinto(QStringList{"--render", "out.png", "--labels", "none"} + c.args);
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QImage image(Path("out.png"));
-    ASSERT_EQ(image.size(), QSize(640, 480));
-    const bool leftHanded = c.args.contains("--left-handed");
-    const bool lowStringOnTop = c.args.contains("--low-string-on-top");
-    for (const Probe& probe : c.probes) {
-        EXPECT_EQ(
-            image.pixel(DotCentre(c.strings, probe.string, probe.fret, leftHanded, lowStringOnTop)),
-            probe.colour)
-            << "string " << probe.string << " fret " << probe.fret;
-    }
-}
-
-// A major triad on A with a major triad on C as the overlay, on a standard six-string guitar;
-// on the low E string: fret 0 E (both), 2 F# (neither), 3 G (overlay), 5 A (root), 8 C (overlay),
-// 9 C# (scale only).
-const QStringList triads = {"--instrument", "guitar",      "--scale",        "Major Triad",
-                            "--overlay",    "Major Triad", "--overlay-root", "C"};
-
-const PixelCase pixelCases[] = {
-    {"AllNotes",
-     triads,
-     6,
-     {{0, 5, blue},
-      {0, 0, white},
-      {0, 9, white},
-      {0, 3, red},
-      {0, 8, red},
-      {0, 2, black},
-      {5, 5, blue}}},
-    {"CommonNotesHideRootOutsideOverlay",
-     triads + QStringList{"--common"},
-     6,
-     {{0, 0, white}, {0, 5, black}, {0, 3, black}, {0, 9, black}, {1, 7, white}}},
-    {"NoColour", triads + QStringList{"--no-color"}, 6, {{0, 5, white}, {0, 3, white}}},
-    {"LeftHandedLowStringOnTop",
-     triads + QStringList{"--left-handed", "--low-string-on-top"},
-     6,
-     {{0, 5, blue},
-      {0, 0, white},
-      {0, 9, white},
-      {0, 3, red},
-      {0, 8, red},
-      {0, 2, black},
-      {5, 5, blue}}},
-    // A capo on 4: below it no dot, and the string lines muted towards the paper.
-    {"CapoHidesTheFretsBelowIt",
-     triads + QStringList{"--capo", "4"},
-     6,
-     {{0, 0, muted}, {0, 3, muted}, {0, 5, blue}, {0, 8, red}, {5, 2, muted}}},
-    {"OwnTuningAndRoot",
-     {"--instrument", "bass", "--tuning", "E,E,E,G", "--root", "E", "--degrees", "0"},
-     4,
-     {{0, 0, blue}, {2, 12, blue}, {3, 0, black}, {3, 9, blue}}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, RenderPixels, testing::ValuesIn(pixelCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FormatCase
 {
@@ -246,6 +146,50 @@ TEST_F(RenderCommandTest, SpellingByKeyNamesRootsAndStringsOnThePage)
     EXPECT_FALSE(text.contains("#")) << text.toStdString();
 }
 
+// The scale names of the captions of a PDF, in page order.
+QStringList Captions(const QString& text)
+{
+    QStringList captions;
+    const QRegularExpression caption(QStringLiteral("Scale Name: (\\S+) +(.+)"));
+    for (auto match = caption.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        captions << found.captured(1) + ' ' + found.captured(2);
+    }
+    return captions;
+}
+
+TEST_F(RenderCommandTest, BookOfKeysPrintsTheInstalledScaleOnTwelveRootsFourAPage)
+{
+    const Result run = Pinto({"--render", "book.pdf", "--book", "keys", "--scale", "Minor Blues",
+                              "--root", "C", "--spelling", "key"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString info = Tool("pdfinfo", {Path("book.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +3\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+    QStringList expected;
+    for (const char* root : {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"}) {
+        expected << QString::fromLatin1(root) + " Minor Blues";
+    }
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", Path("book.pdf"), "-"})), expected);
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", "-l", "1", Path("book.pdf"), "-"})),
+              expected.mid(0, 4));
+}
+
+TEST_F(RenderCommandTest, LandscapePagesForTheDiagramAndAFamilyBook)
+{
+    ASSERT_EQ(Pinto({"--render", "one.pdf", "--landscape"}).exitCode, 0);
+    EXPECT_TRUE(Tool("pdfinfo", {Path("one.pdf")}).contains("842 x 595 pts"));
+    const Result run = Pinto({"--render", "family.pdf", "--book", "family", "--scale",
+                              "Lydian Dominant", "--root", "C", "--page", "letter", "--landscape"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString info = Tool("pdfinfo", {Path("family.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +4\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("792 x 612 pts")) << info.toStdString();
+    EXPECT_EQ(Captions(Tool("pdftotext", {"-raw", Path("family.pdf"), "-"})),
+              (QStringList{"C Melodic Minor", "C Dorian b2", "C Lydian Augmented",
+                           "C Lydian Dominant", "C Mixolydian b6", "C Locrian #2", "C Altered"}));
+}
+
 struct ErrorCase
 {
     const char* name;
@@ -279,6 +223,9 @@ const ErrorCase errorCases[] = {
     {"CapoAboveTwelve", {"--render", "out.png", "--capo", "13"}, "bad capo '13'"},
     {"RangeBackwards", {"--render", "out.pdf", "--fret-range", "9-3"}, "bad fret range '9-3'"},
     {"UnknownPreset", {"--render", "out.svg", "--tuning-preset", "Open Z"}, "'Open Z'"},
+    {"BookOfNoFamily",
+     {"--render", "b.pdf", "--book", "family", "--scale", "Major Triad"},
+     "'Major Triad' belongs to no family of scales"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RenderErrors, testing::ValuesIn(errorCases),

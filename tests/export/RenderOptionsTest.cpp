@@ -47,7 +47,8 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.format, RenderOptions::Format::Png);
          EXPECT_EQ(SizeOf(o), std::make_pair(640, 480));
          EXPECT_EQ(o.dpi, 600);
-         EXPECT_FALSE(o.letter || o.common || o.noColor || o.noMarkers);
+         EXPECT_FALSE(o.letter || o.landscape || o.common || o.noColor || o.noMarkers);
+         EXPECT_EQ(o.book, RenderOptions::Book::None);
          EXPECT_FALSE(o.instrument || o.strings || o.tuning || o.scaleName || o.degrees);
          EXPECT_EQ(o.root + o.overlayRoot, 0);
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
@@ -117,6 +118,11 @@ const AcceptedCase acceptedCases[] = {
          EXPECT_EQ(o.diagram,
                    (DiagramOptions{.frets = 24, .capo = 2, .fromFret = 20, .toFret = 24}));
      }},
+    {"BookAndLandscape", "--render b.pdf --scale Blues --book Keys --landscape --book=family",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.book, RenderOptions::Book::Family);
+         EXPECT_TRUE(o.landscape);
+     }},
     {"FlatsEverywhereANoteIsRead", "--render a.png --root Bb --overlay-root db --tuning Eb,Ab,bb",
      [](const RenderOptions& o) {
          EXPECT_EQ(o.root, 1);
@@ -179,7 +185,11 @@ const RejectedCase rejectedCases[] = {
     {"Spelling", "--render a.png --spelling flats", "unknown spelling 'flats'"},
     {"DegreeNames", "--render a.png --degree-names roman", "'roman': use classic, flats or"},
     {"RootAs", "--render a.png --root-as natural", "'natural': use auto, sharp or flat"},
-    {"FretsTooFew", "--render a.png --frets 11", "bad fret count '11': use --frets 12..24"},
+    {"FretsTooFew", "--render a.png --frets 11",
+     "fret count '11' is out of range: use --frets 12..24"},
+    {"FretsNegative", "--render a.png --frets -1", "fret count '-1' is out of range"},
+    {"FretsNotNumber", "--render a.png --frets x", "bad fret count 'x': use --frets 12..24"},
+    {"DegreeNegative", "--render a.png --degrees 3,-1", "bad degree '-1' in --degrees"},
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
     {"Colours", "--render a.png --colours system", "unknown colours 'system': use light or dark"},
@@ -195,6 +205,9 @@ const RejectedCase rejectedCases[] = {
      "--tuning and --tuning-preset cannot be used together"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+    {"BookKind", "--render a.pdf --scale Major --book chords", "unknown book 'chords'"},
+    {"BookIsAPdf", "--render a.png --scale Major --book keys", "--book writes a PDF"},
+    {"BookOfAScale", "--render a.pdf --degrees 0,4 --book keys", "--book needs a scale"},
     {"ValueIsAnotherOption", "--render a.png --scale --help", "option --scale needs a value"},
     {"UnknownBeforeHelp", "--render a.png --bogus --help",
      "unknown option '--bogus'; see pinto --help"},

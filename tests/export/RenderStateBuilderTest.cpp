@@ -1,5 +1,6 @@
 #include "RenderStateBuilder.h"
 #include "DiagramState.h"
+#include "ScaleVocabularyReader.h"
 #include "TableRows.h"
 
 #include <gtest/gtest.h>
@@ -199,7 +200,29 @@ TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortStringOf22Frets)
     const Settings& s = state.settings;
     EXPECT_EQ(std::vector<int>({s.viewDegrees, s.viewNotes, s.suppressColor, s.dotMarkers}),
               std::vector<int>({0, 1, 1, 0}));
-    EXPECT_TRUE(state.printing);
+}
+
+TEST(RenderStateBuilder, InstalledScalesAreFoundBeforeTheFolderFiles)
+{
+    const fs::path home = fs::current_path();
+    const fs::path dir = home / "build_installed_first";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::current_path(dir);
+    std::ofstream("pinto_s.dat") << "Blues\n1\n0\n0\n0\n1\n0\n0\n1\n0\n0\n0\n0\n";
+    std::vector<std::string> faults;
+    const ScaleVocabulary vocabulary =
+        ScaleVocabularyReader::Parse("family Blues\nscale Blues\nnotes 0 3 5 6 7 10\n", faults);
+    RenderOptions options;
+    std::string error;
+    ASSERT_TRUE(RenderOptions::Parse({"--render", "b.pdf", "--scale", "Blues"}, options, error));
+    DiagramState state;
+    ASSERT_TRUE(RenderStateBuilder::Build(options, state, error, vocabulary)) << error;
+    fs::current_path(home);
+    EXPECT_EQ(state.currentScale, 19);
+    EXPECT_EQ(state.fretboard->scaleDegrees,
+              (std::array<int, 12>{1, 0, 0, 1, 0, 1, 1, 1, 0, 0, 1, 0}));
+    EXPECT_EQ(state.scaleLibrary.scaleCount, 21) << "the folder's Blues is still listed";
 }
 
 } // namespace

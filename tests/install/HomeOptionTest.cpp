@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -118,7 +120,9 @@ const FolderCase folderCases[] = {
     {"NewPintoHomeMadeAndListed", "music/pinto", "music/pinto", {}, builtList},
     {"HomePintoWhenUnset", nullptr, "home/Pinto", {}, builtList},
     {"EmptyPintoHomeMeansHomePinto", "", "home/Pinto", {}, builtList},
-    {"ExistingListKept", "mine", "mine", "mine.scheme\r\n", "mine.scheme\r\n"},
+    // A list with a scheme that can be read is the user's own (stale lists: WorkFolderTest).
+    {"ExistingListKept", "mine", "mine", "gone.scheme\r\n" + builtList,
+     "gone.scheme\r\n" + builtList},
 };
 
 INSTANTIATE_TEST_SUITE_P(Home, HomeFolder, testing::ValuesIn(folderCases),
@@ -133,6 +137,39 @@ TEST_F(Home, WithoutHomeOptionTheCurrentFolderIsUsed)
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("elsewhere"))));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("home/Pinto"))));
 }
+
+class FifoFile : public Home, public testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(FifoFile, NeitherTheWindowNorRenderWaitsOnItOrWritesToIt)
+{
+    const QByteArray fifo = Path(QStringLiteral("start/") + GetParam()).toUtf8();
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0666), 0);
+    // Held open for reading, so that whatever the program wrote to the FIFO would land here.
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    // A hang shows as the run's time limit; a window quits after its first paint.
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"--render", "x.png", "--scale", "Major"}}) {
+        const Result run = Pinto(args, nullptr);
+        EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString() << run.err.constData();
+    }
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0) << "something was written to the FIFO";
+    ::close(reader);
+    struct stat info = {};
+    EXPECT_TRUE(::lstat(fifo.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFile::exists(Path(QStringLiteral("start/x.png"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Home, FifoFile,
+                         testing::Values("pinto_c.dat", "pinto_s.dat", "_pinto_s.dat",
+                                         "pinto_p.dat", "_pinto_p.dat", "pinto_ss.dat"),
+                         [](const auto& info) {
+                             QString name = QString::fromUtf8(info.param);
+                             return name.replace(QLatin1Char('.'), QLatin1Char('_')).toStdString();
+                         });
 
 TEST(BuiltScheme, NamesTwentyFourSamplesThatExist)
 {
@@ -153,6 +190,8 @@ struct UnwritableCase
     const char* file;   // a plain file made beforehand, relative to the scratch folder
     const char* folder; // PINTO_HOME, relative to the scratch folder
     bool readOnly;      // PINTO_HOME exists without write permission for the user running pinto
+    const char* link;   // PINTO_HOME is a link to this path in the scratch folder, when not empty
+    const char* reason; // the system's reason that ends the line
 };
 
 class Unwritable : public Home, public testing::WithParamInterface<UnwritableCase>
@@ -174,6 +213,9 @@ TEST_P(Unwritable, OneLineExitTwoAndNoWindow)
         Write(QString::fromUtf8(c.file), "not a folder\n");
     }
     const QString folder = Path(QString::fromUtf8(c.folder));
+    if (*c.link) {
+        ASSERT_TRUE(QFile::link(Path(QString::fromUtf8(c.link)), folder));
+    }
     if (c.readOnly) {
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
@@ -183,7 +225,8 @@ TEST_P(Unwritable, OneLineExitTwoAndNoWindow)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.isEmpty()) << "a window was painted";
     EXPECT_TRUE(run.err.startsWith("pinto: ")) << run.err.constData();
-    EXPECT_TRUE(run.err.endsWith('\n'));
+    EXPECT_TRUE(run.err.endsWith(QByteArray(": ") + c.reason + '\n')) << run.err.constData();
+    EXPECT_EQ(run.err.count(c.reason), 1) << run.err.constData();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
     EXPECT_TRUE(run.err.contains(folder.toUtf8())) << run.err.constData();
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/pinto_ss.dat")));
@@ -191,9 +234,10 @@ TEST_P(Unwritable, OneLineExitTwoAndNoWindow)
 }
 
 const UnwritableCase unwritableCases[] = {
-    {"PintoHomeIsAFile", "taken", "taken", false},
-    {"PintoHomeBelowAFile", "taken", "taken/pinto", false},
-    {"ReadOnlyPintoHome", "", "locked", true},
+    {"PintoHomeIsAFile", "taken", "taken", false, "", "Not a directory"},
+    {"PintoHomeBelowAFile", "taken", "taken/pinto", false, "", "Not a directory"},
+    {"ReadOnlyPintoHome", "", "locked", true, "", "Permission denied"},
+    {"PintoHomeLinksNowhere", "", "link", false, "gone/pinto", "No such file or directory"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Home, Unwritable, testing::ValuesIn(unwritableCases),

@@ -224,14 +224,33 @@ private slots:
         QCOMPARE(bench.output.PendingBeats(), 0);
     }
 
-    void noSchemeShowsTheGuard()
+    void playThatCannotStartSaysWhy_data()
     {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<bool>("queueFull");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("no scheme")
+            << 0 << false << "Oops!|Select Sound Scheme" << int(QMessageBox::Information);
+        QTest::newRow("the sound card takes nothing")
+            << 1 << true << "Pinto2|The sound card is not answering, so the sound did not change."
+            << int(QMessageBox::Warning);
+    }
+
+    void playThatCannotStartSaysWhy()
+    {
+        QFETCH(int, scheme);
+        QFETCH(bool, queueFull);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
         Bench bench;
         CPlayDlg& dialog = bench.Open();
+        Choose(&dialog, scheme);
+        bench.output.queueFull = queueFull;
         MessageCatcher catcher;
         Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
-        QCOMPARE(catcher.seen, QStringList{QStringLiteral("Oops!|Select Sound Scheme")});
-        QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Information});
+        QCOMPARE(catcher.seen, QStringList{message});
+        QCOMPARE(catcher.icons, QList<QMessageBox::Icon>{QMessageBox::Icon(icon)});
         bench.output.Advance(5000);
         QVERIFY(bench.output.events.empty());
     }

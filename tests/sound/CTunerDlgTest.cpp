@@ -199,6 +199,22 @@ private slots:
         QVERIFY(output.events.empty());
     }
 
+    void missingSamplesNamedTheFirstTimeTheSchemeIsChosen()
+    {
+        SchemeFolder folder;
+        QFile::remove(QStringLiteral("o5.wav"));
+        auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
+        FakeSoundOutput output;
+        CTunerDlg dialog(*state, output);
+        MessageCatcher catcher;
+        Choose(&dialog, 1);
+        Choose(&dialog, 2);
+        Choose(&dialog, 2);
+        QCOMPARE(catcher.seen, QStringList{QStringLiteral(
+                                   "Sound Scheme|The samples of \"Other\" cannot be found: o5.wav "
+                                   "is missing.")});
+    }
+
     void stopAndClosingSilence_data()
     {
         QTest::addColumn<int>("how");

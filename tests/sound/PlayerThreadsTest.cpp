@@ -10,9 +10,27 @@
 
 namespace {
 
-// The dialog's thread changes everything a beat reads while beats run on the thread that mixes
-// the output; run under ThreadSanitizer this finds unsynchronised sharing.
-TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
+using Clock = std::chrono::steady_clock;
+
+// Polls a condition; the bound only keeps a broken build from hanging.
+template <class Condition> bool WaitFor(Condition condition)
+{
+    const auto limit = Clock::now() + std::chrono::seconds(20);
+    while (!condition()) {
+        if (Clock::now() > limit) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(300));
+    }
+    return true;
+}
+
+// Beats run on the output's thread while the dialog's thread changes everything they read, and
+// the dialog's thread halts the run while a beat is under way: Halt must not return before that
+// beat has ended (the player may be destroyed right after). Each beat asks for the root note
+// once, and takes a millisecond over it, so a halt mostly comes in the middle of one. Run under
+// ThreadSanitizer (tools/tsan.sh) this also finds unsynchronised sharing.
+TEST(PlayerThreadsTest, HaltWaitsForTheBeatUnderWay)
 {
     SdlSoundOutput::Options options;
     SdlSoundOutput output(options);
@@ -21,38 +39,50 @@ TEST(PlayerThreadsTest, DialogChangesWhileBeatsRun)
     for (int entry = 0; entry < 24; ++entry) {
         schemes.schemeSlots[1][entry] = "missing-" + std::to_string(entry) + ".wav";
     }
+    const std::thread::id dialogThread = std::this_thread::get_id();
     std::atomic<int> root{3};
-    {
-        ScalePlayer player(state, output, schemes, [&root] { return root.load(); });
-        for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
-            state.inRun[degree] = true;
+    std::atomic<int> beats{0};
+    std::atomic<bool> inBeat{false};
+    std::atomic<bool> onDialogThread{false};
+    ScalePlayer player(state, output, schemes, [&] {
+        inBeat = true;
+        onDialogThread = onDialogThread || std::this_thread::get_id() == dialogThread;
+        ++beats;
+        const auto end = Clock::now() + std::chrono::milliseconds(1);
+        while (Clock::now() < end) {
         }
+        inBeat = false;
+        return root.load();
+    });
+    for (int degree : {0, 2, 4, 5, 7, 9, 11}) {
+        state.inRun[degree] = true;
+    }
+    const PlayDirection directions[] = {PlayDirection::Up, PlayDirection::Down,
+                                        PlayDirection::UpAndDown};
+    for (int round = 0; round < 20; ++round) {
         state.loop = true;
-        state.direction = PlayDirection::UpAndDown;
+        state.direction = directions[round % 3];
         ASSERT_EQ(player.Start(1, 20000), ScalePlayer::StartResult::Started);
-        const PlayDirection directions[] = {PlayDirection::Up, PlayDirection::Down,
-                                            PlayDirection::UpAndDown, PlayDirection::None};
-        for (int i = 0; i < 200; ++i) {
-            state.direction = directions[i % 4];
-            state.loop = i % 3 != 0;
-            player.SetScheme(i % 3);
-            player.SetTempo(10000 + 100 * (i % 50));
-            root = i % 12;
-            state.inRun[i % 12] = !state.inRun[i % 12];
-            if (i % 25 == 0) {
-                player.Start(1, 20000);
-            }
-            if (i % 40 == 0) {
-                player.Stop();
-            }
-            std::this_thread::sleep_for(std::chrono::microseconds(300));
-        }
+        const int before = beats;
+        int change = 0;
+        ASSERT_TRUE(WaitFor([&] {
+            state.direction = directions[change % 3];
+            player.SetScheme(1 + change % 2);
+            EXPECT_TRUE(player.SetTempo(15000 + 100 * (change % 50)));
+            root = change % 12;
+            state.inRun[change % 12] = change % 5 != 0;
+            ++change;
+            return beats >= before + 2;
+        })) << "the beats stopped in round "
+            << round;
         player.Halt();
+        EXPECT_FALSE(inBeat) << "Halt returned while a beat ran, round " << round;
         EXPECT_TRUE(state.stopped);
         const int position = state.position;
         EXPECT_GE(position, 0);
         EXPECT_LE(position, 12);
     }
+    EXPECT_FALSE(onDialogThread) << "a beat ran on the dialog's thread";
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 // A fresh working folder whose "pinto_ss.dat" lists two schemes, "Test Scheme" and "Other",
-// with entries named "tN.wav" and "oN.wav"; the tests run in it while it lives.
+// with entries named "tN.wav" and "oN.wav" (empty files there); the tests run in it while it lives.
 class SchemeFolder
 {
 public:
@@ -18,6 +18,8 @@ public:
         for (int entry = 0; entry < 24; ++entry) {
             test += "t" + QByteArray::number(entry) + ".wav\r\n";
             other += "o" + QByteArray::number(entry) + ".wav\r\n";
+            Write(("t" + QByteArray::number(entry) + ".wav").constData(), {});
+            Write(("o" + QByteArray::number(entry) + ".wav").constData(), {});
         }
         Write("test.scheme", test);
         Write("other.scheme", other);

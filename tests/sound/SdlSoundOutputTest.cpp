@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -135,7 +137,9 @@ TEST_F(SdlSoundOutputTest, OnceStopsAtTheEndOfTheSample)
 
 TEST_F(SdlSoundOutputTest, UnplayablePathSoundsTheAlertOnce)
 {
-    for (const char* name : {"missing.wav", "bad.wav"}) {
+    // A FIFO is never waited on, though no one ever writes to it.
+    ASSERT_EQ(::mkfifo(Path("fifo.wav").c_str(), 0666), 0);
+    for (const char* name : {"missing.wav", "bad.wav", "fifo.wav"}) {
         {
             SdlSoundOutput output(options);
             output.PlaySampleLooped(Path(name));

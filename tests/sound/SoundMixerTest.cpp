@@ -58,12 +58,12 @@ public:
     /// The preload number of the note that begins with level, or NOT_DECODED for the alert.
     static int NumberOf(float level) { return static_cast<int>(std::lround(level * 64)) - 1; }
 
-    void PlaySampleOnce(const std::string& path) override { PlayPreloaded(Preload(path)); }
-    void PlaySampleLooped(const std::string& path) override
+    bool PlaySampleOnce(const std::string& path) override { return PlayPreloaded(Preload(path)); }
+    bool PlaySampleLooped(const std::string& path) override
     {
-        m_mixer.Play(Frames(Preload(path)), true);
+        return m_mixer.Play(Frames(Preload(path)), true);
     }
-    void StopSound() override { m_mixer.Stop(); }
+    bool StopSound() override { return m_mixer.Stop(); }
     int Preload(const std::string& path) override
     {
         auto [place, added] = m_numbers.emplace(path, static_cast<int>(m_numbers.size()));
@@ -73,12 +73,12 @@ public:
         }
         return place->second;
     }
-    void PlayPreloaded(int sample) override { m_mixer.Play(Frames(sample), false); }
+    bool PlayPreloaded(int sample) override { return m_mixer.Play(Frames(sample), false); }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override
     {
         return m_mixer.ScheduleBeat(delayMs, listener);
     }
-    void RetimeBeat(int delayMs) override { m_mixer.RetimeBeat(delayMs); }
+    bool RetimeBeat(int delayMs) override { return m_mixer.RetimeBeat(delayMs); }
     void CancelBeats() override { m_mixer.CancelBeats(); }
 
 private:
@@ -218,6 +218,29 @@ TEST(SoundMixerTest, CancelDropsThePendingBeat)
     // and no beat after it.
     EXPECT_EQ(Onsets(out), (std::vector<std::int64_t>{441, 882, 1323, 1764, 2205}));
     EXPECT_EQ(mixer.NextBeatFrame(), -1);
+}
+
+// A sound card that stops asking for frames leaves requests unread: once the queue is full each
+// kind of request says so and changes nothing, and the next buffer takes requests again.
+TEST(SoundMixerTest, AFullQueueRefusesEveryRequest)
+{
+    SoundMixer mixer(RATE, true);
+    Metronome beat(mixer, 10);
+    const std::vector<float> note{0.5f, 0.25f};
+    int taken = 0;
+    while (mixer.Stop()) {
+        ++taken;
+    }
+    EXPECT_EQ(taken, 64);
+    EXPECT_FALSE(mixer.Play(note, false));
+    EXPECT_FALSE(mixer.ScheduleBeat(10, beat));
+    EXPECT_FALSE(mixer.RetimeBeat(20));
+    std::vector<float> out;
+    RenderInBuffers(mixer, out, 512, 512);
+    EXPECT_EQ(mixer.NextBeatFrame(), -1);
+    EXPECT_TRUE(Onsets(out).empty());
+    EXPECT_TRUE(mixer.ScheduleBeat(10, beat));
+    EXPECT_TRUE(mixer.Play(note, false));
 }
 
 enum class Edge

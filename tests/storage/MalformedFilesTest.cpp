@@ -145,7 +145,7 @@ TEST_F(MalformedUserFile, AFileNotReadToItsEndIsOnlyEverAppendedTo)
     LoadScaleLibrary(scales);
     ASSERT_EQ(scales.scaleCount, 20);
     EXPECT_FALSE(scales.userFileComplete);
-    EXPECT_EQ(scales.unreadFiles, std::vector<std::string>{"pinto_s.dat"});
+    EXPECT_EQ(scales.unreadFiles, (std::vector<UnreadFile>{{"pinto_s.dat", 0}}));
 
     const std::array<int, 6> tuning = {7, 0, 5, 10, 2, 7};
     CFretboard board(6, tuning.data());

@@ -1,6 +1,8 @@
 // Rewriting data files: through links, with their modes, in read-only folders, on a full disk,
 // beside planted names, and by two processes sharing one folder.
 #include "CFretboard.h"
+#include "DataFile.h"
+#include "FileReplacer.h"
 #include "LockedFile.h"
 #include "PatternLibrary.h"
 #include "RecordFile.h"
@@ -10,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -18,6 +22,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,16 +52,29 @@ std::string PatternRecordText(const std::string& name)
     return StorageTest::CrLf(lines);
 }
 
-// One way of rewriting a data file: the file, what it holds before, the rewrite (true when it
-// reports success) and what the file holds after a successful one.
+// One way of rewriting a data file: the file, what it holds before, the rewrite, what the file
+// holds after a successful one, and whether a folder that refuses new files has it written in
+// place. The rewrite returns "" when it stores, else the reason it gives, after "folder F: " when
+// it names a folder that refused a safe rewrite.
 struct Rewrite
 {
     const char* name;
     const char* file;
     std::string before;
-    std::function<bool()> run;
+    std::function<std::string()> run;
     std::string after;
+    bool inPlace;
 };
+
+std::string Why(StoreResult result, const StoreFault& fault)
+{
+    if (result == StoreResult::Stored) {
+        return "";
+    }
+    const std::string folder =
+        fault.refusingFolder.empty() ? "" : "folder " + fault.refusingFolder + ": ";
+    return folder + DataFile::Reason(fault.error);
+}
 
 std::vector<Rewrite> Rewrites()
 {
@@ -68,24 +86,25 @@ std::vector<Rewrite> Rewrites()
         {"Settings", "pinto_c.dat", settings,
          [viewNotes] {
              const CFretboard board(6, guitar.data());
-             return SaveSettings(viewNotes, board);
+             const int error = SaveSettings(viewNotes, board);
+             return error == 0 ? "" : DataFile::Reason(error);
          },
-         StorageTest::CrLf(
-             {"1", "0", "1", "1", "1", "1", "6", "6", "7", "0", "5", "10", "2", "7"})},
+         StorageTest::CrLf({"1", "0", "1", "1", "1", "1", "6", "6", "7", "0", "5", "10", "2", "7"}),
+         true},
         {"ForgetScale", "pinto_s.dat", ScaleRecordText("One", 0) + ScaleRecordText("Two", 1),
          [] {
              ScaleLibrary library;
              LoadScaleLibrary(library);
-             return ForgetScale(library, 20) == StoreResult::Stored;
+             return Why(ForgetScale(library, 20), library.fault);
          },
-         ScaleRecordText("Two", 1)},
+         ScaleRecordText("Two", 1), false},
         {"ForgetPattern", "pinto_p.dat", PatternRecordText("One") + PatternRecordText("Two"),
          [] {
              PatternLibrary library;
              LoadPatterns(library);
-             return ForgetPattern(library, 3) == StoreResult::Stored;
+             return Why(ForgetPattern(library, 3), library.fault);
          },
-         PatternRecordText("Two")},
+         PatternRecordText("Two"), false},
     };
 }
 
@@ -104,7 +123,8 @@ fs::perms Mode(const std::string& file)
 }
 
 // Runs check in a child process as the user nobody when the test runs as root (else as the test's
-// own user); 0 when check held, 1 when not, 77 when the user cannot be changed.
+// own user); 0 when check held, 1 when not, 77 when the user cannot be changed, 128 + the signal
+// that killed it.
 int RunUnprivileged(const std::function<bool()>& check)
 {
     const struct passwd* nobody = ::getpwnam("nobody");
@@ -120,6 +140,9 @@ int RunUnprivileged(const std::function<bool()>& check)
     }
     int status = 0;
     ::waitpid(child, &status, 0);
+    if (WIFSIGNALED(status)) {
+        return 128 + WTERMSIG(status);
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
@@ -134,7 +157,7 @@ TEST_F(SafeRewrite, ThroughALinkTheRealFileIsWrittenAndTheLinkStays)
         fs::create_directories("real");
         WriteFile(std::string("real/") + rewrite.file, rewrite.before);
         fs::create_symlink(std::string("real/") + rewrite.file, rewrite.file);
-        ASSERT_TRUE(rewrite.run());
+        ASSERT_EQ(rewrite.run(), "");
         EXPECT_TRUE(fs::is_symlink(rewrite.file));
         EXPECT_EQ(ReadFile(std::string("real/") + rewrite.file), rewrite.after);
         EXPECT_EQ(Entries("real"), std::set<std::string>{rewrite.file}) << "no temporary left";
@@ -160,7 +183,7 @@ TEST_P(SafeRewriteModes, KeepTheModeAndNeverWriteAReadOnlyFile)
         SCOPED_TRACE(rewrite.name);
         WriteFile(rewrite.file, rewrite.before);
         fs::permissions(rewrite.file, GetParam().mode);
-        EXPECT_EQ(rewrite.run(), GetParam().written);
+        EXPECT_EQ(rewrite.run(), GetParam().written ? "" : "Permission denied");
         EXPECT_EQ(ReadFile(rewrite.file), GetParam().written ? rewrite.after : rewrite.before);
         EXPECT_EQ(Mode(rewrite.file), GetParam().mode);
         EXPECT_EQ(Entries("."), std::set<std::string>{rewrite.file});
@@ -188,7 +211,7 @@ TEST_F(SafeRewrite, APlantedTemporaryNameIsNeitherFollowedNorRemoved)
         WriteFile("victim", "keep");
         fs::create_symlink("victim", planted);
         WriteFile("own.tmp", "mine");
-        ASSERT_TRUE(rewrite.run());
+        ASSERT_EQ(rewrite.run(), "");
         EXPECT_EQ(ReadFile(rewrite.file), rewrite.after);
         EXPECT_EQ(ReadFile("victim"), "keep");
         EXPECT_TRUE(fs::is_symlink(planted));
@@ -200,34 +223,126 @@ TEST_F(SafeRewrite, APlantedTemporaryNameIsNeitherFollowedNorRemoved)
     }
 }
 
-TEST_F(SafeRewrite, AFolderThatRefusesNewFilesHasTheFileWrittenInPlace)
+// Makes folder "locked" with file in it, holding before, so that the user of RunUnprivileged may
+// write the file but not add one beside it.
+void LockedFolder(const std::string& file, const std::string& before)
 {
-    const struct passwd* nobody = ::getpwnam("nobody");
+    fs::create_directories("locked");
+    const std::string path = "locked/" + file;
+    StorageTest::WriteFile(path, before);
+    if (::geteuid() == 0) {
+        // The file is nobody's, the folder stays root's: nobody may write the file only.
+        const struct passwd* nobody = ::getpwnam("nobody");
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    } else {
+        fs::permissions("locked", P::owner_read | P::owner_exec);
+    }
+}
+
+TEST_F(SafeRewrite, AFolderThatRefusesNewFilesHasOnlyTheSettingsWrittenInPlace)
+{
     for (const Rewrite& rewrite : Rewrites()) {
         SCOPED_TRACE(rewrite.name);
-        fs::create_directories("locked");
-        const std::string path = std::string("locked/") + rewrite.file;
-        WriteFile(path, rewrite.before);
-        if (::geteuid() == 0) {
-            // The file is nobody's, the folder stays root's: nobody may write the file only.
-            ASSERT_NE(nobody, nullptr);
-            ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
-        } else {
-            fs::permissions("locked", P::owner_read | P::owner_exec);
-        }
-        const int result = RunUnprivileged([&rewrite] {
-            return ::chdir("locked") == 0 && ::access(".", W_OK) != 0 && rewrite.run();
+        LockedFolder(rewrite.file, rewrite.before);
+        const std::string refused =
+            "folder " + fs::absolute("locked").string() + ": " + DataFile::Reason(EACCES);
+        const int result = RunUnprivileged([&rewrite, &refused] {
+            return ::chdir("locked") == 0 && ::access(".", W_OK) != 0 &&
+                   rewrite.run() == (rewrite.inPlace ? "" : refused);
         });
         fs::permissions("locked", P::owner_all);
         if (result == 77) {
             GTEST_SKIP() << "cannot run as an unprivileged user";
         }
-        EXPECT_EQ(result, 0) << "the in-place rewrite reports success";
-        EXPECT_EQ(ReadFile(path), rewrite.after);
+        EXPECT_EQ(result, 0) << "the rewrite's result";
+        const std::string path = std::string("locked/") + rewrite.file;
+        EXPECT_EQ(ReadFile(path), rewrite.inPlace ? rewrite.after : rewrite.before);
         EXPECT_EQ(Entries("locked"), std::set<std::string>{rewrite.file});
         fs::remove_all("locked");
     }
 }
+
+TEST_F(SafeRewrite, SettingsWrittenInPlaceSurviveAKillBeforeTheyAreCutToSize)
+{
+    const std::string sevenStrings = StorageTest::CrLf(
+        {"1", "0", "1", "0", "1", "1", "7", "7", "2", "7", "0", "5", "10", "2", "7"});
+    LockedFolder("pinto_c.dat", sevenStrings);
+    Settings bass;
+    bass.instrument = Instrument::Bass;
+    bass.stringCount = 4;
+    const int result = RunUnprivileged([&bass] {
+        FileReplacer::inPlaceWritten = [] { ::raise(SIGKILL); };
+        const CFretboard board(4, guitar.data());
+        return ::chdir("locked") == 0 && SaveSettings(bass, board) == 0;
+    });
+    fs::permissions("locked", P::owner_all);
+    if (result == 77) {
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+    }
+    ASSERT_EQ(result, 128 + SIGKILL) << "killed between writing and cutting";
+    ASSERT_EQ(::chdir("locked"), 0);
+    Settings settings;
+    std::vector<int> tuning;
+    EXPECT_EQ(LoadSettings(settings, tuning), 0);
+    EXPECT_EQ(settings, bass);
+    EXPECT_EQ(tuning, (std::vector<int>{7, 0, 5, 10}));
+    EXPECT_EQ(ReadFile("pinto_c.dat").size(), sevenStrings.size()) << "the old tail is there";
+    ASSERT_EQ(::chdir(".."), 0);
+}
+
+struct LeftoverCase
+{
+    const char* name;
+    const char* entry; // a name beside pinto_c.dat
+    int age;           // seconds since it was last changed
+    bool held;         // a live process holds it locked
+    bool stranger;     // it belongs to another user (made only as root)
+    bool removed;
+};
+
+class Leftovers : public StorageTest, public ::testing::WithParamInterface<LeftoverCase>
+{
+};
+
+TEST_P(Leftovers, ARewriteRemovesOnlyItsOwnStaleTemporaries)
+{
+    const LeftoverCase& c = GetParam();
+    if (c.stranger && ::geteuid() != 0) {
+        GTEST_SKIP() << "only root makes a file of another user";
+    }
+    const Rewrite settings = Rewrites().front();
+    WriteFile(settings.file, settings.before);
+    WriteFile(c.entry, "left by a kill");
+    const struct timespec changed = {std::time(nullptr) - c.age, 0};
+    const struct timespec times[2] = {changed, changed};
+    ASSERT_EQ(::utimensat(AT_FDCWD, c.entry, times, 0), 0);
+    if (c.stranger) {
+        const struct passwd* nobody = ::getpwnam("nobody");
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(::chown(c.entry, nobody->pw_uid, nobody->pw_gid), 0);
+    }
+    const int holder = c.held ? ::open(c.entry, O_RDONLY | O_CLOEXEC) : -1;
+    if (c.held) {
+        ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    }
+    ASSERT_EQ(settings.run(), "");
+    EXPECT_EQ(ReadFile(c.entry), c.removed ? "" : "left by a kill");
+    if (holder >= 0) {
+        ::close(holder);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, Leftovers,
+    ::testing::Values(
+        LeftoverCase{"StaleOneOfOursRemoved", ".pinto_c.dat.a1B2c3", 120, false, false, true},
+        LeftoverCase{"FreshOneKept", ".pinto_c.dat.d4E5f6", 20, false, false, false},
+        LeftoverCase{"OneHeldByALiveRewriteKept", ".pinto_c.dat.g7H8i9", 120, true, false, false},
+        LeftoverCase{"AStrangersKept", ".pinto_c.dat.j1K2l3", 120, false, true, false},
+        LeftoverCase{"AnotherFilesKept", ".pinto_s.dat.p7Q8r9", 120, false, false, false},
+        LeftoverCase{"ALongerNameKept", ".pinto_c.dat.s1T2u3v", 120, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A tmpfs of 256 KiB mounted on folder for the life of the object (root only).
 class SmallDisk
@@ -276,7 +391,7 @@ TEST_F(SafeRewrite, AFullDiskFailsTheRewriteAndKeepsTheFile)
     ASSERT_EQ(::chdir("disk"), 0);
     for (const Rewrite& rewrite : Rewrites()) {
         SCOPED_TRACE(rewrite.name);
-        EXPECT_FALSE(rewrite.run());
+        EXPECT_EQ(rewrite.run(), "No space left on device");
         EXPECT_EQ(ReadFile(rewrite.file), rewrite.before);
     }
     EXPECT_EQ(Entries("."),
@@ -336,8 +451,11 @@ TEST_F(SharedFolder, AFileLockedTooLongIsBusyAndNothingChanges)
     LoadScaleLibrary(library);
     const LockedFile other("pinto_s.dat", LockedFile::Access::Change);
     ASSERT_EQ(other.GetStatus(), LockedFile::Status::Locked);
+    // The same whether the other holds on for three seconds or a twentieth of one.
+    LockedFile::SetDefaultWaitForTests(std::chrono::milliseconds(50));
     EXPECT_EQ(AppendScale(library, "Two", board), StoreResult::Busy);
     EXPECT_EQ(ForgetScale(library, 20), StoreResult::Busy);
+    LockedFile::SetDefaultWaitForTests(LockedFile::DEFAULT_WAIT);
     EXPECT_EQ(ReadFile("pinto_s.dat"), before);
     EXPECT_EQ(Names(library, 19), std::vector<std::string>{"One"});
 }

@@ -4,6 +4,7 @@
 #include "Instrument.h"
 #include "StorageTestSupport.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -50,7 +51,7 @@ TEST_F(SettingsFileTest, FirstRunUsesDefaultsAndWritesTheFourteenLineFile)
     const std::vector<int> tuning = ChooseTuning(settings, tunings);
     EXPECT_EQ(tuning, (std::vector<int>{7, 0, 5, 10, 2, 7}));
     CFretboard board(6, tuning.data());
-    ASSERT_TRUE(SaveSettings(settings, board));
+    ASSERT_EQ(SaveSettings(settings, board), 0);
     EXPECT_EQ(ReadFile("pinto_c.dat"), defaultFile);
     EXPECT_FALSE(std::filesystem::exists("pinto_c.dat.tmp"));
 }
@@ -61,7 +62,7 @@ TEST_F(SettingsFileTest, ARetunedBanjoSurvivesSaveAndLoad)
     const std::vector<int> tuning = {11, 5, 10, 2, 5};
     CFretboard board(5, tuning.data());
     board.SetStartFret(0, 5);
-    ASSERT_TRUE(SaveSettings(banjo, board));
+    ASSERT_EQ(SaveSettings(banjo, board), 0);
     Settings settings;
     std::vector<int> tunings;
     LoadSettings(settings, tunings);
@@ -76,7 +77,7 @@ TEST_F(SettingsFileTest, SaveThatCannotReplaceTheFileKeepsTheOldOne)
     std::filesystem::permissions("pinto_c.dat", std::filesystem::perms::owner_read);
     const std::vector<int> tuning = {7, 0, 5, 10};
     CFretboard board(4, tuning.data());
-    EXPECT_FALSE(SaveSettings(Make(1, 1, 1, 1, 1, 2, 4), board));
+    EXPECT_EQ(SaveSettings(Make(1, 1, 1, 1, 1, 2, 4), board), EACCES);
     EXPECT_EQ(ReadFile("pinto_c.dat"), defaultFile);
 }
 

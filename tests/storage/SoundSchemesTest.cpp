@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A scheme file: the name, then 24 sample lines "<prefix><e>.wav".
@@ -21,11 +23,12 @@ class SoundSchemesTest : public StorageTest
 {
 };
 
-TEST_F(SoundSchemesTest, SchemesAroundAMissingFileLandInSlotsOneAndTwo)
+TEST_F(SoundSchemesTest, SchemesAroundAMissingFileAndAFifoLandInSlotsOneAndTwo)
 {
     WriteFile("a.scheme", SchemeText("Nylon", "nylon/"));
     WriteFile("c.scheme", SchemeText("Steel  ", "C:\\steel\\"));
-    WriteFile("pinto_ss.dat", "a.scheme\r\nmissing.scheme\r\n\r\nc.scheme\r\n");
+    ASSERT_EQ(::mkfifo("fifo.scheme", 0666), 0);
+    WriteFile("pinto_ss.dat", "a.scheme\r\nmissing.scheme\r\nfifo.scheme\r\n\r\nc.scheme\r\n");
     SoundSchemeTable table;
     EXPECT_EQ(LoadSoundSchemes(table), (std::vector<std::string>{"Nylon", "Steel  "}));
     EXPECT_EQ(table.Path(1, 0), "nylon/0.wav");
@@ -71,6 +74,21 @@ TEST_F(SoundSchemesTest, AtMostNineSchemesAndAMissingListChangesNothing)
     std::filesystem::remove("pinto_ss.dat");
     EXPECT_TRUE(LoadSoundSchemes(table).empty());
     EXPECT_EQ(table.Path(9, 2), "82.wav");
+}
+
+TEST_F(SoundSchemesTest, FirstMissingSampleNamesTheFirstFileNotThere)
+{
+    SoundSchemeTable table;
+    for (std::string& path : table.schemeSlots[1]) {
+        path = "s" + std::to_string(&path - table.schemeSlots[1].data()) + ".wav";
+        WriteFile(path, "RIFF");
+    }
+    EXPECT_EQ(FirstMissingSample(table, 1), std::nullopt);
+    std::filesystem::remove("s7.wav");
+    std::filesystem::remove("s5.wav");
+    EXPECT_EQ(FirstMissingSample(table, 1), "s5.wav");
+    EXPECT_EQ(FirstMissingSample(table, 2), "") << "a slot never loaded has only empty paths";
+    EXPECT_EQ(FirstMissingSample(table, 0), std::nullopt);
 }
 
 } // namespace

@@ -133,7 +133,7 @@ class Prepare : public Scratch, public testing::WithParamInterface<PrepareCase>
 
 const char* const SCHEME = "/usr/share/pinto/sounds/plucked-string.scheme";
 
-TEST_P(Prepare, ListsTheDefaultSchemeOnlyWhereNoListIs)
+TEST_P(Prepare, ListsTheDefaultSchemeWhereNoListOrNoSchemeIs)
 {
     const PrepareCase& c = GetParam();
     const fs::path folder = root / c.folder;
@@ -151,8 +151,11 @@ TEST_P(Prepare, ListsTheDefaultSchemeOnlyWhereNoListIs)
     } else {
         EXPECT_FALSE(fs::exists(folder / "pinto_ss.dat"));
     }
+    // Every other file stays as it was; the list was checked whole above.
     for (const auto& [file, text] : c.before) {
-        EXPECT_EQ(Contents(folder / file), text) << file;
+        if (std::string(file) != "pinto_ss.dat") {
+            EXPECT_EQ(Contents(folder / file), text) << file;
+        }
     }
 }
 
@@ -167,9 +170,17 @@ const PrepareCase prepareCases[] = {
     {"ExistingListNeverChanged",
      "mine",
      true,
-     {{"pinto_ss.dat", "mine.scheme\r\n\r\nC:/Sounds/piano.scheme"}},
+     {{"pinto_ss.dat", "mine.scheme\r\n\r\nC:/Sounds/piano.scheme"}, {"mine.scheme", "Mine\r\n"}},
      true,
      "mine.scheme\r\n\r\nC:/Sounds/piano.scheme"},
+    // Left naming only schemes that are gone (a deleted build folder's, say).
+    {"StaleListGetsTheDefaultAdded",
+     "stale",
+     true,
+     {{"pinto_ss.dat", "mine.scheme\r\n\r\nC:/Sounds/piano.scheme"}},
+     true,
+     "mine.scheme\r\n\r\nC:/Sounds/piano.scheme\r\n"
+     "/usr/share/pinto/sounds/plucked-string.scheme\r\n"},
     {"EmptyExistingListKept", "blank", true, {{"pinto_ss.dat", ""}}, true, ""},
     {"NoSchemeInstalledWritesNoList", "bare", false, {}, false, nullptr},
 };

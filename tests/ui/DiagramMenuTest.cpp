@@ -95,6 +95,8 @@ private slots:
     void degreeNamesAndRootSpelling();
     void profileKeepsTogglesNotSettingsFile();
     void fretsLengthenTheNeck();
+    void fretsSubmenuTakesTheKeyboard_data();
+    void fretsSubmenuTakesTheKeyboard();
     void copyPutsTheViewOnTheClipboard();
     void exportWritesEachFormat_data();
     void exportWritesEachFormat();
@@ -192,7 +194,7 @@ void DiagramMenuTest::clicksFollowThePicture()
     QCOMPARE(state.diagram.leftHanded, leftHanded);
     QCOMPARE(state.diagram.lowStringOnTop, lowStringOnTop);
     frame.View()->repaint();
-    const ViewLayout& layout = state.layout;
+    const ViewLayout& layout = frame.View()->Layout();
     const int row = lowStringOnTop ? 0 : 5;
     const QPoint point(FretboardGeometry::DotCenterX(layout, 3),
                        FretboardGeometry::RowY(layout, row));
@@ -344,11 +346,11 @@ void DiagramMenuTest::fretsLengthenTheNeck()
         QCOMPARE(board.GetFretCount(0), 25);
         frame.View()->repaint();
         // The low E string's 24th fret is an E, the fifth above A; the cell beyond is no fret.
-        const QPoint fret24(FretboardGeometry::DotCenterX(state.layout, 24),
-                            FretboardGeometry::RowY(state.layout, 5));
+        const ViewLayout& layout = frame.View()->Layout();
+        const QPoint fret24(FretboardGeometry::DotCenterX(layout, 24),
+                            FretboardGeometry::RowY(layout, 5));
         QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24);
-        QTest::mouseClick(frame.View(), Qt::LeftButton, {},
-                          fret24 + QPoint(state.layout.fretSpacing, 0));
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, fret24 + QPoint(layout.fretSpacing, 0));
         QCOMPARE(board.scaleDegrees, (std::array<int, 12>{0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0}));
 
         board.pattern.Toggle(0, 0);
@@ -367,6 +369,53 @@ void DiagramMenuTest::fretsLengthenTheNeck()
     CMainFrame frame(state);
     QCOMPARE(state.fretboard->GetFrets(), 21);
     QVERIFY(Action(frame, "frets21")->isChecked());
+}
+
+void DiagramMenuTest::fretsSubmenuTakesTheKeyboard_data()
+{
+    QTest::addColumn<bool>("walk"); // Down keys to the Frets item first
+    QTest::addColumn<int>("key");
+    QTest::newRow("its mnemonic") << false << int(Qt::Key_F);
+    QTest::newRow("Right on its item") << true << int(Qt::Key_Right);
+    QTest::newRow("Enter on its item") << true << int(Qt::Key_Return);
+}
+
+// Alt+D and then F (or Right or Enter on Frets): the submenu has the keyboard with the fret count
+// in force active, so Down moves on to the next count and Enter chooses it.
+void DiagramMenuTest::fretsSubmenuTakesTheKeyboard()
+{
+    QFETCH(bool, walk);
+    QFETCH(int, key);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QVERIFY(ShowActive(frame));
+    Action(frame, "frets17")->trigger();
+    auto press = [](int pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::activePopupWidget();
+        QTest::keyClick(target != nullptr ? target : QApplication::activeWindow(), Qt::Key(pressed),
+                        modifiers);
+    };
+    press(Qt::Key_D, Qt::AltModifier);
+    auto* diagram = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(diagram != nullptr);
+    for (int i = 0; walk && i < diagram->actions().size(); ++i) {
+        if (diagram->activeAction() != nullptr && diagram->activeAction()->menu() != nullptr &&
+            diagram->activeAction()->menu()->objectName() == QStringLiteral("fretsMenu")) {
+            break;
+        }
+        press(Qt::Key_Down);
+    }
+    press(key);
+    auto* frets = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(frets != nullptr);
+    QCOMPARE(frets->objectName(), QStringLiteral("fretsMenu"));
+    QCOMPARE(frets->activeAction(), Action(frame, "frets17"));
+    press(Qt::Key_Down);
+    QCOMPARE(frets->activeAction(), Action(frame, "frets19"));
+    press(Qt::Key_Return);
+    QCOMPARE(state.diagram.frets, 19);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
 
 void DiagramMenuTest::copyPutsTheViewOnTheClipboard()

@@ -54,6 +54,8 @@ private slots:
     void tabCyclesThroughBothBars_data();
     void tabCyclesThroughBothBars();
     void barsByKeyboard();
+    void closedListsFindNamesWithBlanks_data();
+    void closedListsFindNamesWithBlanks();
     void commandsAndToolTips();
     void rootSpins();
     void tuningSpins_data();
@@ -178,6 +180,7 @@ void MainFrameTest::tabCyclesThroughBothBars()
         order << IdName(TuningSpinId(row));
     }
     order << IdName(ControlId::OverlayRootSpin) << IdName(ControlId::OverlayList)
+          << QStringLiteral("chooseOverlayScale")
           << IdName(common ? ControlId::CommonNotes : ControlId::AllNotes)
           << IdName(ControlId::RootSpin);
     QWidget* root = FindById<QWidget>(&frame, ControlId::RootSpin);
@@ -185,6 +188,31 @@ void MainFrameTest::tabCyclesThroughBothBars()
     QStringList backward(order.rbegin() + 1, order.rend());
     backward << IdName(ControlId::RootSpin);
     QCOMPARE(TabWalk(&frame, root, backward.size(), true), backward);
+}
+
+void MainFrameTest::closedListsFindNamesWithBlanks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("name with a blank") << "minor Pent"
+                                       << "Minor Pentatonic";
+    // Magic Major, Magic Minor, then Major: each "m" steps to the next name with an M.
+    QTest::newRow("letter again steps on") << "mmm"
+                                           << "Major";
+}
+
+void MainFrameTest::closedListsFindNamesWithBlanks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    frame.show();
+    QComboBox* list = frame.ScaleList();
+    QTest::keyClicks(list, typed);
+    QCOMPARE(list->currentText(), chosen);
+    QCOMPARE(state.currentScale, list->currentIndex() - 1);
 }
 
 void MainFrameTest::barsByKeyboard()
@@ -358,7 +386,7 @@ void MainFrameTest::degreeCheckBoxAndNeckClick()
 
     // Fret 9 of the top (high E) string is C#, degree 4 above A: clicking it flips it back.
     frame.View()->repaint();
-    const ViewLayout& layout = state.layout;
+    const ViewLayout& layout = frame.View()->Layout();
     const QPoint point(FretboardGeometry::DotCenterX(layout, 9),
                        FretboardGeometry::RowY(layout, 0));
     QTest::mouseClick(frame.View(), Qt::LeftButton, {}, point);

@@ -4,6 +4,7 @@
 #include "CNameDlg.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "FileMessages.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
 #include "PaintLayer.h"
@@ -19,6 +20,9 @@
 #include <algorithm>
 
 namespace {
+
+const QString kFileName = QStringLiteral("pinto_p.dat");
+const QString kThing = QStringLiteral("pattern");
 
 QPushButton* MakeButton(QWidget* parent, ControlId id, const char* text, int x, int y)
 {
@@ -181,7 +185,7 @@ void CPatternDlg::OnSavePattern()
         break;
     case StoreResult::Failed:
         ShowInfo(this, QStringLiteral("Pattern not saved"),
-                 QStringLiteral("The pattern could not be written to pinto_p.dat."));
+                 FileMessages::NotSaved(kThing, kFileName, m_library.fault));
         break;
     case StoreResult::Busy:
         ShowInfo(this, QStringLiteral("Pattern not saved"),
@@ -198,7 +202,8 @@ void CPatternDlg::OnSavePattern()
 void CPatternDlg::OnForgetPattern()
 {
     const int listIndex = m_list->currentIndex();
-    switch (ForgetPattern(m_library, listIndex)) {
+    const StoreResult result = ForgetPattern(m_library, listIndex);
+    switch (result) {
     case StoreResult::Stored:
         FillList();
         m_list->setCurrentIndex(-1);
@@ -209,13 +214,9 @@ void CPatternDlg::OnForgetPattern()
                  QStringLiteral("You can not delete one of the preset patterns."));
         break;
     case StoreResult::Failed:
-        ShowInfo(this, QStringLiteral("Pattern not forgotten"),
-                 QStringLiteral("The pattern could not be removed from pinto_p.dat."));
-        break;
     case StoreResult::Unreadable:
         ShowInfo(this, QStringLiteral("Pattern not forgotten"),
-                 QStringLiteral("The pattern was kept because pinto_p.dat could not be read "
-                                "completely."));
+                 FileMessages::NotForgotten(kThing, kFileName, result, m_library.fault));
         break;
     case StoreResult::Busy:
         ShowInfo(this, QStringLiteral("Pattern not forgotten"),

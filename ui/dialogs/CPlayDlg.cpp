@@ -6,9 +6,11 @@
 #include "DialogUnits.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
+#include "MissingSamplesNotice.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 
@@ -185,8 +187,16 @@ bool CPlayDlg::Exchange()
 
 void CPlayDlg::OnPlay()
 {
-    if (m_run.Start(m_scheme, m_bpm) == ScalePlayer::StartResult::NoScheme) {
+    switch (m_run.Start(m_scheme, m_bpm)) {
+    case ScalePlayer::StartResult::NoScheme:
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
+        break;
+    case ScalePlayer::StartResult::QueueFull:
+        ShowSoundRefused(this);
+        break;
+    case ScalePlayer::StartResult::Started:
+    case ScalePlayer::StartResult::NoTempo:
+        break;
     }
 }
 
@@ -200,7 +210,7 @@ void CPlayDlg::accept()
     m_run.Stop();
     if (Exchange()) {
         m_run.Halt();
-        m_output.StopSound(); // the dialog's sound ends with the dialog
+        StopSound(); // the dialog's sound ends with the dialog
         QDialog::accept();
     }
 }
@@ -208,7 +218,7 @@ void CPlayDlg::accept()
 void CPlayDlg::reject()
 {
     m_run.Halt();
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }
 
@@ -231,7 +241,7 @@ void CPlayDlg::OnBpmEdited()
         return;
     }
     Exchange();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
 }
 
 void CPlayDlg::OnSpin(int delta)
@@ -243,11 +253,26 @@ void CPlayDlg::OnSpin(int delta)
                                                        std::numeric_limits<int>::max()));
     }
     WriteMembers();
-    m_run.SetTempo(m_bpm);
+    SetTempo();
+}
+
+void CPlayDlg::SetTempo()
+{
+    if (!m_run.SetTempo(m_bpm)) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CPlayDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CPlayDlg::OnSchemeChosen(int index)
 {
     m_scheme = index;
     m_run.SetScheme(index);
+    MissingSamplesNotice::ShowOnce(this, m_state.soundSchemes, index, m_schemeBox->itemText(index));
 }

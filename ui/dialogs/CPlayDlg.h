@@ -51,6 +51,10 @@ private:
     void OnBpmEdited();
     void OnSpin(int delta);
     void OnSchemeChosen(int index);
+    // The tempo to the run and silence to the output; a request the sound card refused is
+    // reported.
+    void SetTempo();
+    void StopSound();
 
     AppState& m_state;
     PlayerState& m_player;

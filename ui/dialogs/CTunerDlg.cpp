@@ -6,8 +6,10 @@
 #include "DialogUnits.h"
 #include "ISoundOutput.h"
 #include "InfoBox.h"
+#include "MissingSamplesNotice.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
+#include "SoundRefused.h"
 #include "SoundSchemes.h"
 #include "TabChain.h"
 #include "TunerText.h"
@@ -129,13 +131,15 @@ CTunerDlg::CTunerDlg(AppState& state, ISoundOutput& output, QWidget* parent)
     m_schemeBox->setCurrentIndex(m_scheme);
 
     connect(ok, &QPushButton::clicked, this, &CTunerDlg::accept);
-    connect(stop, &QPushButton::clicked, this, [this] { m_output.StopSound(); });
+    connect(stop, &QPushButton::clicked, this, &CTunerDlg::StopSound);
     connect(m_schemeBox, &QComboBox::activated, this, [this](int index) {
         m_scheme = index;
         // Decoded now, so that a note button sounds within one buffer.
         for (int note = 0; note < 12 && index > 0; ++note) {
             m_output.Preload(m_state.soundSchemes.Path(index, note));
         }
+        MissingSamplesNotice::ShowOnce(this, m_state.soundSchemes, index,
+                                       m_schemeBox->itemText(index));
     });
 }
 
@@ -145,17 +149,26 @@ void CTunerDlg::OnNote(int note)
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
         return;
     }
-    m_output.PlaySampleLooped(m_state.soundSchemes.Path(m_scheme, note));
+    if (!m_output.PlaySampleLooped(m_state.soundSchemes.Path(m_scheme, note))) {
+        ShowSoundRefused(this);
+    }
+}
+
+void CTunerDlg::StopSound()
+{
+    if (!m_output.StopSound()) {
+        ShowSoundRefused(this);
+    }
 }
 
 void CTunerDlg::accept()
 {
-    m_output.StopSound();
+    StopSound();
     QDialog::accept();
 }
 
 void CTunerDlg::reject()
 {
-    m_output.StopSound();
+    StopSound();
     QDialog::reject();
 }

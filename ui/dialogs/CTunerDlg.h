@@ -30,6 +30,8 @@ public slots:
 
 private:
     void OnNote(int note);
+    // Silences the output; a refusal by the sound card is reported.
+    void StopSound();
 
     AppState& m_state;
     ISoundOutput& m_output;

@@ -1,24 +1,16 @@
 #include "SvgIcon.h"
 
-#include <QPainter>
-#include <QPixmap>
+#include "SvgIconEngine.h"
+
 #include <QSvgRenderer>
+
+#include <memory>
 
 QIcon SvgIcon::Load(const QString& path, QSize logical)
 {
-    QIcon icon;
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) {
-        return icon;
+    auto renderer = std::make_shared<QSvgRenderer>(path);
+    if (!renderer->isValid()) {
+        return QIcon();
     }
-    for (int scale = 1; scale <= 3; ++scale) {
-        QPixmap pixmap(logical * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        pixmap.setDevicePixelRatio(scale);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new SvgIconEngine(std::move(renderer), logical));
 }

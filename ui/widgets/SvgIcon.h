@@ -4,8 +4,9 @@
 #include <QSize>
 #include <QString>
 
-// Icons drawn from the SVG pictures in the resources, rendered at 1x, 2x and 3x so they stay
-// crisp on high-density screens without relying on an icon engine plugin.
+// Icons drawn from the SVG pictures in the resources, rendered at 1x, 2x and 3x (each scale when
+// first needed) so they stay crisp on high-density screens without relying on an icon engine
+// plugin.
 class SvgIcon
 {
 public:
