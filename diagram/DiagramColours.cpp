@@ -61,7 +61,7 @@ DiagramColours DiagramColours::FromPalette(const QPalette& palette)
     colours.strings = Mix(text, base, 0.3);
     colours.frets = Mix(text, base, 0.5);
     colours.nut = text;
-    colours.markers = Mix(text, base, 0.75);
+    colours.markers = Mix(text, base, dark ? 0.6 : 0.75);
     colours.text = text;
     colours.numbers = Mix(text, base, 0.15);
     colours.ring = text;

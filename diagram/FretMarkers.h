@@ -12,12 +12,12 @@ struct FretMarker
     double row;
 
     /// The markers of a neck of instrument with stringCount strings, up to fret 24: frets 3, 5, 7,
-    /// 9 (10 on mandolin and banjo), two at 12, then the same an octave higher.
+    /// 9 (10 where the instrument marks the tenth), two at 12, then the same an octave higher.
     static std::vector<FretMarker> Of(Instrument instrument, int stringCount)
     {
         const double middle = (stringCount - 1) / 2.0;
-        // Mandolins and banjos mark the tenth fret instead of the ninth, and so the 22nd instead
-        // of the 21st; the octaves get two markers each.
+        // The 22nd fret follows the tenth where the tenth is marked; the octaves get two markers
+        // each.
         const int shift = MarksTenthFret(instrument) ? 1 : 0;
         return {{3, middle},      {5, middle},          {7, middle},      {9 + shift, middle},
                 {12, middle - 1}, {12, middle + 1},     {15, middle},     {17, middle},

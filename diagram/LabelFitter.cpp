@@ -25,9 +25,7 @@ QFont SizedFont(const QFont& base, int pixelSize, bool bold)
 
 QFontMetricsF Metrics(const QFont& font, const QPaintDevice* device)
 {
-    // A const device is only measured; Qt's metrics constructor asks for a plain pointer.
-    return device != nullptr ? QFontMetricsF(font, const_cast<QPaintDevice*>(device))
-                             : QFontMetricsF(font);
+    return device != nullptr ? QFontMetricsF(font, device) : QFontMetricsF(font);
 }
 
 // The ink of text relative to the point it is centred on: across by its own ink, down so that

@@ -1,15 +1,18 @@
 #include "ModernPainter.h"
 
+#include "DegreeSpeller.h"
 #include "DiagramColours.h"
 #include "DiagramState.h"
 #include "DotStamp.h"
 #include "FretMarkers.h"
 #include "FretboardGeometry.h"
+#include "Instrument.h"
 #include "LabelFitter.h"
 #include "NeckLabels.h"
 #include "NoteSpeller.h"
 #include "ReachPainter.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -41,16 +44,16 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const DiagramOptions& options = layout.options;
     const int n = state.settings.stringCount;
     const int lw = layout.lineWidth;
-    const bool shortString = ShortStringFret(state.settings.instrument, n) > 0;
+    // The five-string banjo's short string (string 0) starts at its own nut; the fret lines before
+    // it stop at the long strings.
+    const int shortNutLine = ShortStringFret(state.settings.instrument, n);
+    const bool shortString = shortNutLine > 0;
     const int shortRow = shortString ? options.RowOfString(0, n) : -1;
     const int topY = FretboardGeometry::RowY(layout, 0);
     const int bottomY = FretboardGeometry::RowY(layout, n - 1);
     const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
     const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
     const int lastFret = FretboardGeometry::LastFret(layout);
-    // The short string starts at its own nut, beside the fifth fret; the fret lines below it
-    // stop at the long strings.
-    const int shortNutLine = 5;
 
     for (int line = layout.firstFret + (layout.firstFret == 0 ? 1 : 0); line <= lastFret; ++line) {
         const bool beforeShort = shortString && line < shortNutLine;
@@ -157,14 +160,15 @@ void DrawStringNames(QPainter& painter, const DiagramState& state, const ViewLay
     }
 }
 
-// The labels the dots may show, one per note or degree: what the settings ask for, trimmed of
-// the blanks that pad them to two characters; empty for plain dots.
-QStringList DotLabels(const DiagramState& state, const NoteSpeller& names)
+// The labels the dots may show, one per note or degree: what the settings ask for, without the
+// blanks that pad them to two characters; empty for plain dots.
+QStringList DotLabels(const DiagramState& state, const NoteSpeller& names,
+                      const DegreeSpeller& degrees)
 {
     QStringList labels;
     for (int i = 0; i < 12; ++i) {
         if (state.settings.viewDegrees) {
-            labels << QString::fromLatin1(degreeNames[i], 2).trimmed();
+            labels << QString::fromStdString(degrees.Name(i));
         } else if (state.settings.viewNotes) {
             labels << QString::fromStdString(names.Name(i));
         }
@@ -180,8 +184,11 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int n = settings.stringCount;
     const bool colour = settings.suppressColor == 0;
     const int d = layout.dotDiameter;
-    const NoteSpeller names = NeckLabels::DotNames(board, layout.options);
-    const QStringList labels = DotLabels(state, names);
+    const DiagramOptions& options = layout.options;
+    const NoteSpeller names = NeckLabels::DotNames(board, options);
+    const DegreeSpeller degrees =
+        DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
+    const QStringList labels = DotLabels(state, names, degrees);
     const auto fitted = labels.isEmpty() ? nullptr
                                          : LabelFitter::FitToDot(painter.font(), d, 0.5 + 0.04 * d,
                                                                  labels, painter.device());
@@ -192,11 +199,16 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const QPen outline(colours.outline, std::max(1, layout.lineWidth));
     const QPen ring(colours.ring, ringWidth);
 
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (fitted != nullptr) {
-        painter.setFont(fitted->font);
-    }
+    // The dots and rings first, then the labels: the pens change once per colour, not per dot.
+    struct Label
+    {
+        QPointF centre;
+        int index; ///< note or degree 0..11
+        DotKind shown;
+    };
+    std::vector<Label> shownLabels;
     DotStamp stamp(painter);
+    painter.setPen(outline);
     const int lastCell = FretboardGeometry::LastDotFret(layout);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
@@ -210,23 +222,34 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
             }
             const DotKind shown = colour ? *kind : DotKind::Scale;
             const QRect box = FretboardGeometry::DotBox(layout, row, fret);
-            painter.setPen(outline);
             stamp.Draw(box, colours.Fill(shown));
             if ((value & ROOT_NOTE) && (value & SCALE_NOTE)) {
                 painter.setPen(ring);
                 stamp.Draw(box.adjusted(-ringReach, -ringReach, ringReach, ringReach),
                            Qt::transparent);
+                painter.setPen(outline);
             }
-            if (fitted == nullptr) {
-                continue;
+            if (fitted != nullptr) {
+                const int index = settings.viewDegrees ? string->DegreeAt(fret)
+                                                       : NeckLabels::DotNote(board, layout.options,
+                                                                             string->NoteAt(fret));
+                shownLabels.push_back({QPointF(box.left() + d / 2.0, y), index, shown});
             }
-            const int index = settings.viewDegrees ? string->DegreeAt(fret)
-                                                   : NeckLabels::DotNote(board, layout.options,
-                                                                         string->NoteAt(fret));
-            const LabelFitter::Placed& placed = fitted->texts[static_cast<std::size_t>(index)];
-            painter.setPen(colours.Ink(shown));
-            const QPointF centre(box.left() + d / 2.0, y);
-            painter.drawStaticText(centre + placed.offset, placed.text);
+        }
+    }
+    if (fitted == nullptr) {
+        return;
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(fitted->font);
+    for (const DotKind kind : {DotKind::Scale, DotKind::Root, DotKind::Overlay, DotKind::Pattern}) {
+        painter.setPen(colours.Ink(kind));
+        for (const Label& label : shownLabels) {
+            if (label.shown == kind) {
+                const LabelFitter::Placed& placed =
+                    fitted->texts[static_cast<std::size_t>(label.index)];
+                painter.drawStaticText(label.centre + placed.offset, placed.text);
+            }
         }
     }
 }
@@ -237,7 +260,12 @@ void ModernPainter::Paint(QPainter& painter, const DiagramState& state, const Vi
                           const DiagramColours& colours, bool printer)
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Lines lie on whole pixels of the screen; a page that may be shown scaled (the print
+    // preview) draws them antialiased, so that even its thinnest line shows as a shade.
+    const QPaintEngine* engine = painter.paintEngine();
+    painter.setRenderHint(QPainter::Antialiasing,
+                          engine == nullptr || engine->type() != QPaintEngine::Raster ||
+                              painter.transform().type() > QTransform::TxTranslate);
     DrawNeck(painter, state, layout, colours);
     if (state.settings.dotMarkers) {
         DrawMarkers(painter, state, layout, colours);

@@ -131,7 +131,7 @@ void PatternBoard::PaintModern(QPainter& painter, const PatternGrid& grid) const
     }
     fill(bar(NutX(), std::max(3, f / 8)), colours.nut);
 
-    // The guitar's marker frets, numbered below the board.
+    // The guitar's marker frets, numbered above the board (below it lies the pattern list).
     QStringList numbers;
     std::vector<int> frets;
     for (const FretMarker& marker : FretMarker::Of(Instrument::Guitar, kRows)) {
@@ -140,11 +140,11 @@ void PatternBoard::PaintModern(QPainter& painter, const PatternGrid& grid) const
             numbers << QString::number(marker.fret);
         }
     }
-    const int numberSize = std::max(LabelFitter::kSmallestSize, (42 * f + 50) / 100);
+    const int numberSize = std::max(LabelFitter::kSmallestSize, (38 * f + 50) / 100);
     const auto fitted = LabelFitter::Centred(painter.font(), numberSize, numbers, painter.device());
     painter.setFont(fitted->font);
     painter.setPen(colours.numbers);
-    const double numbersY = bottom + 0.6 * f + numberSize / 2.0;
+    const double numbersY = kTop - 0.55 * f - numberSize / 3.0;
     for (std::size_t i = 0; i < frets.size(); ++i) {
         const QPointF centre(DotCentre(frets[i], 0).x(), numbersY);
         painter.drawStaticText(centre + fitted->texts[i].offset, fitted->texts[i].text);

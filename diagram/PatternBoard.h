@@ -17,7 +17,7 @@ using PatternGrid = std::array<std::array<int, 7>, 13>;
 // twelve fret lines, a dot for every marked cell. All values are client pixels. The board is
 // drawn as the neck is: mirrored for the left hand (nut at the right), and upside down with the
 // low string on top; the cells keep their meaning, row 0 the highest string. In the modern look
-// the geometry stays; dots, nut and colours follow the neck's, with fret numbers below.
+// the geometry stays; dots, nut and colours follow the neck's, with fret numbers above.
 class PatternBoard
 {
 public:
@@ -50,7 +50,7 @@ public:
     /// The area to repaint after a cell changed.
     QRect DirtyRect() const;
     /// Draws the lines and a green dot for every cell of rows 0..5 that holds 1; the modern look
-    /// adds a heavy nut and the fret numbers below the board.
+    /// adds a heavy nut and the fret numbers above the board.
     void Paint(QPainter& painter, const PatternGrid& grid) const;
 
 private:

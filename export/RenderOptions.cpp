@@ -408,10 +408,10 @@ const RenderOptions::Option optionTable[] = {
     {"--tuning-preset", true, SetTuningPreset},
     {"--capo", true, SetCapo},
     {"--fret-range", true, SetFretRange},
-    {"--look", true, SetLook},
-    {"--colours", true, SetColours},
     {"--degree-names", true, SetDegreeNames},
     {"--root-as", true, SetRootAs},
+    {"--look", true, SetLook},
+    {"--colours", true, SetColours},
 };
 
 } // namespace

@@ -93,8 +93,8 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    // Left-handed, low string on top, spelling, frets 12..24, look, colours (light unless dark),
-    // degree names, root spelling, capo and range of frets.
+    // Left-handed, low string on top, spelling, frets, names, look, colours (light unless dark),
+    // capo and range of frets.
     DiagramOptions diagram;
 
     std::optional<std::string> tuningPreset; // a preset's name: instrument, strings and tuning

@@ -1,10 +1,9 @@
 #include "AppPalette.h"
 
+#include "GroupBoxStyle.h"
 #include "SchemePalette.h"
 
 #include <QApplication>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include <optional>
 
@@ -17,6 +16,16 @@ std::optional<QString>& DesktopStyle()
     return style;
 }
 
+// The name of the style that draws the application, looking through the group box wrapper.
+QString BaseStyleName()
+{
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+        style = proxy->baseStyle();
+    }
+    return style->name();
+}
+
 } // namespace
 
 void AppPalette::Apply(ColourScheme scheme)
@@ -24,17 +33,18 @@ void AppPalette::Apply(ColourScheme scheme)
     std::optional<QString>& desktop = DesktopStyle();
     if (scheme == ColourScheme::System) {
         if (desktop) {
-            QApplication::setStyle(QStyleFactory::create(*desktop));
+            QApplication::setStyle(new GroupBoxStyle(*desktop));
             // A palette without set colours is the desktop theme's, filled in from the style.
             QApplication::setPalette(QPalette());
+            desktop.reset();
         }
         return;
     }
     if (!desktop) {
-        desktop = QApplication::style()->name();
+        desktop = BaseStyleName();
     }
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (BaseStyleName().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+        QApplication::setStyle(new GroupBoxStyle(QStringLiteral("Fusion")));
     }
     QApplication::setPalette(scheme == ColourScheme::Dark ? SchemePalette::Dark()
                                                           : SchemePalette::Light());

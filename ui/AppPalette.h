@@ -8,7 +8,7 @@
 class AppPalette
 {
 public:
-    /// Gives the running application scheme's style and palette. System changes nothing until
-    /// another scheme was applied, and then brings back the style and palette the desktop gave.
+    /// Gives the running application scheme's style and palette. System changes nothing unless
+    /// another scheme is in force, and then brings back the style and palette the desktop gave.
     static void Apply(ColourScheme scheme);
 };

@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "AppPalette.h"
 #include "AppState.h"
 #include "BoardSetup.h"
 #include "COverlayScaleNameBar.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
@@ -73,6 +75,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     CreateToolBarAndMenu();
     CreateBars();
     m_state.diagram = NeckLimits::Fitted(DiagramProfile::Load());
+    AppPalette::Apply(m_state.diagram.colours);
     ShowDiagramChecks();
 
     std::vector<int> tunings;
@@ -420,6 +423,14 @@ void CMainFrame::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
     setWindowTitle(kTitle);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        ReloadIcons();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::OnViewPainted()

@@ -74,9 +74,9 @@ public:
     /// its clicks stay as they are.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
-    /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
-    /// menu's toggles and fret count, keeps them in the profile, rewrites the note labels and
-    /// redraws.
+    /// count forgets the matches, and the placement unless it still fits), gives the whole
+    /// program options' colours, ticks the Diagram menu's toggles, fret count, look and colours,
+    /// keeps them in the profile, rewrites the note labels and redraws.
     void SetDiagramOptions(const DiagramOptions& options);
     /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf;
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
@@ -118,6 +118,8 @@ public:
     void OnRootSpellingToggled(QAction* toggle);
     /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
     void OnDegreeNamesChosen(QAction* choice);
+    void OnLookChosen(QAction* choice);    ///< "L&ook": "&Classic" or "&Modern"
+    void OnColoursChosen(QAction* choice); ///< "Colo&urs": "&System", "&Light" or "&Dark"
     void OnCopyDiagram();        ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram();      ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
     void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
@@ -148,8 +150,11 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    /// Writes the settings file; when the user closed the window, a failure is told in a box.
+    /// Keeps the window's size, place and maximised state in the profile and writes the settings
+    /// file; when the user closed the window, a failure is told in a box.
     void closeEvent(QCloseEvent* event) override;
+    /// Redraws the toolbar's icons for a new palette.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateToolBarAndMenu();
@@ -188,6 +193,8 @@ private:
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
     QAction* MakeAction(CommandId id, const QString& text);
+    /// Draws the toolbar's icons again, their lines in the ink the palette asks for.
+    void ReloadIcons();
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
@@ -229,6 +236,9 @@ private:
         int overlayScale = -1;
     };
     std::optional<ChordOnShow> m_chord;
+    QActionGroup* m_lookChoices = nullptr;
+    QActionGroup* m_colourChoices = nullptr;
+    std::vector<std::pair<QAction*, const char*>> m_iconActions; ///< actions and their icons
     bool m_painted = false;
     int m_settingsError = 0;        // why pinto_c.dat could not be read at start-up
     bool m_settingsWritten = false; // by closing the window

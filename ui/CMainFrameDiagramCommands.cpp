@@ -1,6 +1,7 @@
 // The Diagram menu's commands: the toggles, the fret count, Copy Diagram and Export Diagram.
 #include "CMainFrame.h"
 
+#include "AppPalette.h"
 #include "AppState.h"
 #include "CPinto2View.h"
 #include "DiagramProfile.h"
@@ -70,10 +71,19 @@ void CMainFrame::ShowDiagramChecks()
         choice->setChecked(choice->data().toInt() == static_cast<int>(options.degreeNaming));
     }
     m_rootAsR->setChecked(options.rootAsR);
+    for (QAction* choice : m_lookChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == static_cast<int>(options.look));
+    }
+    for (QAction* choice : m_colourChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == static_cast<int>(options.colours));
+    }
 }
 
 void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
 {
+    if (options.colours != m_state.diagram.colours) {
+        AppPalette::Apply(options.colours);
+    }
     // A shorter neck may leave no room for the capo or the range: they go.
     m_state.diagram = NeckLimits::Fitted(options);
     CFretboard& board = *m_state.fretboard;
@@ -132,6 +142,20 @@ void CMainFrame::OnFretsChosen(QAction* choice)
 {
     DiagramOptions options = m_state.diagram;
     options.frets = choice->data().toInt();
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnLookChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.look = static_cast<DiagramLook>(choice->data().toInt());
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnColoursChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.colours = static_cast<ColourScheme>(choice->data().toInt());
     SetDiagramOptions(options);
 }
 

@@ -12,17 +12,21 @@ const QString kCapo = QStringLiteral("Diagram/Capo");
 const QString kCapoShapes = QStringLiteral("Diagram/CapoShapes");
 const QString kFromFret = QStringLiteral("Diagram/FromFret");
 const QString kToFret = QStringLiteral("Diagram/ToFret");
-const QString kLook = QStringLiteral("Diagram/Look");
-const QString kColours = QStringLiteral("Diagram/Colours");
 const QString kDegreeNames = QStringLiteral("Diagram/DegreeNames");
 const QString kRootAsR = QStringLiteral("Diagram/RootAsR");
 const QString kRootAs = QStringLiteral("Diagram/RootAs");
+const QString kLook = QStringLiteral("Diagram/Look");
+const QString kColours = QStringLiteral("Diagram/Colours");
 
 // The profile's words for the degree names and the root spelling, as the command line has them.
 const QString kDegreeNamingWords[] = {QStringLiteral("classic"), QStringLiteral("flats"),
                                       QStringLiteral("intervals")};
 const QString kRootSpellingWords[] = {QStringLiteral("auto"), QStringLiteral("sharp"),
                                       QStringLiteral("flat")};
+// ... and for the look and the colours, in the order of their enumerations.
+const QString kLookWords[] = {QStringLiteral("classic"), QStringLiteral("modern")};
+const QString kColourWords[] = {QStringLiteral("system"), QStringLiteral("light"),
+                                QStringLiteral("dark")};
 
 // The choice whose word the profile holds under key; the first (the default) for any other.
 template <class Choice, std::size_t N>
@@ -56,17 +60,11 @@ DiagramOptions DiagramProfile::Load()
     options.capoShapes = profile.value(kCapoShapes, false).toBool();
     options.fromFret = profile.value(kFromFret, 0).toInt();
     options.toFret = profile.value(kToFret, 0).toInt();
-    // Any other word (a hand-edited profile) gives the classic look and the desktop's colours.
-    options.look = profile.value(kLook).toString() == QLatin1String("modern")
-                       ? DiagramLook::Modern
-                       : DiagramLook::Classic;
-    const QString colours = profile.value(kColours).toString();
-    options.colours = colours == QLatin1String("light")  ? ColourScheme::Light
-                      : colours == QLatin1String("dark") ? ColourScheme::Dark
-                                                         : ColourScheme::System;
     options.degreeNaming = ChoiceOf<DegreeNaming>(profile, kDegreeNames, kDegreeNamingWords);
     options.rootAsR = profile.value(kRootAsR, false).toBool();
     options.rootSpelling = ChoiceOf<RootSpelling>(profile, kRootAs, kRootSpellingWords);
+    options.look = ChoiceOf<DiagramLook>(profile, kLook, kLookWords);
+    options.colours = ChoiceOf<ColourScheme>(profile, kColours, kColourWords);
     return options;
 }
 
@@ -81,11 +79,9 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kCapoShapes, options.capoShapes);
     profile.setValue(kFromFret, options.fromFret);
     profile.setValue(kToFret, options.toFret);
-    profile.setValue(kLook, options.look == DiagramLook::Modern ? QStringLiteral("modern")
-                                                                : QStringLiteral("classic"));
-    const char* colours[] = {"system", "light", "dark"};
-    profile.setValue(kColours, QLatin1String(colours[static_cast<int>(options.colours)]));
     profile.setValue(kDegreeNames, kDegreeNamingWords[static_cast<int>(options.degreeNaming)]);
     profile.setValue(kRootAsR, options.rootAsR);
     profile.setValue(kRootAs, kRootSpellingWords[static_cast<int>(options.rootSpelling)]);
+    profile.setValue(kLook, kLookWords[static_cast<int>(options.look)]);
+    profile.setValue(kColours, kColourWords[static_cast<int>(options.colours)]);
 }

@@ -125,15 +125,23 @@ void ModernLookTest::labelsInsideTheirDots_data()
 {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<ColourScheme>("colours");
-    QTest::addColumn<bool>("notes"); // note names spelled by key, else degrees
+    QTest::addColumn<bool>("notes");           // note names spelled by key, else degrees
+    QTest::addColumn<DegreeNaming>("degrees"); // the names degrees are shown with
 
+    const struct
+    {
+        const char* name;
+        bool notes;
+        DegreeNaming degrees;
+    } kinds[] = {{"degrees", false, DegreeNaming::Classic},
+                 {"intervals", false, DegreeNaming::Intervals},
+                 {"notes", true, DegreeNaming::Classic}};
     for (const QSize size : {QSize(710, 475), QSize(1920, 1080)}) {
         for (const ColourScheme colours : {ColourScheme::Light, ColourScheme::Dark}) {
-            for (const bool notes : {false, true}) {
+            for (const auto& kind : kinds) {
                 QTest::addRow("%dx%d %s %s", size.width(), size.height(),
-                              colours == ColourScheme::Light ? "light" : "dark",
-                              notes ? "notes" : "degrees")
-                    << size << colours << notes;
+                              colours == ColourScheme::Light ? "light" : "dark", kind.name)
+                    << size << colours << kind.notes << kind.degrees;
             }
         }
     }
@@ -147,8 +155,10 @@ void ModernLookTest::labelsInsideTheirDots()
     QFETCH(QSize, size);
     QFETCH(ColourScheme, colours);
     QFETCH(bool, notes);
+    QFETCH(DegreeNaming, degrees);
     auto state = BusyNeck(MAX_FRETS);
     state->diagram.colours = colours;
+    state->diagram.degreeNaming = degrees;
     state->diagram.spelling = NoteSpelling::Key;
     state->settings.viewDegrees = 0;
     state->settings.viewNotes = 0;

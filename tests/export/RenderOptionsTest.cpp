@@ -105,11 +105,6 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
     {"Frets", "--render a.png --frets 24 --frets=13",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
-    {"LookAndColours", "--render a.png --look Modern --colours=dark",
-     [](const RenderOptions& o) {
-         EXPECT_EQ(o.diagram.look, DiagramLook::Modern);
-         EXPECT_EQ(o.diagram.colours, ColourScheme::Dark);
-     }},
     {"PresetCapoAndRange",
      "--render a.png --tuning-preset dadgad --capo 2 --frets 24 "
      "--fret-range 20-24",
@@ -138,6 +133,11 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) {
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
          EXPECT_EQ(o.diagram.degreeNaming, DegreeNaming::Intervals);
+     }},
+    {"LookAndColours", "--render a.png --look Modern --colours=dark",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram.look, DiagramLook::Modern);
+         EXPECT_EQ(o.diagram.colours, ColourScheme::Dark);
      }},
 };
 
