@@ -243,7 +243,7 @@ QPen FretboardPainter::LinePen(const QColor& colour)
 ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
                                    const PaintTarget& target)
 {
-    const ViewLayout layout = Layout(state, target);
+    const ViewLayout layout = target.neck ? *target.neck : Layout(state, target);
     const DiagramColours colours = DiagramColours::For(state.diagram, target.printer);
 
     painter.save();
@@ -286,9 +286,6 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
 
 ViewLayout FretboardPainter::Layout(const DiagramState& state, const PaintTarget& target)
 {
-    if (target.neck) {
-        return *target.neck;
-    }
     const DiagramOptions& options = state.diagram;
     const int n = state.settings.stringCount;
     const int firstFret = FretboardGeometry::FirstCellFret(options);

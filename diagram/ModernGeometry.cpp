@@ -1,5 +1,7 @@
 #include "ModernGeometry.h"
 
+#include "FretboardGeometry.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -95,5 +97,17 @@ ViewLayout ModernGeometry::Printer(int dpiX, int dpiY, int printableWidth, int s
     ViewLayout layout = Sized(options, firstFret, fretSpacing, fretSpacing);
     PlaceRows(layout, std::max(1, stringCount), 2 * dpiY);
     PlaceColumns(layout, dpiX, cells);
+    return layout;
+}
+
+ViewLayout ModernGeometry::Box(int leftX, int topY, int rightX, int stringCount,
+                               const DiagramOptions& options)
+{
+    const int firstFret = FretboardGeometry::FirstCellFret(options);
+    const int cells = CellCount(firstFret, options.LastShownFret());
+    const int fretSpacing = (rightX - leftX) / cells;
+    ViewLayout layout = Sized(options, firstFret, fretSpacing, fretSpacing);
+    PlaceRows(layout, std::max(1, stringCount), topY);
+    PlaceColumns(layout, leftX, cells);
     return layout;
 }

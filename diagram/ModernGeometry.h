@@ -18,4 +18,8 @@ public:
     /// between one-inch margins, its top string two inches down, strings as far apart as frets.
     static ViewLayout Printer(int dpiX, int dpiY, int printableWidth, int stringCount,
                               const DiagramOptions& options, int firstFret, int lastFret);
+    /// Layout for a neck whose strings run from leftX to rightX, the top one at topY, strings as
+    /// far apart as frets: a row of a page that holds several necks.
+    static ViewLayout Box(int leftX, int topY, int rightX, int stringCount,
+                          const DiagramOptions& options);
 };
