@@ -32,6 +32,7 @@ QActionGroup* RadioMenu(QMenu* menu, const char* name, const char* title,
 {
     QMenu* submenu = menu->addMenu(QString::fromLatin1(title));
     submenu->setObjectName(QString::fromLatin1(name));
+    new CheckedSubmenu(menu, submenu);
     auto* group = new QActionGroup(owner);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (const auto& [objectName, text, value] : items) {

@@ -7,6 +7,7 @@
 #include "CFretRangeDlg.h"
 #include "COverlayScaleNameBar.h"
 #include "CScaleKeyBar.h"
+#include "CheckedSubmenu.h"
 #include "DiagramProfile.h"
 #include "DisabledItemTip.h"
 #include "NeckLimits.h"
@@ -67,6 +68,7 @@ void CMainFrame::CreateNeckMenus(QMenu* menu, QAction* before)
     // and the action chosen must outlive its own signal.
     connect(m_tuningsMenu, &QMenu::aboutToShow, this, &CMainFrame::FillTuningsMenu);
     menu->insertMenu(before, m_tuningsMenu);
+    new CheckedSubmenu(menu, m_tuningsMenu);
 
     QMenu* capo = new QMenu(QStringLiteral("&Capo"), menu);
     capo->setObjectName(QStringLiteral("capoMenu"));
@@ -89,6 +91,7 @@ void CMainFrame::CreateNeckMenus(QMenu* menu, QAction* before)
     m_capoShapes->setCheckable(true);
     connect(m_capoShapes, &QAction::triggered, this, &CMainFrame::OnCapoShapes);
     menu->insertMenu(before, capo);
+    new CheckedSubmenu(menu, capo);
 
     m_chordMenu = new QMenu(QStringLiteral("&Chord on Degree"), menu);
     m_chordMenu->setObjectName(QStringLiteral("chordMenu"));
@@ -116,6 +119,7 @@ void CMainFrame::CreateNeckMenus(QMenu* menu, QAction* before)
         ShowChord(chord.x(), chord.y() != 0);
     });
     menu->insertMenu(before, m_chordMenu);
+    new CheckedSubmenu(menu, m_chordMenu);
     menu->insertSeparator(m_tuningsMenu->menuAction());
 }
 
