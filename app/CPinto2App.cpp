@@ -7,6 +7,7 @@
 #include "GroupBoxStyle.h"
 #include "InfoBox.h"
 #include "ScaleVocabularyReader.h"
+#include "WindowProfile.h"
 #include "WorkFolder.h"
 
 #include <QSocketNotifier>
@@ -142,6 +143,7 @@ int CPinto2App::Run(int argc, char* argv[], bool installedScales)
     }
 
     app.CloseOnTerminationSignals(&frame);
+    WindowProfile::Restore(frame);
     frame.show();
     frame.activateWindow();
     frame.raise();

@@ -3,6 +3,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
+
 DotStamp::DotStamp(QPainter& painter)
     : m_painter(painter), m_copy(painter.paintEngine() != nullptr &&
                                  painter.paintEngine()->type() == QPaintEngine::Raster &&
@@ -15,9 +17,12 @@ void DotStamp::DrawEllipse(QPainter& painter, const QRect& box, const QColor& fi
 {
     painter.setBrush(fill);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // Half-pixel insets keep the one-pixel outline on the box's outer pixels.
-    painter.drawEllipse(
-        QRectF(box.left() + 0.5, box.top() + 0.5, box.width() - 1.0, box.height() - 1.0));
+    // Insets of half the pen keep the outline on the box's outer pixels: half a pixel for the
+    // one-pixel pen.
+    const QPen& pen = painter.pen();
+    const qreal inset = pen.style() == Qt::NoPen ? 0.0 : std::max<qreal>(pen.widthF(), 1.0) / 2;
+    painter.drawEllipse(QRectF(box.left() + inset, box.top() + inset, box.width() - 2 * inset,
+                               box.height() - 2 * inset));
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -27,7 +32,9 @@ void DotStamp::Draw(const QRect& box, const QColor& fill)
         DrawEllipse(m_painter, box, fill);
         return;
     }
-    QImage& sprite = m_sprites[fill.rgb()];
+    const QPen& pen = m_painter.pen();
+    const int penWidth = pen.style() == Qt::NoPen ? -1 : qRound(pen.widthF() * 64);
+    QImage& sprite = m_sprites[{fill.rgba(), pen.color().rgba(), penWidth}];
     if (sprite.isNull() || sprite.deviceIndependentSize() != QSizeF(box.size())) {
         sprite =
             QImage((QSizeF(box.size()) * m_ratio).toSize(), QImage::Format_ARGB32_Premultiplied);

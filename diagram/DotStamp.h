@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <map>
+#include <tuple>
 
 class QPainter;
 
@@ -17,15 +18,18 @@ public:
     /// A stamp for one drawing with painter, whose pen gives the outline.
     explicit DotStamp(QPainter& painter);
 
-    /// A filled ellipse with the painter's pen as outline inside box (inclusive pixels).
+    /// A filled ellipse with the painter's pen as outline inside box (inclusive pixels); a
+    /// transparent fill leaves a ring.
     void Draw(const QRect& box, const QColor& fill);
 
-    /// Draws one such ellipse directly, antialiased, inside box (inclusive pixels).
+    /// Draws one such ellipse directly, antialiased, inside box (inclusive pixels): the outline's
+    /// outer edge touches the box.
     static void DrawEllipse(QPainter& painter, const QRect& box, const QColor& fill);
 
 private:
     QPainter& m_painter;
     bool m_copy;
     qreal m_ratio;
-    std::map<QRgb, QImage> m_sprites;
+    // One sprite per fill, outline colour and outline width (in 1/64 pixels).
+    std::map<std::tuple<QRgb, QRgb, int>, QImage> m_sprites;
 };

@@ -1,11 +1,17 @@
 #include "FretboardPainter.h"
 
 #include "DegreeSpeller.h"
+#include "DiagramColours.h"
 #include "DiagramState.h"
 #include "DotStamp.h"
+#include "FretMarkers.h"
 #include "FretboardGeometry.h"
 #include "Instrument.h"
+#include "ModernGeometry.h"
+#include "ModernPainter.h"
+#include "NeckLabels.h"
 #include "NoteSpeller.h"
+#include "ReachPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -15,12 +21,6 @@
 #include <array>
 
 namespace {
-
-const QColor kScaleFill(255, 255, 255);
-const QColor kRootFill(0, 0, 255);
-const QColor kOverlayFill(255, 0, 0);
-const QColor kPatternFill(0, 255, 0);
-const QColor kMarkerFill(0, 0, 0);
 
 // Draws text with its top-left corner at (x, y), as the diagram places all its text.
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text)
@@ -36,8 +36,10 @@ QString RootLabel(const CFretboard& board, int layer, const DiagramOptions& opti
             .Label(board.GetRoot(layer)));
 }
 
-void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-                  int textHeight, int top)
+} // namespace
+
+void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state,
+                                    const ViewLayout& layout, int textHeight, int top)
 {
     const CFretboard& board = *state.fretboard;
     const DiagramOptions& options = layout.options;
@@ -55,8 +57,15 @@ void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout
                                         QString::fromStdString(overlay->name));
         const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
+    } else if (!state.chordName.empty()) {
+        const QString text =
+            QStringLiteral("Chord: %1").arg(QString::fromStdString(state.chordName));
+        const int y = static_cast<int>(top + 1.5 * textHeight);
+        DrawTextAt(painter, layout.leftX, y, text);
     }
 }
+
+namespace {
 
 void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& layout, bool printer,
               int textHeight)
@@ -74,20 +83,24 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
     const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
     const int farEndX = FretboardGeometry::MirrorX(layout, layout.rightX);
-    const NoteSpeller names =
-        NoteSpeller::ForOpenStrings(board, options.spelling, options.rootSpelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, options);
+    // A range drawn from a higher fret starts at a thin line, the fret line below its first fret.
+    const int firstLine = layout.firstFret;
 
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
         if (row == shortRow) {
-            const int startX = FretboardGeometry::FretLineX(layout, shortFret - 1);
+            const int startX =
+                FretboardGeometry::FretLineX(layout, std::max(shortFret - 1, firstLine));
             painter.drawLine(std::min(startX, farEndX), y, std::max(startX, farEndX), y);
         } else {
             painter.drawLine(layout.leftX, y, layout.rightX, y);
         }
         if (printer) {
-            if (const CFretString* string = board.GetString(options.StringOfRow(row, n))) {
-                const QString name = QString::fromStdString(names.Label(string->GetTuning()));
+            const int string = options.StringOfRow(row, n);
+            if (board.GetString(string) != nullptr) {
+                const QString name = QString::fromStdString(
+                    names.Label(NeckLabels::StringNote(board, options, string)));
                 // Beside the open strings: left of the neck, or right of a mirrored one.
                 int x = layout.leftX - 2 * textHeight;
                 if (options.leftHanded) {
@@ -99,48 +112,44 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
         }
     }
     const int lastFret = FretboardGeometry::LastFret(layout);
-    for (int line = 0; line <= lastFret; ++line) {
+    for (int line = firstLine; line <= lastFret; ++line) {
         const int x = FretboardGeometry::FretLineX(layout, line);
         const bool beforeShort = shortString && line < shortFret;
         painter.drawLine(x, beforeShort ? longTopY : topY, x, beforeShort ? longBottomY : bottomY);
     }
-    const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
-    painter.drawLine(nutX, longTopY, nutX, longBottomY);
-    if (shortString) {
+    if (firstLine == 0) {
+        const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
+        painter.drawLine(nutX, longTopY, nutX, longBottomY);
+    }
+    if (shortString && shortFret > firstLine && shortFret <= lastFret) {
         const int shortNutX = FretboardGeometry::FretLineX(layout, shortFret, -2);
         const int besideY = FretboardGeometry::RowY(layout, shortRow == 0 ? 1 : n - 2);
         const int shortY = FretboardGeometry::RowY(layout, shortRow);
         painter.drawLine(shortNutX, std::min(besideY, shortY), shortNutX,
                          std::max(besideY, shortY));
     }
-    const int endX = FretboardGeometry::FretLineX(layout, lastFret, 2);
-    painter.drawLine(endX, topY, endX, bottomY);
+    // The doubled line ends the neck, not a range that stops short of its end.
+    if (lastFret == std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS)) {
+        const int endX = FretboardGeometry::FretLineX(layout, lastFret, 2);
+        painter.drawLine(endX, topY, endX, bottomY);
+    }
 }
 
-void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout)
+void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
+                 const QColor& fill)
 {
-    const double middle = (state.settings.stringCount - 1) / 2.0;
-    // The 22nd fret follows the tenth where the tenth is marked; the octaves get two markers each.
-    const int shift = MarksTenthFret(state.settings.instrument) ? 1 : 0;
-    const struct
-    {
-        int fret;
-        double row;
-    } markers[] = {{3, middle},      {5, middle},          {7, middle},      {9 + shift, middle},
-                   {12, middle - 1}, {12, middle + 1},     {15, middle},     {17, middle},
-                   {19, middle},     {21 + shift, middle}, {24, middle - 1}, {24, middle + 1}};
     const int lastFret = FretboardGeometry::LastFret(layout);
-    for (const auto& marker : markers) {
-        if (marker.fret <= lastFret) {
-            DotStamp::DrawEllipse(painter,
-                                  FretboardGeometry::MarkerBox(layout, marker.fret, marker.row),
-                                  kMarkerFill);
+    for (const FretMarker& marker :
+         FretMarker::Of(state.settings.instrument, state.settings.stringCount)) {
+        if (marker.fret >= layout.options.fromFret && marker.fret <= lastFret) {
+            DotStamp::DrawEllipse(
+                painter, FretboardGeometry::MarkerBox(layout, marker.fret, marker.row), fill);
         }
     }
 }
 
 void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
-              int textHeight, int charWidth)
+              const DiagramColours& colours, int textHeight, int charWidth)
 {
     const CFretboard& board = *state.fretboard;
     const Settings& settings = state.settings;
@@ -150,7 +159,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const DiagramOptions& options = layout.options;
     const bool centredNames = options.spelling == NoteSpelling::Key;
     const bool centredDegrees = options.degreeNaming != DegreeNaming::Classic;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling, options.rootSpelling);
+    const NoteSpeller names = NeckLabels::DotNames(board, options);
     const DegreeSpeller degrees =
         DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
     // Each label is laid out once per drawing and then only placed; a neck repeats them often.
@@ -179,29 +188,20 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const bool colour = settings.suppressColor == 0;
     const QPen pen = painter.pen();
     DotStamp stamp(painter);
-    // Every fret of the neck, and the one drawn beyond its end line.
-    const int lastCell = FretboardGeometry::LastFret(layout) + 1;
+    // Every fret of the neck, and the one drawn beyond its end line; or the frets of a range.
+    const int firstCell = layout.options.fromFret;
+    const int lastCell = FretboardGeometry::LastDotFret(layout);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
-        for (int fret = 0; fret <= lastCell; ++fret) {
-            const int value = board.Classify(s, fret);
-            QColor fill;
-            if (value & OFF_STRING) {
-                continue;
-            } else if (value & PATTERN_NOTE) {
-                fill = colour ? kPatternFill : kScaleFill;
-            } else if ((value & ROOT_NOTE) && (value & SCALE_NOTE)) {
-                fill = colour ? kRootFill : kScaleFill;
-            } else if (value & SCALE_NOTE) {
-                fill = kScaleFill;
-            } else if (value & OVERLAY_NOTE) {
-                fill = colour ? kOverlayFill : kScaleFill;
-            } else {
+        for (int fret = firstCell; fret <= lastCell; ++fret) {
+            const std::optional<DotKind> kind = DiagramColours::KindOf(board.Classify(s, fret));
+            if (!kind) {
                 continue;
             }
-            stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), fill);
+            const DotKind shown = colour ? *kind : DotKind::Scale;
+            stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), colours.Fill(shown));
             const QStaticText* label = nullptr;
             int left = 0;
             if (settings.viewDegrees) {
@@ -211,12 +211,15 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 label = &prepared(degreeTexts[degree], QString::fromStdString(text));
                 left = degreeOffsets[degree];
             } else if (settings.viewNotes) {
-                const int note = string->NoteAt(fret);
+                const int note = NeckLabels::DotNote(board, layout.options, string->NoteAt(fret));
                 const std::string text = centredNames ? names.Name(note) : names.Label(note);
                 label = &prepared(noteTexts[note], QString::fromStdString(text));
                 left = noteOffsets[note];
             }
             if (label != nullptr) {
+                if (colours.Ink(shown) != pen.color()) {
+                    painter.setPen(colours.Ink(shown));
+                }
                 // A static text is placed by its top-left corner, as the labels are.
                 painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - left,
                                        y - textHeight / 2, *label);
@@ -230,9 +233,9 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
 
 } // namespace
 
-QPen FretboardPainter::LinePen()
+QPen FretboardPainter::LinePen(const QColor& colour)
 {
-    QPen pen(Qt::black, 1);
+    QPen pen(colour, 1);
     pen.setCosmetic(true);
     return pen;
 }
@@ -240,17 +243,12 @@ QPen FretboardPainter::LinePen()
 ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
                                    const PaintTarget& target)
 {
-    const int n = state.settings.stringCount;
-    const ViewLayout layout =
-        target.neck      ? *target.neck
-        : target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
-                                                            target.printableWidth, state.diagram)
-                         : FretboardGeometry::ScreenLayout(target.size.width(),
-                                                           target.size.height(), n, state.diagram);
+    const ViewLayout layout = target.neck ? *target.neck : Layout(state, target);
+    const DiagramColours colours = DiagramColours::For(state.diagram, target.printer);
 
     painter.save();
     if (target.fillBackground) {
-        painter.fillRect(QRect(QPoint(0, 0), target.size), Qt::white);
+        painter.fillRect(QRect(QPoint(0, 0), target.size), colours.background);
     }
     if (state.fretboard == nullptr) {
         painter.restore();
@@ -261,16 +259,46 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     const int charWidth = metrics.averageCharWidth();
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(LinePen());
+    painter.setPen(LinePen(colours.text));
     if (target.printer) {
         DrawCaptions(painter, state, layout, textHeight,
                      target.captionY >= 0 ? target.captionY : layout.topY / 2);
     }
+    if (layout.options.look == DiagramLook::Modern) {
+        ModernPainter::Paint(painter, state, layout, colours, target.printer);
+        painter.restore();
+        return layout;
+    }
+    painter.setPen(LinePen(colours.strings));
     DrawNeck(painter, state, layout, target.printer, textHeight);
     if (state.settings.dotMarkers) {
-        DrawMarkers(painter, state, layout);
+        DrawMarkers(painter, state, layout, colours.markers);
     }
-    DrawDots(painter, state, layout, textHeight, charWidth);
+    ReachPainter::PaintMuted(painter, state, layout, colours);
+    ReachPainter::PaintCapo(painter, state, layout, colours);
+    painter.setPen(LinePen(colours.outline));
+    DrawDots(painter, state, layout, colours, textHeight, charWidth);
+    ReachPainter::PaintArrows(painter, state, layout, colours);
+    ReachPainter::PaintNumbers(painter, state, layout, colours);
     painter.restore();
     return layout;
+}
+
+ViewLayout FretboardPainter::Layout(const DiagramState& state, const PaintTarget& target)
+{
+    const DiagramOptions& options = state.diagram;
+    const int n = state.settings.stringCount;
+    const int firstFret = FretboardGeometry::FirstCellFret(options);
+    const int lastFret = options.LastShownFret();
+    if (options.look == DiagramLook::Modern) {
+        return target.printer
+                   ? ModernGeometry::Printer(target.dpiX, target.dpiY, target.printableWidth, n,
+                                             options, firstFret, lastFret)
+                   : ModernGeometry::Screen(target.size.width(), target.size.height(), n, options,
+                                            firstFret, lastFret);
+    }
+    return target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
+                                                             target.printableWidth, options)
+                          : FretboardGeometry::ScreenLayout(target.size.width(),
+                                                            target.size.height(), n, options);
 }

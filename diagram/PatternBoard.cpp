@@ -1,5 +1,10 @@
 #include "PatternBoard.h"
 
+#include "DiagramColours.h"
+#include "DotStamp.h"
+#include "FretMarkers.h"
+#include "LabelFitter.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -8,6 +13,14 @@ PatternBoard::PatternBoard(int groupLeft, int groupRight, const DiagramOptions& 
     : m_left(groupLeft + 20), m_right(groupRight - 20), m_fretSpacing((m_right - m_left) / 14),
       m_options(options)
 {
+}
+
+int PatternBoard::DotDiameter() const
+{
+    if (m_options.look == DiagramLook::Modern) {
+        return 2 * ((4 * m_fretSpacing + 5) / 10);
+    }
+    return m_fretSpacing / 2;
 }
 
 int PatternBoard::MirrorX(int x) const
@@ -53,6 +66,10 @@ QRect PatternBoard::DirtyRect() const
 
 void PatternBoard::Paint(QPainter& painter, const PatternGrid& grid) const
 {
+    if (m_options.look == DiagramLook::Modern) {
+        PaintModern(painter, grid);
+        return;
+    }
     painter.save();
     painter.setPen(QPen(Qt::black, 0));
     // Lines end one pixel short of their end point, as the board's geometry counts them.
@@ -83,6 +100,65 @@ void PatternBoard::Paint(QPainter& painter, const PatternGrid& grid) const
                     box.moveRight(MirrorX(box.left()));
                 }
                 painter.drawEllipse(box);
+            }
+        }
+    }
+    painter.restore();
+}
+
+void PatternBoard::PaintModern(QPainter& painter, const PatternGrid& grid) const
+{
+    const DiagramColours colours = DiagramColours::For(m_options, false);
+    const int f = m_fretSpacing;
+    const int lw = std::max(1, (f + 20) / 40);
+    const int bottom = kTop + (kRows - 1) * f;
+    // Boxes of the right-handed board, mirrored as the board shows them.
+    auto fill = [&](const QRect& box, const QColor& colour) {
+        painter.fillRect(m_options.leftHanded ? QRect(QPoint(MirrorX(box.right()), box.top()),
+                                                      QPoint(MirrorX(box.left()), box.bottom()))
+                                              : box,
+                         colour);
+    };
+    auto bar = [&](int x, int width) {
+        return QRect(x - width / 2, kTop - lw / 2, width, bottom - kTop + lw);
+    };
+    painter.save();
+    for (int fret = 1; fret < kFrets; ++fret) {
+        fill(bar(NutX() + fret * f, lw), colours.frets);
+    }
+    for (int row = 0; row < kRows; ++row) {
+        fill(QRect(m_left, kTop + row * f - lw / 2, m_right - m_left, lw), colours.strings);
+    }
+    fill(bar(NutX(), std::max(3, f / 8)), colours.nut);
+
+    // The guitar's marker frets, numbered above the board (below it lies the pattern list).
+    QStringList numbers;
+    std::vector<int> frets;
+    for (const FretMarker& marker : FretMarker::Of(Instrument::Guitar, kRows)) {
+        if (marker.fret < kFrets && (frets.empty() || frets.back() != marker.fret)) {
+            frets.push_back(marker.fret);
+            numbers << QString::number(marker.fret);
+        }
+    }
+    const int numberSize = std::max(LabelFitter::kSmallestSize, (38 * f + 50) / 100);
+    const auto fitted = LabelFitter::Centred(painter.font(), numberSize, numbers, painter.device());
+    painter.setFont(fitted->font);
+    painter.setPen(colours.numbers);
+    const double numbersY = kTop - 0.55 * f - numberSize / 3.0;
+    for (std::size_t i = 0; i < frets.size(); ++i) {
+        const QPointF centre(DotCentre(frets[i], 0).x(), numbersY);
+        painter.drawStaticText(centre + fitted->texts[i].offset, fitted->texts[i].text);
+    }
+
+    painter.setPen(QPen(colours.outline, lw));
+    DotStamp stamp(painter);
+    const int d = DotDiameter();
+    for (int fret = 0; fret < kFrets; ++fret) {
+        for (int row = 0; row < kRows; ++row) {
+            if (grid[fret][row] == 1) {
+                const QPoint centre = DotCentre(fret, row);
+                stamp.Draw(QRect(centre.x() - d / 2, centre.y() - d / 2, d, d),
+                           colours.Fill(DotKind::Pattern));
             }
         }
     }

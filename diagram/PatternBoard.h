@@ -16,7 +16,8 @@ using PatternGrid = std::array<std::array<int, 7>, 13>;
 // Geometry, hit-testing and painting of the pattern setup board: six string lines, the nut and
 // twelve fret lines, a dot for every marked cell. All values are client pixels. The board is
 // drawn as the neck is: mirrored for the left hand (nut at the right), and upside down with the
-// low string on top; the cells keep their meaning, row 0 the highest string.
+// low string on top; the cells keep their meaning, row 0 the highest string. In the modern look
+// the geometry stays; dots, nut and colours follow the neck's, with fret numbers above.
 class PatternBoard
 {
 public:
@@ -39,8 +40,8 @@ public:
     int Top() const { return kTop; }
     /// X of the nut (fret line 0) of the right-handed board.
     int NutX() const { return m_left + m_fretSpacing; }
-    /// Diameter of a note dot in pixels.
-    int DotDiameter() const { return m_fretSpacing / 2; }
+    /// Diameter of a note dot in pixels: half the spacing, or 0.8 of it in the modern look.
+    int DotDiameter() const;
 
     /// Cell hit by a press at point, bounds strict; false when the press is outside the board.
     bool CellAt(const QPoint& point, int& fret, int& row) const;
@@ -48,10 +49,13 @@ public:
     QPoint DotCentre(int fret, int row) const;
     /// The area to repaint after a cell changed.
     QRect DirtyRect() const;
-    /// Draws the lines and a green dot for every cell of rows 0..5 that holds 1.
+    /// Draws the lines and a green dot for every cell of rows 0..5 that holds 1; the modern look
+    /// adds a heavy nut and the fret numbers above the board.
     void Paint(QPainter& painter, const PatternGrid& grid) const;
 
 private:
+    /// The modern look of Paint, in the colours of the options' palette.
+    void PaintModern(QPainter& painter, const PatternGrid& grid) const;
     static constexpr int kTop = 60;
 
     /// Column x of the right-handed board as this board shows it.

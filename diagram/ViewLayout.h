@@ -13,5 +13,10 @@ struct ViewLayout
     int nutX = 265;         ///< x of the nut (fret line 0) before any mirroring
     int dotDiameter = 15;   ///< diameter of a note dot
     int markerDiameter = 5; ///< diameter of a fret marker
+    int firstFret = 0;      ///< fret shown in the first cell (0: the open strings left of the nut)
+    int lineWidth = 1;      ///< width of string and fret lines
+    int nutWidth = 1;       ///< width of the nut (the classic look doubles a thin line instead)
+    int numbersY = -1;      ///< y of the middle of the fret numbers below the neck; -1 for none
+    int numberSize = 0;     ///< pixel size of the fret numbers' font
     DiagramOptions options; ///< the picture's orientation and spelling
 };

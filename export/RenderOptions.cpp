@@ -1,8 +1,10 @@
 #include "RenderOptions.h"
 
 #include "EchoText.h"
+#include "NeckLimits.h"
 #include "NoteName.h"
 #include "Notes.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <cctype>
@@ -352,6 +354,84 @@ bool SetTrainer(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+bool SetTuningPreset(const std::string& value, RenderOptions& o, std::string& error)
+{
+    if (TuningPreset::Named(value, std::nullopt, std::nullopt) == nullptr) {
+        error = "unknown tuning preset " + Quoted(value) +
+                ": use a name of the Tunings menu, e.g. " + "\"Drop D\" or DADGAD";
+        return false;
+    }
+    o.tuningPreset = value;
+    return true;
+}
+
+bool SetCapo(const std::string& value, RenderOptions& o, std::string& error)
+{
+    auto capo = ParseNumber(value);
+    if (!capo || *capo > NeckLimits::kHighestCapo) {
+        error = "bad capo " + Quoted(value) + ": use --capo 0.." +
+                std::to_string(NeckLimits::kHighestCapo);
+        return false;
+    }
+    o.diagram.capo = *capo;
+    return true;
+}
+
+bool SetFretRange(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::size_t dash = value.find('-');
+    const auto from = ParseNumber(value.substr(0, dash));
+    const auto to = dash == std::string::npos ? std::nullopt : ParseNumber(value.substr(dash + 1));
+    if (!from || !to) {
+        error = "bad fret range " + Quoted(value) + ": use --fret-range FROM-TO, e.g. 5-9";
+        return false;
+    }
+    o.diagram.fromFret = *from;
+    o.diagram.toFret = *to;
+    return true;
+}
+
+// A refusal sentence of NeckLimits as one line of the command line's errors: lower case, no stop.
+std::string AsError(std::string sentence)
+{
+    if (!sentence.empty()) {
+        sentence.front() =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(sentence.front())));
+    }
+    if (!sentence.empty() && sentence.back() == '.') {
+        sentence.pop_back();
+    }
+    return sentence;
+}
+
+bool SetLook(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string look = Lower(value);
+    if (look == "classic")
+        o.diagram.look = DiagramLook::Classic;
+    else if (look == "modern")
+        o.diagram.look = DiagramLook::Modern;
+    else {
+        error = "unknown look " + Quoted(value) + ": use classic or modern";
+        return false;
+    }
+    return true;
+}
+
+bool SetColours(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string colours = Lower(value);
+    if (colours == "light")
+        o.diagram.colours = ColourScheme::Light;
+    else if (colours == "dark")
+        o.diagram.colours = ColourScheme::Dark;
+    else {
+        error = "unknown colours " + Quoted(value) + ": use light or dark";
+        return false;
+    }
+    return true;
+}
+
 using Value = const std::string&;
 using Error = std::string&;
 
@@ -394,6 +474,9 @@ const RenderOptions::Option optionTable[] = {
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
     {"--frets", true, SetFrets},
+    {"--tuning-preset", true, SetTuningPreset},
+    {"--capo", true, SetCapo},
+    {"--fret-range", true, SetFretRange},
     {"--degree-names", true, SetDegreeNames},
     {"--root-as", true, SetRootAs},
     {"--pattern", true,
@@ -421,6 +504,8 @@ const RenderOptions::Option optionTable[] = {
          return SetCount(v, o.beatsPerBar, 1, RenderOptions::MAX_BEATS, "--beats", o, e);
      }},
     {"--trainer", true, SetTrainer},
+    {"--look", true, SetLook},
+    {"--colours", true, SetColours},
 };
 
 } // namespace
@@ -515,6 +600,27 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
                     "belong to a sound: use --render FILE.wav or FILE.mid";
             return false;
         }
+        if (o.tuning && o.tuningPreset) {
+            error = "--tuning and --tuning-preset cannot be used together";
+            return false;
+        }
+        // The neck's length is known only now: a capo and a range must fit it.
+        const DiagramOptions& d = o.diagram;
+        if (const std::string refusal = NeckLimits::CapoRefusal(d.capo, d.frets);
+            !refusal.empty()) {
+            error = "bad capo '" + std::to_string(d.capo) + "': " + AsError(refusal);
+            return false;
+        }
+        const bool range = d.fromFret != 0 || d.toFret != 0;
+        std::string refusal = range ? NeckLimits::FromRefusal(d.fromFret, d.frets) : "";
+        if (range && refusal.empty()) {
+            refusal = NeckLimits::ToRefusal(d.fromFret, d.toFret, d.frets);
+        }
+        if (!refusal.empty()) {
+            error = "bad fret range '" + std::to_string(d.fromFret) + "-" +
+                    std::to_string(d.toFret) + "': " + AsError(refusal);
+            return false;
+        }
         if (o.book != Book::None && o.format != Format::Pdf) {
             error = "--book writes a PDF: the file name must end in .pdf";
             return false;
@@ -581,8 +687,22 @@ std::string RenderOptions::HelpText()
            "  --root-as KIND        a root on a black key spelled by key: auto (by the key\n"
            "                        signature, the default), sharp or flat\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --tuning-preset NAME  a tuning of the Tunings menu, such as \"Drop D\", DADGAD or\n"
+           "                        \"Open G\"; it sets the instrument and strings too, those of\n"
+           "                        --instrument and --strings when they have one of that name\n"
+           "  --capo N              a capo on fret N, 1..12, leaving 3 frets above it (0: none)\n"
+           "  --fret-range A-B      draw only frets A..B, larger and numbered: A 0..20, at least\n"
+           "                        4 frets, within the neck\n"
            "  --pattern NAME        a library pattern, placed where Find Pattern first finds it;\n"
            "                        a sound file then plays it, low string first, one per beat\n"
+           "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
+           "                        keys (the --scale on all 12 roots, rising from --root) or\n"
+           "                        family (every scale of its family on --root); no overlay\n"
+           "  --look KIND           classic (the default) or modern: a neck that fills the\n"
+           "                        picture, labels fitted to larger dots, fret numbers\n"
+           "  --colours KIND        light (the default) or dark\n"
+           "  --help                show this text\n"
+           "  --version             show the program's version\n"
            "Options of a .wav or .mid file:\n"
            "  --bpm N               tempo, 10..600 beats per minute (default 120)\n"
            "  --direction WAY       up, down or updown through the scale (default up)\n"
@@ -592,11 +712,6 @@ std::string RenderOptions::HelpText()
            "  --beats N             beats to the bar, 1..12 (default 4)\n"
            "  --trainer S,STEP,N,T  the tempo starts at S and moves by STEP every N passes until\n"
            "                        it holds at T, e.g. 60,4,2,100\n"
-           "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
-           "                        keys (the --scale on all 12 roots, rising from --root) or\n"
-           "                        family (every scale of its family on --root); no overlay\n"
-           "  --help                show this text\n"
-           "  --version             show the program's version\n"
            "\n"
            "Exit code 0 on success; 2 with a one-line message for a bad argument or a file that\n"
            "cannot be written.\n";

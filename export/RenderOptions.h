@@ -112,8 +112,12 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    DiagramOptions diagram; // left-handed, low string on top, spelling, frets, names
-    std::optional<std::string> patternName; // library pattern placed at its first match
+    // Left-handed, low string on top, spelling, frets, names, look, colours (light unless dark),
+    // capo and range of frets.
+    DiagramOptions diagram;
+
+    std::optional<std::string> tuningPreset; // a preset's name: instrument, strings and tuning
+    std::optional<std::string> patternName;  // library pattern placed at its first match
 
     // What a .wav or .mid file plays: the scale's run (or the pattern) as Play It would.
     int bpm = 120;                             // tempo, MIN_BPM..MAX_BPM

@@ -4,9 +4,11 @@
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "PatternLibrary.h"
+#include "NeckLimits.h"
 #include "ScaleCatalog.h"
 #include "ScaleNameMatch.h"
 #include "SettingsFile.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <cctype>
@@ -95,7 +97,18 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
 {
     Settings settings;
     std::vector<int> tuning;
-    if (options.instrument) {
+    if (options.tuningPreset) {
+        // A preset names its instrument: one of another instrument switches to it.
+        const TuningPreset* preset =
+            TuningPreset::Named(*options.tuningPreset, options.instrument, options.strings);
+        if (preset == nullptr) {
+            error = "unknown tuning preset " + Quoted(*options.tuningPreset);
+            return false;
+        }
+        settings.instrument = preset->instrument;
+        settings.stringCount = preset->StringCount();
+        tuning = preset->Notes();
+    } else if (options.instrument) {
         settings.instrument = *options.instrument;
         settings.stringCount = options.strings.value_or(DefaultStringCount(settings.instrument));
         tuning = StandardTuning(settings.instrument, settings.stringCount);
@@ -130,10 +143,14 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     settings.dotMarkers = options.noMarkers ? 0 : 1;
     state.settings = settings;
     state.diagram = options.diagram;
+    // Drawn without a window, the picture has no desktop to take colours from.
+    if (state.diagram.colours == ColourScheme::System)
+        state.diagram.colours = ColourScheme::Light;
 
     state.fretboard = std::make_unique<CFretboard>(0, nullptr);
     SetUpBoard(*state.fretboard, settings.instrument, tuning, options.diagram.frets);
     CFretboard& board = *state.fretboard;
+    NeckLimits::ApplyTo(board, options.diagram);
     board.SetRoot(options.root, LAYER_SCALE);
     board.SetRoot(options.overlayRoot, LAYER_OVERLAY);
     board.SetOverlayMode(options.common ? OVERLAY_COMMON : OVERLAY_ALL);

@@ -3,6 +3,7 @@
 #include "DiagramState.h"
 #include "FretboardGeometry.h"
 #include "FretboardPainter.h"
+#include "ModernGeometry.h"
 #include "ScaleCatalog.h"
 
 #include <QPagedPaintDevice>
@@ -23,7 +24,8 @@ struct Rows
     int rightX = 0;   // where they end
 };
 
-Rows Measure(QSize page, int dpiX, int dpiY, int frets, int strings, int textHeight)
+Rows Measure(QSize page, int dpiX, int dpiY, int frets, int strings, int textHeight,
+             DiagramLook look = DiagramLook::Classic)
 {
     const int cells = std::clamp(frets, DEFAULT_FRETS, MAX_FRETS) + 2;
     // Three quarters of the printed diagram's width, centred: four rows of a twelve-fret neck
@@ -34,7 +36,9 @@ Rows Measure(QSize page, int dpiX, int dpiY, int frets, int strings, int textHei
     rows.rightX = rows.leftX + spacing * cells;
     // The caption line, then the top dots' upper halves with as much air again.
     rows.neckDrop = textHeight + spacing / 2;
-    const int height = rows.neckDrop + (std::max(strings, 1) - 1) * spacing + spacing / 4;
+    // The modern look numbers the frets below the bottom string.
+    const int below = look == DiagramLook::Modern ? 5 * spacing / 4 : spacing / 4;
+    const int height = rows.neckDrop + (std::max(strings, 1) - 1) * spacing + below;
     // Half an inch of paper above the first row and below the last; a fret spacing at least
     // between two rows, the rows then spread over the page.
     const int usable = page.height() - dpiY;
@@ -131,7 +135,7 @@ bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
     const int dpiX = device.logicalDpiX();
     const int dpiY = device.logicalDpiY();
     const Rows rows = Measure(page, dpiX, dpiY, state.diagram.frets, state.settings.stringCount,
-                              painter.fontMetrics().height());
+                              painter.fontMetrics().height(), state.diagram.look);
     for (std::size_t i = 0; i < diagrams.size(); ++i) {
         const int row = static_cast<int>(i) % rows.count;
         if (i > 0 && row == 0 && !device.newPage()) {
@@ -141,8 +145,12 @@ bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
         }
         Show(state, diagrams[i]);
         const int top = rows.top + row * rows.pitch;
-        const ViewLayout neck = FretboardGeometry::BoxLayout(rows.leftX, top + rows.neckDrop,
-                                                             rows.rightX, state.diagram);
+        const ViewLayout neck =
+            state.diagram.look == DiagramLook::Modern
+                ? ModernGeometry::Box(rows.leftX, top + rows.neckDrop, rows.rightX,
+                                      state.settings.stringCount, state.diagram)
+                : FretboardGeometry::BoxLayout(rows.leftX, top + rows.neckDrop, rows.rightX,
+                                               state.diagram);
         FretboardPainter::Paint(painter, state,
                                 PaintTarget::PrinterRow(dpiX, dpiY, page, neck, top));
     }

@@ -2,12 +2,15 @@
 
 #include "CommandId.h"
 #include "DiagramOptions.h"
+#include "Instrument.h"
 #include "RenderOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AppState;
@@ -16,6 +19,7 @@ class CScaleKeyBar;
 class COverlayScaleNameBar;
 class ScaleListModel;
 struct ScaleRecord;
+struct TuningPreset;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -70,9 +74,9 @@ public:
     /// its clicks stay as they are.
     void PrintTo(QPrinter& printer);
     /// Draws every picture of the neck with options: gives the board options' fret count (a new
-    /// count forgets the matches, and the placement unless it still fits), ticks the Diagram
-    /// menu's toggles and fret count, keeps them in the profile, rewrites the note labels and
-    /// redraws.
+    /// count forgets the matches, and the placement unless it still fits), gives the whole
+    /// program options' colours, ticks the Diagram menu's toggles, fret count, look and colours,
+    /// keeps them in the profile, rewrites the note labels and redraws.
     void SetDiagramOptions(const DiagramOptions& options);
     /// Writes the diagram as Export Diagram does into fileName, whose ending (.png, .svg, .pdf;
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
@@ -118,6 +122,8 @@ public:
     void OnRootSpellingToggled(QAction* toggle);
     /// "Degree &Names": "&Classic (-3, +4)", "&Flats and Sharps (b3, #4)", "&Intervals (m3, P5)"
     void OnDegreeNamesChosen(QAction* choice);
+    void OnLookChosen(QAction* choice);    ///< "L&ook": "&Classic" or "&Modern"
+    void OnColoursChosen(QAction* choice); ///< "Colo&urs": "&System", "&Light" or "&Dark"
     void OnCopyDiagram();        ///< "&Copy Diagram\tCtrl+C": the view's picture to the clipboard
     void OnExportDiagram();      ///< "&Export Diagram...\tCtrl+E": asks for a file, then exports
     void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
@@ -125,6 +131,17 @@ public:
     void OnExportScaleBook();    ///< "Export Scale &Book...": asks what and where, then exports
     void OnPractice();           ///< "P&ractice...": the practice settings, kept in the profile
     void OnSaveExercise();       ///< "Save &Exercise As...": asks for a file, then saves
+    void OnFretRange();          ///< "Fret &Range...": asks for the frets to draw
+    void OnWholeNeck();          ///< "&Whole Neck\tCtrl+0": draws the whole neck again
+    void OnCapoChosen(QAction* choice); ///< "&Capo": None or a fret 1..12
+    void OnCapoShapes();                ///< "Capo labels as &shapes"
+    /// A preset of "&Tunings" or its "More Instruments": strings the board as the preset's
+    /// instrument with its string count and tuning, as Configure and the tuning arrows would.
+    void ApplyTuningPreset(const TuningPreset& preset);
+    /// "&Chord on Degree": shows the chord on step 0..6 of the scale (a seventh chord when
+    /// seventh) as the overlay, its tones marked on the scale; step -1, or the chord on show
+    /// chosen again, brings back the overlay the user had.
+    void ShowChord(int step, bool seventh);
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -139,13 +156,30 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    /// Writes the settings file; when the user closed the window, a failure is told in a box.
+    /// Keeps the window's size, place and maximised state in the profile and writes the settings
+    /// file; when the user closed the window, a failure is told in a box.
     void closeEvent(QCloseEvent* event) override;
+    /// Redraws the toolbar's icons for a new palette.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// "&Tunings", "&Capo" and "&Chord on Degree", put into menu before action before.
+    void CreateNeckMenus(QMenu* menu, QAction* before);
+    /// Lists the presets of the configured instrument and string count, and the others under
+    /// "More Instruments".
+    void FillTuningsMenu();
+    /// Ticks the preset the tuning matches ("Custom" for none), the capo, and names the chords
+    /// of the scale, or disables their menu saying why.
+    void ShowNeckChecks();
+    /// Follows a change of the scale with the chord on show: the same step's chord of the new
+    /// scale, or the user's overlay back when the scale has no seven notes.
+    void FollowScaleWithChord();
+    /// Ends the chord on show: with restore the user's overlay comes back, else it is dropped
+    /// (a new scale, an overlay chosen).
+    void EndChord(bool restore);
     /// Adds Choose Scale after forget and Export Scale Book after printSetup in the Scale menu.
     void AddScaleCommands(QMenu* menu, QAction* forget, QAction* printSetup);
     /// "P&ractice..." and "Save &Exercise As..." at the end of menu (the Sound menu).
@@ -167,6 +201,8 @@ private:
     void PaintPage(QPrinter& printer);
     void OnViewPainted();
     QAction* MakeAction(CommandId id, const QString& text);
+    /// Draws the toolbar's icons again, their lines in the ink the palette asks for.
+    void ReloadIcons();
     /// Runs change on the scale library (which may reload it from the file) and keeps the applied
     /// scale, the applied overlay and the overlay list's entry on the same records.
     template <class Change> StoreResult ChangeScaleLibrary(Change change);
@@ -190,6 +226,27 @@ private:
     QAction* m_rootAsFlat = nullptr;
     QActionGroup* m_degreeNameChoices = nullptr;
     QAction* m_rootAsR = nullptr;
+    QMenu* m_tuningsMenu = nullptr;
+    QActionGroup* m_capoChoices = nullptr;
+    QAction* m_capoShapes = nullptr;
+    QMenu* m_chordMenu = nullptr;
+    QActionGroup* m_chordChoices = nullptr;
+    /// A chord of the scale on show as the overlay, and the overlay the user had before it.
+    struct ChordOnShow
+    {
+        int step = 0;
+        bool seventh = false;
+        int scaleRoot = 0;                  ///< the scale the chord was built on
+        std::array<int, 12> scaleDegrees{}; ///< its degrees
+        int overlayRoot = 0;                ///< the user's overlay root, note 0..11
+        std::array<int, 12> overlayDegrees{};
+        int overlayMode = 1;
+        int overlayScale = -1;
+    };
+    std::optional<ChordOnShow> m_chord;
+    QActionGroup* m_lookChoices = nullptr;
+    QActionGroup* m_colourChoices = nullptr;
+    std::vector<std::pair<QAction*, const char*>> m_iconActions; ///< actions and their icons
     bool m_painted = false;
     int m_settingsError = 0;        // why pinto_c.dat could not be read at start-up
     bool m_settingsWritten = false; // by closing the window

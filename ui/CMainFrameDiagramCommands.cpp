@@ -1,11 +1,13 @@
 // The Diagram menu's commands: the toggles, the fret count, Copy Diagram and Export Diagram.
 #include "CMainFrame.h"
 
+#include "AppPalette.h"
 #include "AppState.h"
 #include "CPinto2View.h"
 #include "DiagramProfile.h"
 #include "DiagramWriter.h"
 #include "InfoBox.h"
+#include "NeckLimits.h"
 #include "RenderOptions.h"
 
 #include <QAction>
@@ -69,17 +71,32 @@ void CMainFrame::ShowDiagramChecks()
         choice->setChecked(choice->data().toInt() == static_cast<int>(options.degreeNaming));
     }
     m_rootAsR->setChecked(options.rootAsR);
+    for (QAction* choice : m_lookChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == static_cast<int>(options.look));
+    }
+    for (QAction* choice : m_colourChoices->actions()) {
+        choice->setChecked(choice->data().toInt() == static_cast<int>(options.colours));
+    }
 }
 
 void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
 {
-    m_state.diagram = options;
-    m_state.diagram.frets = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
+    if (options.colours != m_state.diagram.colours) {
+        AppPalette::Apply(options.colours);
+    }
+    // A shorter neck may leave no room for the capo or the range: they go.
+    m_state.diagram = NeckLimits::Fitted(options);
     CFretboard& board = *m_state.fretboard;
-    if (board.GetFrets() != m_state.diagram.frets) {
-        board.SetFrets(m_state.diagram.frets);
-        // The matches were found on the other neck; the placement stays on show while all of
-        // it is still on the board.
+    const int frets = board.GetFrets();
+    const int capo = board.GetCapo();
+    const int first = board.RangeFirst();
+    const int last = board.RangeLast();
+    board.SetFrets(m_state.diagram.frets);
+    NeckLimits::ApplyTo(board, m_state.diagram);
+    if (board.GetFrets() != frets || board.GetCapo() != capo || board.RangeFirst() != first ||
+        board.RangeLast() != last) {
+        // The matches were found on the other neck, or beside a capo or range that has moved;
+        // the placement stays on show while all of it is still within reach.
         board.ClearMatches();
         if (!PlacementOnBoard(board)) {
             board.RemovePattern();
@@ -125,6 +142,20 @@ void CMainFrame::OnFretsChosen(QAction* choice)
 {
     DiagramOptions options = m_state.diagram;
     options.frets = choice->data().toInt();
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnLookChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.look = static_cast<DiagramLook>(choice->data().toInt());
+    SetDiagramOptions(options);
+}
+
+void CMainFrame::OnColoursChosen(QAction* choice)
+{
+    DiagramOptions options = m_state.diagram;
+    options.colours = static_cast<ColourScheme>(choice->data().toInt());
     SetDiagramOptions(options);
 }
 

@@ -17,6 +17,7 @@ void CMainFrame::OnSetPattern()
 void CMainFrame::OnConfigure()
 {
     CConfigDlg configDlg(State().settings, this);
+    configDlg.SetColours(DiagramColours::For(State().diagram, false));
     configDlg.exec();
     ApplyConfiguration();
 }

@@ -11,6 +11,7 @@
 #include "ScaleLibrary.h"
 #include "ScaleListModel.h"
 #include "SettingsFile.h"
+#include "WindowProfile.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -128,6 +129,7 @@ void CMainFrame::ReportUnreadFiles()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    WindowProfile::Save(*this);
     // Closed by the user (the window's close button or Exit) rather than by a signal or the end
     // of the session, when nobody may be there to answer a box.
     WriteSettings(event->spontaneous() || m_exitChosen);

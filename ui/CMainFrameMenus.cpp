@@ -17,11 +17,33 @@
 #include <map>
 #include <span>
 #include <string>
+#include <tuple>
 
 namespace {
 
 // The neck lengths the Frets submenu offers, in frets.
 constexpr int kFretChoices[] = {12, 15, 17, 19, 21, 22, 24};
+
+// A radio submenu of menu called title whose items (objectName, text, value) form group.
+template <class Value, std::size_t N>
+QActionGroup* RadioMenu(QMenu* menu, const char* name, const char* title,
+                        const std::tuple<const char*, const char*, Value> (&items)[N],
+                        QObject* owner)
+{
+    QMenu* submenu = menu->addMenu(QString::fromLatin1(title));
+    submenu->setObjectName(QString::fromLatin1(name));
+    new CheckedSubmenu(menu, submenu);
+    auto* group = new QActionGroup(owner);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (const auto& [objectName, text, value] : items) {
+        auto* choice = new QAction(QString::fromLatin1(text), group);
+        choice->setObjectName(QString::fromLatin1(objectName));
+        choice->setCheckable(true);
+        choice->setData(static_cast<int>(value));
+        submenu->addAction(choice);
+    }
+    return group;
+}
 
 } // namespace
 
@@ -33,7 +55,9 @@ QAction* CMainFrame::MakeAction(CommandId id, const QString& text)
         action->setStatusTip(QString::fromUtf8(info->prompt));
         action->setToolTip(QString::fromUtf8(info->tip));
         if (info->icon != nullptr) {
-            action->setIcon(SvgIcon::Load(QString::fromLatin1(info->icon), QSize(16, 15)));
+            action->setIcon(SvgIcon::Load(QString::fromLatin1(info->icon), QSize(16, 15),
+                                          SvgIcon::InkFor(palette())));
+            m_iconActions.emplace_back(action, info->icon);
         }
     }
     addAction(action);
@@ -90,10 +114,14 @@ void CMainFrame::CreateToolBarAndMenu()
             menu->addAction(action);
             actions[item.id] = action;
         }
+        return menu;
     };
     menuBar()->setObjectName(IdName(ControlId::MainFrame));
-    fill("&Scale", scaleMenu);
-    AddScaleCommands(menus["&Scale"], actions[ForgetScale], actions[PrintSetup]);
+    QMenu* scale = fill("&Scale", scaleMenu);
+    AddScaleCommands(scale, actions[ForgetScale], actions[PrintSetup]);
+    // The instrument's tunings, the capo and the chords of the scale follow Choose Scale.
+    const QList<QAction*> scaleItems = scale->actions();
+    CreateNeckMenus(scale, scaleItems.at(scaleItems.indexOf(actions[Print]) - 1));
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
     AddPracticeItems(menus["&Sound"]);
@@ -210,9 +238,31 @@ void CMainFrame::CreateDiagramMenu()
         frets->addAction(choice);
     }
     connect(m_fretChoices, &QActionGroup::triggered, this, &CMainFrame::OnFretsChosen);
+    add("fretRange", "Fret &Range...", &CMainFrame::OnFretRange);
+    add("wholeNeck", "&Whole Neck\tCtrl+0", &CMainFrame::OnWholeNeck)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    const std::tuple<const char*, const char*, DiagramLook> looks[] = {
+        {"lookClassic", "&Classic", DiagramLook::Classic},
+        {"lookModern", "&Modern", DiagramLook::Modern}};
+    m_lookChoices = RadioMenu(menu, "lookMenu", "L&ook", looks, this);
+    connect(m_lookChoices, &QActionGroup::triggered, this, &CMainFrame::OnLookChosen);
+    const std::tuple<const char*, const char*, ColourScheme> colours[] = {
+        {"coloursSystem", "&System", ColourScheme::System},
+        {"coloursLight", "&Light", ColourScheme::Light},
+        {"coloursDark", "&Dark", ColourScheme::Dark}};
+    m_colourChoices = RadioMenu(menu, "coloursMenu", "Colo&urs", colours, this);
+    connect(m_colourChoices, &QActionGroup::triggered, this, &CMainFrame::OnColoursChosen);
     menu->addSeparator();
     add("copyDiagram", "&Copy Diagram\tCtrl+C", &CMainFrame::OnCopyDiagram)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     add("exportDiagram", "&Export Diagram...\tCtrl+E", &CMainFrame::OnExportDiagram)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+}
+
+void CMainFrame::ReloadIcons()
+{
+    const QColor ink = SvgIcon::InkFor(palette());
+    for (const auto& [action, path] : m_iconActions) {
+        action->setIcon(SvgIcon::Load(QString::fromLatin1(path), QSize(16, 15), ink));
+    }
 }

@@ -93,6 +93,26 @@ BENCHMARK(BM_PaintBusyBoard24Frets1920x1080)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The same neck of 24 frets in the modern look: the neck fills the view, labels in fitted fonts.
+void BM_PaintBusyBoard24FretsModern1920x1080(benchmark::State& bench)
+{
+    AppState state;
+    PrepareBusyBoard(state, MAX_FRETS);
+    state.diagram.look = DiagramLook::Modern;
+    state.diagram.colours = ColourScheme::Light;
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        const ViewLayout layout =
+            FretboardPainter::Paint(painter, state, PaintTarget::Screen(image.size()));
+        benchmark::DoNotOptimize(layout.topY);
+    }
+}
+BENCHMARK(BM_PaintBusyBoard24FretsModern1920x1080)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // From launching the program until its window has painted the diagram for the first time.
 void BM_StartToFirstPaint(benchmark::State& bench)
 {

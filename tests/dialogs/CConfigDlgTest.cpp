@@ -173,8 +173,8 @@ void CConfigDlgTest::checkBoxToggles()
 
 void CConfigDlgTest::legendGeometry()
 {
-    // Template rectangles of the legend box and the two first labels, at a frame offset of
-    // (4, 30): everything moves with the frame, the pitch and diameter do not.
+    // Template rectangles of the legend box and the two first labels, moved by (4, 30): the
+    // samples move with them, centred on each caption's line; the pitch and diameter stay.
     const QRect box = DialogUnits::Rect(7, 7, 81, 100).translated(4, 30);
     const QRect scale = DialogUnits::Rect(35, 22, 36, 8).translated(4, 30);
     const QRect root = DialogUnits::Rect(35, 38, 34, 8).translated(4, 30);
@@ -182,8 +182,8 @@ void CConfigDlgTest::legendGeometry()
     QCOMPARE(legend.RowPitch(), 26);
     QCOMPARE(legend.SampleDiameter(), 13);
     QCOMPARE(legend.CentreX(), (15 + 57) / 2 - 6);
-    QCOMPARE(legend.RowCentreY(0), 66 - 13 / 2 - 6);
-    QCOMPARE(legend.RowCentreY(4), 66 - 13 / 2 - 6 + 4 * 26);
+    QCOMPARE(legend.RowCentreY(0), 66 + 13 / 2);
+    QCOMPARE(legend.RowCentreY(4), 66 + 13 / 2 + 4 * 26);
     QCOMPARE(legend.LegendRect(), box);
 }
 

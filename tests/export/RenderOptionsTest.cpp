@@ -127,6 +127,14 @@ const AcceptedCase acceptedCases[] = {
      }},
     {"PatternAlsoDrawn", "--render a.png --pattern Box",
      [](const RenderOptions& o) { EXPECT_EQ(o.patternName, "Box"); }},
+    {"PresetCapoAndRange",
+     "--render a.png --tuning-preset dadgad --capo 2 --frets 24 "
+     "--fret-range 20-24",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.tuningPreset, "dadgad");
+         EXPECT_EQ(o.diagram,
+                   (DiagramOptions{.frets = 24, .capo = 2, .fromFret = 20, .toFret = 24}));
+     }},
     {"BookAndLandscape", "--render b.pdf --scale Blues --book Keys --landscape --book=family",
      [](const RenderOptions& o) {
          EXPECT_EQ(o.book, RenderOptions::Book::Family);
@@ -147,6 +155,11 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) {
          EXPECT_EQ(o.labels, RenderOptions::Labels::Degrees);
          EXPECT_EQ(o.diagram.degreeNaming, DegreeNaming::Intervals);
+     }},
+    {"LookAndColours", "--render a.png --look Modern --colours=dark",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.diagram.look, DiagramLook::Modern);
+         EXPECT_EQ(o.diagram.colours, ColourScheme::Dark);
      }},
 };
 
@@ -200,6 +213,18 @@ const RejectedCase rejectedCases[] = {
     {"FretsNotNumber", "--render a.png --frets x", "bad fret count 'x': use --frets 12..24"},
     {"DegreeNegative", "--render a.png --degrees 3,-1", "bad degree '-1' in --degrees"},
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
+    {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
+    {"Colours", "--render a.png --colours system", "unknown colours 'system': use light or dark"},
+    {"CapoAboveTwelve", "--render a.png --capo 13", "bad capo '13': use --capo 0..12"},
+    {"CapoLeavesTooFewFrets", "--render a.png --capo 10",
+     "bad capo '10': a capo on fret 10 leaves fewer than 3 frets of a 12-fret neck"},
+    {"RangeBackwards", "--render a.png --fret-range 9-3", "bad fret range '9-3': show at least 4"},
+    {"RangeBeyondTheNeck", "--render a.png --fret-range 5-15", "the neck ends at fret 12"},
+    {"RangeStartsTooHigh", "--render a.png --frets 24 --fret-range 21-24", "start at fret 0 to 20"},
+    {"RangeNoDash", "--render a.png --fret-range 5", "use --fret-range FROM-TO"},
+    {"PresetUnknown", "--render a.png --tuning-preset Dropz", "unknown tuning preset 'Dropz'"},
+    {"PresetAndTuning", "--render a.png --tuning-preset DADGAD --tuning D,A,D,G,A,D",
+     "--tuning and --tuning-preset cannot be used together"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
     {"SoundOptionOnAPicture", "--render a.png --click", "use --render FILE.wav or FILE.mid"},

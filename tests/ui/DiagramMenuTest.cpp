@@ -5,7 +5,9 @@
 #include "CommandId.h"
 #include "ControlId.h"
 #include "FretboardGeometry.h"
+#include "SchemePalette.h"
 #include "UiTestSupport.h"
+#include "WindowProfile.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -97,6 +99,9 @@ private slots:
     void fretsLengthenTheNeck();
     void fretsSubmenuTakesTheKeyboard_data();
     void fretsSubmenuTakesTheKeyboard();
+    void lookAndColoursKeptAndApplied();
+    void windowKeptInTheProfile_data();
+    void windowKeptInTheProfile();
     void copyPutsTheViewOnTheClipboard();
     void exportWritesEachFormat_data();
     void exportWritesEachFormat();
@@ -137,7 +142,8 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
     QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
-                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets", "-",
+                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets",
+                                 "Fret &Range...", "&Whole Neck\tCtrl+0", "L&ook", "Colo&urs", "-",
                                  "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
     QStringList names; // radio items, Classic ticked, then Root as R
     for (QAction* item : items.at(5)->menu()->actions()) {
@@ -329,6 +335,76 @@ void DiagramMenuTest::profileKeepsTogglesNotSettingsFile()
     QCOMPARE(TuningLabels(frame).first(), QStringLiteral("E "));
     Action(frame, "leftHanded")->trigger();
     QCOMPARE(QSettings().value(QStringLiteral("Diagram/LeftHanded")).toBool(), false);
+}
+
+// The look and the colours come back in the next run; Light and Dark colour the whole program,
+// System gives it back the desktop's palette.
+void DiagramMenuTest::lookAndColoursKeptAndApplied()
+{
+    ScopedWorkDir dir;
+    const QColor desktopWindow = QApplication::palette().color(QPalette::Window);
+    {
+        AppState state;
+        CMainFrame frame(state);
+        QVERIFY(Action(frame, "lookClassic")->isChecked());
+        QVERIFY(Action(frame, "coloursSystem")->isChecked());
+        Action(frame, "lookModern")->trigger();
+        Action(frame, "coloursDark")->trigger();
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 SchemePalette::Dark().color(QPalette::Window));
+        // The modern neck in the dark palette's colours.
+        const QImage view = frame.View()->grab().toImage();
+        QCOMPARE(frame.View()->Layout().options.look, DiagramLook::Modern);
+        QCOMPARE(view.pixelColor(1, 1), SchemePalette::Dark().color(QPalette::Base));
+    }
+    AppState state;
+    CMainFrame frame(state);
+    QCOMPARE(state.diagram.look, DiagramLook::Modern);
+    QCOMPARE(state.diagram.colours, ColourScheme::Dark);
+    QVERIFY(Action(frame, "lookModern")->isChecked() && Action(frame, "coloursDark")->isChecked());
+    QCOMPARE(QApplication::palette().color(QPalette::Window),
+             SchemePalette::Dark().color(QPalette::Window));
+    Action(frame, "coloursSystem")->trigger();
+    QCOMPARE(QApplication::palette().color(QPalette::Window), desktopWindow);
+}
+
+void DiagramMenuTest::windowKeptInTheProfile_data()
+{
+    QTest::addColumn<QRect>("closed");   // the window's place when it was closed
+    QTest::addColumn<bool>("maximized"); // ... and whether it was maximised
+    QTest::addColumn<QRect>("expected"); // the place it opens at; no position: where it was put
+
+    QTest::newRow("first start") << QRect() << false << QRect(QPoint(), QSize(710, 475));
+    QTest::newRow("on the screen") << QRect(20, 30, 760, 520) << false << QRect(20, 30, 760, 520);
+    QTest::newRow("off every screen")
+        << QRect(-4000, 3000, 760, 520) << false << QRect(QPoint(), QSize(760, 520));
+    QTest::newRow("maximised") << QRect(20, 30, 760, 520) << true << QRect(20, 30, 760, 520);
+}
+
+void DiagramMenuTest::windowKeptInTheProfile()
+{
+    QFETCH(QRect, closed);
+    QFETCH(bool, maximized);
+    QFETCH(QRect, expected);
+    ScopedWorkDir dir;
+    if (closed.isValid()) {
+        AppState state;
+        CMainFrame frame(state);
+        frame.setGeometry(closed);
+        QVERIFY(ShowAndWait(frame));
+        if (maximized) {
+            frame.showMaximized();
+        }
+        frame.close();
+    }
+    AppState state;
+    CMainFrame frame(state);
+    const QPoint defaultPlace = frame.geometry().topLeft();
+    WindowProfile::Restore(frame);
+    QCOMPARE(frame.size(), expected.size());
+    QCOMPARE(frame.geometry().topLeft(),
+             expected.topLeft().isNull() ? defaultPlace : expected.topLeft());
+    QCOMPARE(frame.windowState().testFlag(Qt::WindowMaximized), maximized);
 }
 
 // 24 frets reach the board, the clicks and the next run; the matches found on the shorter neck

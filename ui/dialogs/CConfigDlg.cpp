@@ -7,7 +7,6 @@
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "TabChain.h"
-#include "WindowFrame.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -128,15 +127,15 @@ CConfigDlg::CConfigDlg(Settings& settings, QWidget* parent)
     TabChain::Link(order);
 }
 
-QRect CConfigDlg::OuterRect(const QWidget* child) const
+void CConfigDlg::SetColours(const DiagramColours& colours)
 {
-    // Measured from the window's outer corner, so the frame and caption shift every position.
-    return child->geometry().translated(WindowFrame::ClientOffset(this));
+    m_colours = colours;
+    m_layer->update();
 }
 
 ConfigLegend CConfigDlg::Legend() const
 {
-    return ConfigLegend(OuterRect(m_legendBox), OuterRect(m_scaleLabel), OuterRect(m_rootLabel));
+    return ConfigLegend(m_legendBox->geometry(), m_scaleLabel->geometry(), m_rootLabel->geometry());
 }
 
 void CConfigDlg::SyncControls()
@@ -180,21 +179,9 @@ void CConfigDlg::OnStepped(int delta)
     m_countEdit->setText(QString::number(m_settings.stringCount));
 }
 
-bool CConfigDlg::event(QEvent* event)
-{
-    // A window manager may report its frame only after the first paint; then the samples move.
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate) &&
-        WindowFrame::ClientOffset(this) != m_paintedOffset) {
-        m_layer->update();
-    }
-    return QDialog::event(event);
-}
-
 void CConfigDlg::PaintLegend(QPainter& painter)
 {
-    m_paintedOffset = WindowFrame::ClientOffset(this);
     // Sample characters use the application's default font, not the dialog's.
     painter.setFont(QGuiApplication::font());
-    Legend().Paint(painter, m_settings);
+    Legend().Paint(painter, m_settings, m_colours);
 }

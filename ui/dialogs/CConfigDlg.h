@@ -28,18 +28,17 @@ public:
 
     /// The settings as the dialog has left them.
     const Settings& GetSettings() const { return m_settings; }
-    /// The legend's geometry as it is painted now (pixels from the window's outer corner).
+    /// Paints the legend's samples in colours, those the neck is drawn with (the classic ones
+    /// until set).
+    void SetColours(const DiagramColours& colours);
+    /// The legend's geometry as it is painted (client pixels).
     ConfigLegend Legend() const;
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
     void SyncControls();
     void OnCheckBox(int index);
     void OnInstrument(Instrument instrument);
     void OnStepped(int delta);
-    QRect OuterRect(const QWidget* child) const;
     void PaintLegend(QPainter& painter);
 
     Settings& m_settings;
@@ -51,5 +50,5 @@ private:
     std::array<QCheckBox*, 5> m_checks{};
     std::array<int Settings::*, 5> m_checkSettings{};
     std::array<QRadioButton*, 4> m_instruments{};
-    QPoint m_paintedOffset; ///< frame offset the legend was last painted with
+    DiagramColours m_colours = DiagramColours::Classic();
 };

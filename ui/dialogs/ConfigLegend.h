@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagramColours.h"
 #include "Settings.h"
 
 #include <QRect>
@@ -8,8 +9,8 @@ class QPainter;
 
 // The configuration dialog's legend: sample marks next to the five legend labels, showing how
 // the display settings draw scale notes, the root, overlay notes, pattern matches and markers.
-// Every rectangle is in pixels measured from the dialog window's outer top-left corner (frame
-// and caption included); those values are used unchanged as client coordinates for painting.
+// Every rectangle is in the dialog's client pixels. Each sample is centred on its caption's
+// line, whatever frame the window manager draws at whatever scale.
 class ConfigLegend
 {
 public:
@@ -22,13 +23,16 @@ public:
     int SampleDiameter() const { return m_rowPitch / 2; }
     /// X in pixels of every sample's centre.
     int CentreX() const { return m_centreX; }
-    /// Y in pixels of the centre of sample row 0..4 (Scale, Root, Overlay, Pattern, Dot Marker).
+    /// Y in pixels of the centre of sample row 0..4 (Scale, Root, Overlay, Pattern, Dot Marker):
+    /// the middle of that row's caption.
     int RowCentreY(int row) const { return m_row0Y + row * m_rowPitch; }
     /// The area repainted when a setting changes: the legend group box.
     QRect LegendRect() const { return m_legendRect; }
 
-    /// Paints circles, sample characters and the marker for settings with painter's font.
-    void Paint(QPainter& painter, const Settings& settings) const;
+    /// Paints circles, sample characters and the marker for settings with painter's font, in the
+    /// colours the neck is drawn with.
+    void Paint(QPainter& painter, const Settings& settings,
+               const DiagramColours& colours = DiagramColours::Classic()) const;
 
 private:
     int m_rowPitch;

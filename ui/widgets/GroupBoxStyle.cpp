@@ -19,6 +19,8 @@ bool FramedWithTitle(const QStyleOptionGroupBox* box)
 
 GroupBoxStyle::GroupBoxStyle() : QProxyStyle() {}
 
+GroupBoxStyle::GroupBoxStyle(const QString& baseStyle) : QProxyStyle(baseStyle) {}
+
 QRect GroupBoxStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                     SubControl subControl, const QWidget* widget) const
 {

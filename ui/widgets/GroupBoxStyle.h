@@ -11,6 +11,8 @@ class GroupBoxStyle : public QProxyStyle
 public:
     /// Wraps the platform's default style.
     GroupBoxStyle();
+    /// Wraps the style called baseStyle ("Fusion", ...); the default style for an unknown name.
+    explicit GroupBoxStyle(const QString& baseStyle);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;

@@ -13,7 +13,8 @@ void MakeLabel(QLineEdit* field);
 /// A box of several lines: read-only, reached with Tab and left with Tab, its text selectable
 /// with the keyboard and the mouse.
 void MakeText(QPlainTextEdit* field);
-/// Gives field the read-only look: its text area painted in the window colour.
+/// Gives field the read-only look: its text area painted in the window colour, also after the
+/// application's colours change.
 void ShowReadOnly(QWidget* field);
 
 } // namespace ReadOnlyField

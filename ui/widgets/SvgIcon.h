@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QSize>
 #include <QString>
@@ -10,6 +11,10 @@
 class SvgIcon
 {
 public:
-    /// The picture at resource path as an icon of logical size (e.g. 16 x 15 px).
-    static QIcon Load(const QString& path, QSize logical);
+    /// The picture at resource path as an icon of logical size (e.g. 16 x 15 px), its black
+    /// lines drawn in ink.
+    static QIcon Load(const QString& path, QSize logical, const QColor& ink = Qt::black);
+    /// The ink of icons on palette's bars: black, or the button text on dark bars, where black
+    /// lines would vanish.
+    static QColor InkFor(const QPalette& palette);
 };
