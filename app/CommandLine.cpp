@@ -2,6 +2,7 @@
 
 #include "CPinto2App.h"
 #include "EchoText.h"
+#include "ExerciseCommand.h"
 #include "PintoVersion.h"
 #include "RenderCommand.h"
 #include "WorkFolder.h"
@@ -189,7 +190,9 @@ int CommandLine::Run(int argc, char* argv[])
         break;
     }
     qInstallMessageHandler(QuietMessages);
-    if (RunRenderCommand(line.render, argv[0], error) != 0) {
+    const int exit = line.render.IsSound() ? RunExerciseCommand(line.render, error)
+                                           : RunRenderCommand(line.render, argv[0], error);
+    if (exit != 0) {
         std::cerr << "pinto: " << EchoText(error, std::string::npos) << '\n';
         return ERROR_EXIT;
     }

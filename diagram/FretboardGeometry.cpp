@@ -4,11 +4,18 @@
 
 namespace {
 
+// The cells of the neck as drawn: the open string's cell (or, for a range, the cell below its
+// first fret), the frets up to the last one shown and the cell beyond it.
+int CellCount(const ViewLayout& layout)
+{
+    return FretboardGeometry::LastFret(layout) - layout.firstFret + 2;
+}
+
 // Fills in the spacings, nut and dot sizes from the board's left and right edges, which span
 // the open string's cell, frets 1..F and the cell beyond fret F.
 ViewLayout Spaced(ViewLayout layout)
 {
-    layout.fretSpacing = (layout.rightX - layout.leftX) / (FretboardGeometry::LastFret(layout) + 2);
+    layout.fretSpacing = (layout.rightX - layout.leftX) / CellCount(layout);
     layout.stringSpacing = layout.fretSpacing;
     layout.nutX = layout.leftX + layout.fretSpacing;
     layout.dotDiameter = layout.fretSpacing / 2;
@@ -23,20 +30,23 @@ ViewLayout CentredLayout(int width, int height, int stringCount, const DiagramOp
 {
     ViewLayout layout;
     layout.options = options;
+    layout.firstFret = FretboardGeometry::FirstCellFret(options);
     const int margin = width / 16;
-    const int estimate = margin * 14 / (FretboardGeometry::LastFret(layout) + 2);
+    const int estimate = margin * 14 / CellCount(layout);
     layout.leftX = margin;
     layout.topY = height / 2 - ((stringCount - 1) * estimate) / 2;
     layout.rightX = width - margin;
     return Spaced(layout);
 }
 
-// True when the dots of the top and bottom strings lie wholly within rows 0..height - 1.
+// True when the dots of the top and bottom strings lie wholly within rows 0..height - 1, and a
+// range's fret numbers below them.
 bool AllDotsInside(const ViewLayout& layout, int height, int stringCount)
 {
     const int half = layout.dotDiameter / 2;
     const int bottomY = layout.topY + (stringCount - 1) * layout.stringSpacing;
-    return layout.topY - half >= 0 && bottomY + half <= height;
+    const int numbers = layout.options.ShowsRange() ? FretboardGeometry::kNumbersBand : 0;
+    return layout.topY - half >= 0 && bottomY + half + numbers <= height;
 }
 
 // x of the middle of fret's cell in the right-handed picture.
@@ -80,6 +90,7 @@ ViewLayout FretboardGeometry::BoxLayout(int leftX, int topY, int rightX,
 {
     ViewLayout layout;
     layout.options = options;
+    layout.firstFret = FirstCellFret(options);
     layout.leftX = leftX;
     layout.topY = topY;
     layout.rightX = rightX;
@@ -88,7 +99,17 @@ ViewLayout FretboardGeometry::BoxLayout(int leftX, int topY, int rightX,
 
 int FretboardGeometry::LastFret(const ViewLayout& layout)
 {
-    return std::clamp(layout.options.frets, DEFAULT_FRETS, MAX_FRETS);
+    return layout.options.LastShownFret();
+}
+
+int FretboardGeometry::FirstCellFret(const DiagramOptions& options)
+{
+    return options.fromFret > 0 ? options.fromFret - 1 : 0;
+}
+
+int FretboardGeometry::LastDotFret(const ViewLayout& layout)
+{
+    return layout.options.ShowsRange() ? LastFret(layout) : LastFret(layout) + 1;
 }
 
 int FretboardGeometry::MirrorX(const ViewLayout& layout, int x)
@@ -158,8 +179,42 @@ std::optional<FretCell> FretboardGeometry::CellAt(const ViewLayout& layout, int 
     const int cell = (x - layout.nutX + layout.fretSpacing) / layout.fretSpacing;
     const int fret = layout.firstFret + cell;
     const int row = (y - layout.topY + layout.stringSpacing / 2) / layout.stringSpacing;
-    if (cell < 0 || fret > LastFret(layout) || row < 0 || row >= stringCount) {
+    if (cell < 0 || fret < layout.options.fromFret || fret > LastFret(layout) || row < 0 ||
+        row >= stringCount) {
         return std::nullopt;
     }
     return FretCell{row, fret};
+}
+
+QRect FretboardGeometry::CapoBarBox(const ViewLayout& layout, int capo, int topRow, int bottomRow)
+{
+    // Just behind the capo's fret, on the nut's side, where a capo clamps; narrower than the gap
+    // beside the dots of that fret.
+    const int width = std::max(3, layout.fretSpacing / 5);
+    const int right = layout.nutX + (capo - layout.firstFret) * layout.fretSpacing + width / 3;
+    const int reach = std::max(2, layout.dotDiameter / 4);
+    return MirrorBox(layout, QRect(QPoint(right - width + 1, RowY(layout, topRow) - reach),
+                                   QPoint(right, RowY(layout, bottomRow) + reach)));
+}
+
+QRect FretboardGeometry::MutedBox(const ViewLayout& layout, int capo, int stringCount)
+{
+    // From the start of the neck up to the fret line below the capo's fret.
+    const int right =
+        std::min(layout.rightX, layout.nutX + (capo - 1 - layout.firstFret) * layout.fretSpacing);
+    if (capo <= 0 || right < layout.leftX) {
+        return {};
+    }
+    const int reach = layout.dotDiameter / 2 + 1;
+    return MirrorBox(layout, QRect(QPoint(layout.leftX, layout.topY - reach),
+                                   QPoint(right, RowY(layout, stringCount - 1) + reach)));
+}
+
+QRect FretboardGeometry::ArrowBox(const ViewLayout& layout, int row, bool high)
+{
+    const int fret = high ? LastFret(layout) + 1 : layout.firstFret;
+    const int cx = RightHandedCenterX(layout, fret);
+    const int cy = RowY(layout, row);
+    const int half = std::max(2, layout.dotDiameter / 5);
+    return MirrorBox(layout, QRect(QPoint(cx - half, cy - half), QPoint(cx + half, cy + half)));
 }

@@ -9,7 +9,9 @@
 #include "Instrument.h"
 #include "ModernGeometry.h"
 #include "ModernPainter.h"
+#include "NeckLabels.h"
 #include "NoteSpeller.h"
+#include "ReachPainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -55,6 +57,11 @@ void FretboardPainter::DrawCaptions(QPainter& painter, const DiagramState& state
                                         QString::fromStdString(overlay->name));
         const int y = static_cast<int>(top + 1.5 * textHeight);
         DrawTextAt(painter, layout.leftX, y, text);
+    } else if (!state.chordName.empty()) {
+        const QString text =
+            QStringLiteral("Chord: %1").arg(QString::fromStdString(state.chordName));
+        const int y = static_cast<int>(top + 1.5 * textHeight);
+        DrawTextAt(painter, layout.leftX, y, text);
     }
 }
 
@@ -76,20 +83,24 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const int longTopY = shortRow == 0 ? FretboardGeometry::RowY(layout, 1) : topY;
     const int longBottomY = shortRow == n - 1 ? FretboardGeometry::RowY(layout, n - 2) : bottomY;
     const int farEndX = FretboardGeometry::MirrorX(layout, layout.rightX);
-    const NoteSpeller names =
-        NoteSpeller::ForOpenStrings(board, options.spelling, options.rootSpelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, options);
+    // A range drawn from a higher fret starts at a thin line, the fret line below its first fret.
+    const int firstLine = layout.firstFret;
 
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
         if (row == shortRow) {
-            const int startX = FretboardGeometry::FretLineX(layout, shortFret - 1);
+            const int startX =
+                FretboardGeometry::FretLineX(layout, std::max(shortFret - 1, firstLine));
             painter.drawLine(std::min(startX, farEndX), y, std::max(startX, farEndX), y);
         } else {
             painter.drawLine(layout.leftX, y, layout.rightX, y);
         }
         if (printer) {
-            if (const CFretString* string = board.GetString(options.StringOfRow(row, n))) {
-                const QString name = QString::fromStdString(names.Label(string->GetTuning()));
+            const int string = options.StringOfRow(row, n);
+            if (board.GetString(string) != nullptr) {
+                const QString name = QString::fromStdString(
+                    names.Label(NeckLabels::StringNote(board, options, string)));
                 // Beside the open strings: left of the neck, or right of a mirrored one.
                 int x = layout.leftX - 2 * textHeight;
                 if (options.leftHanded) {
@@ -101,22 +112,27 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
         }
     }
     const int lastFret = FretboardGeometry::LastFret(layout);
-    for (int line = 0; line <= lastFret; ++line) {
+    for (int line = firstLine; line <= lastFret; ++line) {
         const int x = FretboardGeometry::FretLineX(layout, line);
         const bool beforeShort = shortString && line < shortFret;
         painter.drawLine(x, beforeShort ? longTopY : topY, x, beforeShort ? longBottomY : bottomY);
     }
-    const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
-    painter.drawLine(nutX, longTopY, nutX, longBottomY);
-    if (shortString) {
+    if (firstLine == 0) {
+        const int nutX = FretboardGeometry::FretLineX(layout, 0, -2);
+        painter.drawLine(nutX, longTopY, nutX, longBottomY);
+    }
+    if (shortString && shortFret > firstLine && shortFret <= lastFret) {
         const int shortNutX = FretboardGeometry::FretLineX(layout, shortFret, -2);
         const int besideY = FretboardGeometry::RowY(layout, shortRow == 0 ? 1 : n - 2);
         const int shortY = FretboardGeometry::RowY(layout, shortRow);
         painter.drawLine(shortNutX, std::min(besideY, shortY), shortNutX,
                          std::max(besideY, shortY));
     }
-    const int endX = FretboardGeometry::FretLineX(layout, lastFret, 2);
-    painter.drawLine(endX, topY, endX, bottomY);
+    // The doubled line ends the neck, not a range that stops short of its end.
+    if (lastFret == std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS)) {
+        const int endX = FretboardGeometry::FretLineX(layout, lastFret, 2);
+        painter.drawLine(endX, topY, endX, bottomY);
+    }
 }
 
 void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
@@ -125,7 +141,7 @@ void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout&
     const int lastFret = FretboardGeometry::LastFret(layout);
     for (const FretMarker& marker :
          FretMarker::Of(state.settings.instrument, state.settings.stringCount)) {
-        if (marker.fret <= lastFret) {
+        if (marker.fret >= layout.options.fromFret && marker.fret <= lastFret) {
             DotStamp::DrawEllipse(
                 painter, FretboardGeometry::MarkerBox(layout, marker.fret, marker.row), fill);
         }
@@ -143,7 +159,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const DiagramOptions& options = layout.options;
     const bool centredNames = options.spelling == NoteSpelling::Key;
     const bool centredDegrees = options.degreeNaming != DegreeNaming::Classic;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling, options.rootSpelling);
+    const NoteSpeller names = NeckLabels::DotNames(board, options);
     const DegreeSpeller degrees =
         DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
     // Each label is laid out once per drawing and then only placed; a neck repeats them often.
@@ -172,13 +188,14 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const bool colour = settings.suppressColor == 0;
     const QPen pen = painter.pen();
     DotStamp stamp(painter);
-    // Every fret of the neck, and the one drawn beyond its end line.
-    const int lastCell = FretboardGeometry::LastFret(layout) + 1;
+    // Every fret of the neck, and the one drawn beyond its end line; or the frets of a range.
+    const int firstCell = layout.options.fromFret;
+    const int lastCell = FretboardGeometry::LastDotFret(layout);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
-        for (int fret = 0; fret <= lastCell; ++fret) {
+        for (int fret = firstCell; fret <= lastCell; ++fret) {
             const std::optional<DotKind> kind = DiagramColours::KindOf(board.Classify(s, fret));
             if (!kind) {
                 continue;
@@ -194,7 +211,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 label = &prepared(degreeTexts[degree], QString::fromStdString(text));
                 left = degreeOffsets[degree];
             } else if (settings.viewNotes) {
-                const int note = string->NoteAt(fret);
+                const int note = NeckLabels::DotNote(board, layout.options, string->NoteAt(fret));
                 const std::string text = centredNames ? names.Name(note) : names.Label(note);
                 label = &prepared(noteTexts[note], QString::fromStdString(text));
                 left = noteOffsets[note];
@@ -257,8 +274,12 @@ ViewLayout FretboardPainter::Paint(QPainter& painter, const DiagramState& state,
     if (state.settings.dotMarkers) {
         DrawMarkers(painter, state, layout, colours.markers);
     }
+    ReachPainter::PaintMuted(painter, state, layout, colours);
+    ReachPainter::PaintCapo(painter, state, layout, colours);
     painter.setPen(LinePen(colours.outline));
     DrawDots(painter, state, layout, colours, textHeight, charWidth);
+    ReachPainter::PaintArrows(painter, state, layout, colours);
+    ReachPainter::PaintNumbers(painter, state, layout, colours);
     painter.restore();
     return layout;
 }
@@ -267,13 +288,14 @@ ViewLayout FretboardPainter::Layout(const DiagramState& state, const PaintTarget
 {
     const DiagramOptions& options = state.diagram;
     const int n = state.settings.stringCount;
-    const int lastFret = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
+    const int firstFret = FretboardGeometry::FirstCellFret(options);
+    const int lastFret = options.LastShownFret();
     if (options.look == DiagramLook::Modern) {
         return target.printer
                    ? ModernGeometry::Printer(target.dpiX, target.dpiY, target.printableWidth, n,
-                                             options, 0, lastFret)
+                                             options, firstFret, lastFret)
                    : ModernGeometry::Screen(target.size.width(), target.size.height(), n, options,
-                                            0, lastFret);
+                                            firstFret, lastFret);
     }
     return target.printer ? FretboardGeometry::PrinterLayout(target.dpiX, target.dpiY,
                                                              target.printableWidth, options)

@@ -23,9 +23,9 @@ public:
     /// The pen of every line and outline of the classic look: solid (black unless the colours say
     /// otherwise), one device pixel wide on screen, printer, preview and export alike.
     static QPen LinePen(const QColor& colour = Qt::black);
-    /// The printed page's captions: the scale's and the overlay's names, left-aligned with the
-    /// neck above it, the first at y = top, in the painter's font and pen; textHeight is the
-    /// font's line height.
+    /// The printed page's captions: the scale's and the overlay's (or the chord's) names,
+    /// left-aligned with the neck above it, the first at y = top, in the painter's font and pen;
+    /// textHeight is the font's line height.
     static void DrawCaptions(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
                              int textHeight, int top);
 };

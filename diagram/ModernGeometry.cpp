@@ -1,5 +1,7 @@
 #include "ModernGeometry.h"
 
+#include "FretboardGeometry.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,13 +29,11 @@ int CellCount(int firstFret, int lastFret)
 
 // A layout with its spacings chosen: sizes of dots, markers, lines and numbers follow from the
 // smaller spacing.
-ViewLayout Sized(const DiagramOptions& options, int firstFret, int lastFret, int fretSpacing,
-                 int stringSpacing)
+ViewLayout Sized(const DiagramOptions& options, int firstFret, int fretSpacing, int stringSpacing)
 {
     ViewLayout layout;
     layout.options = options;
     layout.options.look = DiagramLook::Modern;
-    layout.options.frets = lastFret;
     layout.firstFret = firstFret;
     layout.fretSpacing = std::max(1, fretSpacing);
     layout.stringSpacing = std::max(1, stringSpacing);
@@ -78,7 +78,7 @@ ViewLayout ModernGeometry::Screen(int width, int height, int stringCount,
     const int byHeight = static_cast<int>((height - 2 * pad) / heightInSpacings);
     const int stringSpacing =
         std::min(byHeight, static_cast<int>(kMostStringsPerFret * std::max(1, fretSpacing)));
-    ViewLayout layout = Sized(options, firstFret, lastFret, fretSpacing, stringSpacing);
+    ViewLayout layout = Sized(options, firstFret, fretSpacing, stringSpacing);
 
     const int unit = std::min(layout.fretSpacing, layout.stringSpacing);
     const int above = Round(kAbove * unit);
@@ -94,7 +94,7 @@ ViewLayout ModernGeometry::Printer(int dpiX, int dpiY, int printableWidth, int s
 {
     const int cells = CellCount(firstFret, lastFret);
     const int fretSpacing = (printableWidth - 2 * dpiX) / cells;
-    ViewLayout layout = Sized(options, firstFret, lastFret, fretSpacing, fretSpacing);
+    ViewLayout layout = Sized(options, firstFret, fretSpacing, fretSpacing);
     PlaceRows(layout, std::max(1, stringCount), 2 * dpiY);
     PlaceColumns(layout, dpiX, cells);
     return layout;
@@ -103,10 +103,10 @@ ViewLayout ModernGeometry::Printer(int dpiX, int dpiY, int printableWidth, int s
 ViewLayout ModernGeometry::Box(int leftX, int topY, int rightX, int stringCount,
                                const DiagramOptions& options)
 {
-    const int lastFret = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
-    const int cells = CellCount(0, lastFret);
+    const int firstFret = FretboardGeometry::FirstCellFret(options);
+    const int cells = CellCount(firstFret, options.LastShownFret());
     const int fretSpacing = (rightX - leftX) / cells;
-    ViewLayout layout = Sized(options, 0, lastFret, fretSpacing, fretSpacing);
+    ViewLayout layout = Sized(options, firstFret, fretSpacing, fretSpacing);
     PlaceRows(layout, std::max(1, stringCount), topY);
     PlaceColumns(layout, leftX, cells);
     return layout;

@@ -8,7 +8,9 @@
 #include "FretboardGeometry.h"
 #include "Instrument.h"
 #include "LabelFitter.h"
+#include "NeckLabels.h"
 #include "NoteSpeller.h"
+#include "ReachPainter.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -62,7 +64,8 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
     }
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
-        const int startX = row == shortRow ? LineX(layout, shortNutLine - 1) : layout.leftX;
+        const int startX = row == shortRow ? std::max(LineX(layout, shortNutLine - 1), layout.leftX)
+                                           : layout.leftX;
         FillBox(painter, layout, QRect(startX, y - lw / 2, layout.rightX - startX + 1, lw),
                 colours.strings);
     }
@@ -72,7 +75,7 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 Bar(LineX(layout, 0), nut, longTopY - lw / 2, longBottomY + (lw - 1) / 2),
                 colours.nut);
     }
-    if (shortString && layout.firstFret < shortNutLine) {
+    if (shortString && layout.firstFret < shortNutLine && shortNutLine <= lastFret) {
         const int shortY = FretboardGeometry::RowY(layout, shortRow);
         const int half = layout.stringSpacing / 3;
         FillBox(painter, layout,
@@ -104,6 +107,13 @@ void DrawFretNumbers(QPainter& painter, const DiagramState& state, const ViewLay
     QStringList texts;
     std::vector<int> frets;
     const int lastFret = FretboardGeometry::LastFret(layout);
+    if (layout.options.ShowsRange()) {
+        // A range numbers every fret, its first one above all.
+        for (int fret = std::max(layout.options.fromFret, 1); fret <= lastFret; ++fret) {
+            frets.push_back(fret);
+            texts << QString::number(fret);
+        }
+    }
     for (const FretMarker& marker :
          FretMarker::Of(state.settings.instrument, state.settings.stringCount)) {
         // The octaves have two markers but one number.
@@ -131,17 +141,17 @@ void DrawStringNames(QPainter& painter, const DiagramState& state, const ViewLay
 {
     const CFretboard& board = *state.fretboard;
     const int n = state.settings.stringCount;
-    const NoteSpeller names =
-        NoteSpeller::ForOpenStrings(board, layout.options.spelling, layout.options.rootSpelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, layout.options);
     const QFontMetrics metrics = painter.fontMetrics();
     const int gap = layout.fretSpacing / 3;
     painter.setPen(colours.text);
     for (int row = 0; row < n; ++row) {
-        const CFretString* string = board.GetString(layout.options.StringOfRow(row, n));
-        if (string == nullptr) {
+        const int string = layout.options.StringOfRow(row, n);
+        if (board.GetString(string) == nullptr) {
             continue;
         }
-        const QString name = QString::fromStdString(names.Name(string->GetTuning()));
+        const QString name = QString::fromStdString(
+            names.Name(NeckLabels::StringNote(board, layout.options, string)));
         const int width = metrics.horizontalAdvance(name);
         // Beside the open strings: left of the neck, or right of a mirrored one.
         const int x = layout.options.leftHanded ? layout.rightX + gap : layout.leftX - gap - width;
@@ -175,7 +185,7 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     const bool colour = settings.suppressColor == 0;
     const int d = layout.dotDiameter;
     const DiagramOptions& options = layout.options;
-    const NoteSpeller names = NoteSpeller::ForBoard(board, options.spelling, options.rootSpelling);
+    const NoteSpeller names = NeckLabels::DotNames(board, options);
     const DegreeSpeller degrees =
         DegreeSpeller::ForScale(board.scaleDegrees, options.degreeNaming, options.rootAsR);
     const QStringList labels = DotLabels(state, names, degrees);
@@ -199,12 +209,12 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
     std::vector<Label> shownLabels;
     DotStamp stamp(painter);
     painter.setPen(outline);
-    const int lastCell = FretboardGeometry::LastFret(layout) + 1;
+    const int lastCell = FretboardGeometry::LastDotFret(layout);
     for (int s = 0; s < board.GetStringCount(); ++s) {
         const CFretString* string = board.GetString(s);
         const int row = layout.options.RowOfString(s, n);
         const int y = FretboardGeometry::RowY(layout, row);
-        for (int fret = layout.firstFret; fret <= lastCell; ++fret) {
+        for (int fret = layout.options.fromFret; fret <= lastCell; ++fret) {
             const int value = board.Classify(s, fret);
             const std::optional<DotKind> kind = DiagramColours::KindOf(value);
             if (!kind) {
@@ -220,8 +230,9 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 painter.setPen(outline);
             }
             if (fitted != nullptr) {
-                const int index =
-                    settings.viewDegrees ? string->DegreeAt(fret) : string->NoteAt(fret);
+                const int index = settings.viewDegrees ? string->DegreeAt(fret)
+                                                       : NeckLabels::DotNote(board, layout.options,
+                                                                             string->NoteAt(fret));
                 shownLabels.push_back({QPointF(box.left() + d / 2.0, y), index, shown});
             }
         }
@@ -263,6 +274,9 @@ void ModernPainter::Paint(QPainter& painter, const DiagramState& state, const Vi
     if (printer) {
         DrawStringNames(painter, state, layout, colours);
     }
+    ReachPainter::PaintMuted(painter, state, layout, colours);
+    ReachPainter::PaintCapo(painter, state, layout, colours);
     DrawDots(painter, state, layout, colours);
+    ReachPainter::PaintArrows(painter, state, layout, colours);
     painter.restore();
 }

@@ -119,6 +119,10 @@ bool DiagramWriter::Write(const DiagramState& state, const RenderOptions& option
     case RenderOptions::Format::Pdf:
         painted = PaintPdf(state, options, buffer, paintError);
         break;
+    case RenderOptions::Format::Wav:
+    case RenderOptions::Format::Mid:
+        paintError = QStringLiteral("a sound file holds no picture");
+        break;
     }
     if (!painted) {
         error = "cannot write " + Quoted(options.file) + ": " + paintError.toStdString();

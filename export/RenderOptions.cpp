@@ -1,12 +1,15 @@
 #include "RenderOptions.h"
 
 #include "EchoText.h"
+#include "NeckLimits.h"
 #include "NoteName.h"
 #include "Notes.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -84,9 +87,13 @@ bool SetFile(const std::string& value, RenderOptions& o, std::string& error)
         o.format = RenderOptions::Format::Svg;
     else if (ending == ".pdf")
         o.format = RenderOptions::Format::Pdf;
+    else if (ending == ".wav")
+        o.format = RenderOptions::Format::Wav;
+    else if (ending == ".mid" || ending == ".midi")
+        o.format = RenderOptions::Format::Mid;
     else {
-        error =
-            "unknown file type of " + Quoted(value) + ": the name must end in .png, .svg or .pdf";
+        error = "unknown file type of " + Quoted(value) +
+                ": the name must end in .png, .svg, .pdf, .wav or .mid";
         return false;
     }
     o.file = value;
@@ -283,6 +290,120 @@ bool SetFrets(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+// A whole number low..high into field for a sound file's option name; false with error.
+bool SetCount(const std::string& value, int& field, int low, int high, const char* name,
+              RenderOptions& o, std::string& error)
+{
+    auto number = ParseNumber(value);
+    if (!number || *number < low || *number > high) {
+        error = "bad value " + Quoted(value) + " of " + name + ": use " + std::to_string(low) +
+                ".." + std::to_string(high);
+        return false;
+    }
+    field = *number;
+    o.soundOption = true;
+    return true;
+}
+
+bool SetDirection(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::string direction = Lower(value);
+    if (direction == "up")
+        o.direction = RenderOptions::Direction::Up;
+    else if (direction == "down")
+        o.direction = RenderOptions::Direction::Down;
+    else if (direction == "updown")
+        o.direction = RenderOptions::Direction::UpAndDown;
+    else {
+        error = "unknown direction " + Quoted(value) + ": use up, down or updown";
+        return false;
+    }
+    o.soundOption = true;
+    return true;
+}
+
+// START,STEP,EVERY,TARGET: the tempo starts at START and moves by STEP (signed) every EVERY
+// passes until it holds at TARGET.
+bool SetTrainer(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::vector<std::string> items = SplitList(value);
+    std::array<int, 4> trainer{};
+    bool good = items.size() == trainer.size();
+    for (std::size_t i = 0; good && i < items.size(); ++i) {
+        const bool negative = i == 1 && !items[i].empty() && items[i][0] == '-';
+        const auto number = ParseNumber(negative ? items[i].substr(1) : items[i]);
+        good = number.has_value();
+        trainer[i] = good ? (negative ? -*number : *number) : 0;
+    }
+    const auto tempo = [](int bpm) {
+        return bpm >= RenderOptions::MIN_BPM && bpm <= RenderOptions::MAX_BPM;
+    };
+    good = good && tempo(trainer[0]) && tempo(trainer[3]) && trainer[1] != 0 &&
+           std::abs(trainer[1]) <= RenderOptions::MAX_STEP && trainer[2] >= 1 &&
+           trainer[2] <= RenderOptions::MAX_EVERY;
+    if (!good) {
+        error = "bad trainer " + Quoted(value) + ": use START,STEP,EVERY,TARGET with tempos " +
+                std::to_string(RenderOptions::MIN_BPM) + ".." +
+                std::to_string(RenderOptions::MAX_BPM) + ", a step of 1.." +
+                std::to_string(RenderOptions::MAX_STEP) + " up or down and 1.." +
+                std::to_string(RenderOptions::MAX_EVERY) + " passes, e.g. 60,4,2,100";
+        return false;
+    }
+    o.trainer = trainer;
+    o.soundOption = true;
+    return true;
+}
+
+bool SetTuningPreset(const std::string& value, RenderOptions& o, std::string& error)
+{
+    if (TuningPreset::Named(value, std::nullopt, std::nullopt) == nullptr) {
+        error = "unknown tuning preset " + Quoted(value) +
+                ": use a name of the Tunings menu, e.g. " + "\"Drop D\" or DADGAD";
+        return false;
+    }
+    o.tuningPreset = value;
+    return true;
+}
+
+bool SetCapo(const std::string& value, RenderOptions& o, std::string& error)
+{
+    auto capo = ParseNumber(value);
+    if (!capo || *capo > NeckLimits::kHighestCapo) {
+        error = "bad capo " + Quoted(value) + ": use --capo 0.." +
+                std::to_string(NeckLimits::kHighestCapo);
+        return false;
+    }
+    o.diagram.capo = *capo;
+    return true;
+}
+
+bool SetFretRange(const std::string& value, RenderOptions& o, std::string& error)
+{
+    const std::size_t dash = value.find('-');
+    const auto from = ParseNumber(value.substr(0, dash));
+    const auto to = dash == std::string::npos ? std::nullopt : ParseNumber(value.substr(dash + 1));
+    if (!from || !to) {
+        error = "bad fret range " + Quoted(value) + ": use --fret-range FROM-TO, e.g. 5-9";
+        return false;
+    }
+    o.diagram.fromFret = *from;
+    o.diagram.toFret = *to;
+    return true;
+}
+
+// A refusal sentence of NeckLimits as one line of the command line's errors: lower case, no stop.
+std::string AsError(std::string sentence)
+{
+    if (!sentence.empty()) {
+        sentence.front() =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(sentence.front())));
+    }
+    if (!sentence.empty() && sentence.back() == '.') {
+        sentence.pop_back();
+    }
+    return sentence;
+}
+
 bool SetLook(const std::string& value, RenderOptions& o, std::string& error)
 {
     const std::string look = Lower(value);
@@ -353,8 +474,36 @@ const RenderOptions::Option optionTable[] = {
      [](Value, RenderOptions& o, Error) { return o.diagram.lowStringOnTop = true; }},
     {"--spelling", true, SetSpelling},
     {"--frets", true, SetFrets},
+    {"--tuning-preset", true, SetTuningPreset},
+    {"--capo", true, SetCapo},
+    {"--fret-range", true, SetFretRange},
     {"--degree-names", true, SetDegreeNames},
     {"--root-as", true, SetRootAs},
+    {"--pattern", true,
+     [](Value v, RenderOptions& o, Error) {
+         o.patternName = v;
+         return true;
+     }},
+    {"--bpm", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.bpm, RenderOptions::MIN_BPM, RenderOptions::MAX_BPM, "--bpm", o, e);
+     }},
+    {"--direction", true, SetDirection},
+    {"--passes", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.passes, 1, RenderOptions::MAX_PASSES, "--passes", o, e);
+     }},
+    {"--count-in", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.countInBars, 0, RenderOptions::MAX_COUNT_IN, "--count-in", o, e);
+     }},
+    {"--click", false,
+     [](Value, RenderOptions& o, Error) { return o.click = o.soundOption = true; }},
+    {"--beats", true,
+     [](Value v, RenderOptions& o, Error e) {
+         return SetCount(v, o.beatsPerBar, 1, RenderOptions::MAX_BEATS, "--beats", o, e);
+     }},
+    {"--trainer", true, SetTrainer},
     {"--look", true, SetLook},
     {"--colours", true, SetColours},
 };
@@ -446,6 +595,32 @@ bool RenderOptions::Parse(const std::vector<std::string>& args, RenderOptions& o
             error = "--scale and --degrees cannot be used together";
             return false;
         }
+        if (o.soundOption && !o.IsSound()) {
+            error = "--bpm, --direction, --passes, --count-in, --click, --beats and --trainer "
+                    "belong to a sound: use --render FILE.wav or FILE.mid";
+            return false;
+        }
+        if (o.tuning && o.tuningPreset) {
+            error = "--tuning and --tuning-preset cannot be used together";
+            return false;
+        }
+        // The neck's length is known only now: a capo and a range must fit it.
+        const DiagramOptions& d = o.diagram;
+        if (const std::string refusal = NeckLimits::CapoRefusal(d.capo, d.frets);
+            !refusal.empty()) {
+            error = "bad capo '" + std::to_string(d.capo) + "': " + AsError(refusal);
+            return false;
+        }
+        const bool range = d.fromFret != 0 || d.toFret != 0;
+        std::string refusal = range ? NeckLimits::FromRefusal(d.fromFret, d.frets) : "";
+        if (range && refusal.empty()) {
+            refusal = NeckLimits::ToRefusal(d.fromFret, d.toFret, d.frets);
+        }
+        if (!refusal.empty()) {
+            error = "bad fret range '" + std::to_string(d.fromFret) + "-" +
+                    std::to_string(d.toFret) + "': " + AsError(refusal);
+            return false;
+        }
         if (o.book != Book::None && o.format != Format::Pdf) {
             error = "--book writes a PDF: the file name must end in .pdf";
             return false;
@@ -478,6 +653,10 @@ std::string RenderOptions::HelpText()
            "  .pdf                  the printed page with captions and string names, A4 unless\n"
            "                        --page letter, upright unless --landscape, at --dpi N\n"
            "                        (default 600)\n"
+           "  .wav                  the scale played as Play it plays it (44.1 kHz, 16-bit mono)\n"
+           "                        with the first scheme of pinto_ss.dat, else the default one\n"
+           "  .mid                  the same as a Standard MIDI File: tempo map, notes on channel\n"
+           "                        1, click on channel 10\n"
            "\n"
            "Options:\n"
            "  --instrument NAME     guitar, bass, mandolin or banjo; without it the instrument,\n"
@@ -508,6 +687,14 @@ std::string RenderOptions::HelpText()
            "  --root-as KIND        a root on a black key spelled by key: auto (by the key\n"
            "                        signature, the default), sharp or flat\n"
            "  --frets N             the neck's highest fret, 12..24 (default 12)\n"
+           "  --tuning-preset NAME  a tuning of the Tunings menu, such as \"Drop D\", DADGAD or\n"
+           "                        \"Open G\"; it sets the instrument and strings too, those of\n"
+           "                        --instrument and --strings when they have one of that name\n"
+           "  --capo N              a capo on fret N, 1..12, leaving 3 frets above it (0: none)\n"
+           "  --fret-range A-B      draw only frets A..B, larger and numbered: A 0..20, at least\n"
+           "                        4 frets, within the neck\n"
+           "  --pattern NAME        a library pattern, placed where Find Pattern first finds it;\n"
+           "                        a sound file then plays it, low string first, one per beat\n"
            "  --book KIND           a scale book in the PDF, as many diagrams a page as fit:\n"
            "                        keys (the --scale on all 12 roots, rising from --root) or\n"
            "                        family (every scale of its family on --root); no overlay\n"
@@ -516,6 +703,15 @@ std::string RenderOptions::HelpText()
            "  --colours KIND        light (the default) or dark\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
+           "Options of a .wav or .mid file:\n"
+           "  --bpm N               tempo, 10..600 beats per minute (default 120)\n"
+           "  --direction WAY       up, down or updown through the scale (default up)\n"
+           "  --passes N            times through the run, 1..999 (default 1)\n"
+           "  --count-in BARS       0, 1 or 2 bars of click before the first note (default 0)\n"
+           "  --click               a click on every beat, the first of a bar accented\n"
+           "  --beats N             beats to the bar, 1..12 (default 4)\n"
+           "  --trainer S,STEP,N,T  the tempo starts at S and moves by STEP every N passes until\n"
+           "                        it holds at T, e.g. 60,4,2,100\n"
            "\n"
            "Exit code 0 on success; 2 with a one-line message for a bad argument or a file that\n"
            "cannot be written.\n";

@@ -17,7 +17,17 @@ public:
     {
         Png, // screen layout, raster image
         Svg, // screen layout, vector drawing
-        Pdf  // printed layout on one page
+        Pdf, // printed layout on one page
+        Wav, // the run played, as the sound card plays it
+        Mid  // the run played, as a Standard MIDI File
+    };
+
+    // The way through the scale's run of --direction.
+    enum class Direction
+    {
+        Up,
+        Down,
+        UpAndDown
     };
 
     enum class Book
@@ -40,6 +50,15 @@ public:
     // Smallest and largest --dpi, in device pixels per inch.
     static constexpr int MIN_DPI = 72;
     static constexpr int MAX_DPI = 4800;
+    // The ranges of what a sound file plays: tempo (also of --trainer), passes, count-in bars,
+    // beats per bar, the trainer's step and passes between steps.
+    static constexpr int MIN_BPM = 10;
+    static constexpr int MAX_BPM = 600;
+    static constexpr int MAX_PASSES = 999;
+    static constexpr int MAX_COUNT_IN = 2;
+    static constexpr int MAX_BEATS = 12;
+    static constexpr int MAX_STEP = 50;
+    static constexpr int MAX_EVERY = 99;
 
     // One option of the command line: its name, whether it takes a value, and what it does with
     // it (false with a one-line error text when the value is unusable).
@@ -93,6 +112,23 @@ public:
     Labels labels = Labels::Degrees;            // what the dots are labelled with
     bool noColor = false;                       // every dot white
     bool noMarkers = false;                     // no fret position markers
-    // Left-handed, low string on top, spelling, frets, names, look, colours (light unless dark).
+    // Left-handed, low string on top, spelling, frets, names, look, colours (light unless dark),
+    // capo and range of frets.
     DiagramOptions diagram;
+
+    std::optional<std::string> tuningPreset; // a preset's name: instrument, strings and tuning
+    std::optional<std::string> patternName;  // library pattern placed at its first match
+
+    // What a .wav or .mid file plays: the scale's run (or the pattern) as Play It would.
+    int bpm = 120;                             // tempo, MIN_BPM..MAX_BPM
+    Direction direction = Direction::Up;       // the way through the scale's run
+    int passes = 1;                            // runs played, 1..MAX_PASSES
+    int countInBars = 0;                       // bars of click before the first note
+    bool click = false;                        // a click on every beat
+    int beatsPerBar = 4;                       // 1..MAX_BEATS, the first one accented
+    std::optional<std::array<int, 4>> trainer; // start BPM, step, every N passes, target BPM
+    bool soundOption = false;                  // an option only a sound file takes was given
+
+    // True for the formats that play the run rather than draw the neck.
+    bool IsSound() const { return format == Format::Wav || format == Format::Mid; }
 };

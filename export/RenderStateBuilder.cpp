@@ -3,9 +3,12 @@
 #include "BoardSetup.h"
 #include "DiagramState.h"
 #include "EchoText.h"
+#include "PatternLibrary.h"
+#include "NeckLimits.h"
 #include "ScaleCatalog.h"
 #include "ScaleNameMatch.h"
 #include "SettingsFile.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <cctype>
@@ -56,6 +59,37 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
     return true;
 }
 
+// Sets the library pattern called name as the board's pattern, as the pattern setup dialog
+// hands it over, and places its first match as Find Pattern does; false with error when there
+// is no such pattern or it fits nowhere.
+bool PlacePattern(CFretboard& board, const std::string& name, std::string& error)
+{
+    PatternLibrary library;
+    LoadPatterns(library);
+    const auto record =
+        std::find_if(library.records.begin(), library.records.end(),
+                     [&name](const PatternRecord& record) { return record.name == name; });
+    if (record == library.records.end()) {
+        error = "unknown pattern " + Quoted(name);
+        return false;
+    }
+    board.pattern.Clear();
+    const int count = board.GetStringCount();
+    constexpr int ROWS = 6;
+    for (int fret = 0; fret < static_cast<int>(record->cells.size()); ++fret) {
+        for (int row = 0; row < ROWS; ++row) {
+            if (record->cells[fret][row] == 1)
+                board.pattern.Toggle(count - row - 1, fret);
+        }
+    }
+    if (!board.FindMatches()) {
+        error = "pattern " + Quoted(name) + " is found nowhere on this neck and scale";
+        return false;
+    }
+    board.SelectMatch(0);
+    return true;
+}
+
 } // namespace
 
 bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state,
@@ -63,7 +97,18 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
 {
     Settings settings;
     std::vector<int> tuning;
-    if (options.instrument) {
+    if (options.tuningPreset) {
+        // A preset names its instrument: one of another instrument switches to it.
+        const TuningPreset* preset =
+            TuningPreset::Named(*options.tuningPreset, options.instrument, options.strings);
+        if (preset == nullptr) {
+            error = "unknown tuning preset " + Quoted(*options.tuningPreset);
+            return false;
+        }
+        settings.instrument = preset->instrument;
+        settings.stringCount = preset->StringCount();
+        tuning = preset->Notes();
+    } else if (options.instrument) {
         settings.instrument = *options.instrument;
         settings.stringCount = options.strings.value_or(DefaultStringCount(settings.instrument));
         tuning = StandardTuning(settings.instrument, settings.stringCount);
@@ -105,6 +150,7 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     state.fretboard = std::make_unique<CFretboard>(0, nullptr);
     SetUpBoard(*state.fretboard, settings.instrument, tuning, options.diagram.frets);
     CFretboard& board = *state.fretboard;
+    NeckLimits::ApplyTo(board, options.diagram);
     board.SetRoot(options.root, LAYER_SCALE);
     board.SetRoot(options.overlayRoot, LAYER_OVERLAY);
     board.SetOverlayMode(options.common ? OVERLAY_COMMON : OVERLAY_ALL);
@@ -123,6 +169,8 @@ bool RenderStateBuilder::Build(const RenderOptions& options, DiagramState& state
     }
     if (options.overlayName &&
         !ApplyLibraryScale(state, *options.overlayName, LAYER_OVERLAY, state.overlayScale, error))
+        return false;
+    if (options.patternName && !PlacePattern(board, *options.patternName, error))
         return false;
     if (options.book == RenderOptions::Book::Family &&
         ScaleCatalog(state.scaleLibrary).FamilyOf(state.currentScale) < 0) {

@@ -134,6 +134,49 @@ int CFretboard::GetFrets() const
     return frets;
 }
 
+void CFretboard::SetCapo(int fret)
+{
+    capo = std::clamp(fret, 0, frets);
+}
+
+int CFretboard::GetCapo() const
+{
+    return std::min(capo, frets);
+}
+
+int CFretboard::NutFret(int index) const
+{
+    return std::max(GetStartFret(index), GetCapo());
+}
+
+int CFretboard::SoundingOpenNote(int index) const
+{
+    const CFretString* string = GetString(index);
+    assert(string != nullptr);
+    return string != nullptr ? string->NoteAt(NutFret(index)) : 0;
+}
+
+void CFretboard::SetFretRange(int first, int last)
+{
+    rangeFirst = std::max(first, 0);
+    rangeLast = last < 0 ? -1 : std::max(last, rangeFirst);
+}
+
+int CFretboard::RangeFirst() const
+{
+    return std::min(rangeFirst, frets);
+}
+
+int CFretboard::RangeLast() const
+{
+    return rangeLast < 0 ? frets : std::clamp(rangeLast, RangeFirst(), frets);
+}
+
+bool CFretboard::InReach(int fret) const
+{
+    return fret >= GetCapo() && fret >= RangeFirst() && fret <= RangeLast();
+}
+
 void CFretboard::SetRoot(int note, int layer)
 {
     for (int i = 0; i < numStrings; ++i)
@@ -194,6 +237,10 @@ int CFretboard::Classify(int string, int fret) const
     assert(fretString != nullptr);
     if (fretString == nullptr)
         return 0;
+    // Frets below a capo do not sound: no dot there.
+    if (fret < GetCapo()) {
+        return OFF_STRING;
+    }
     int x = fretString->ClassifyFret(fret);
     bool testPlacement = true;
     if (overlayMode == OVERLAY_COMMON) {
@@ -207,6 +254,9 @@ int CFretboard::Classify(int string, int fret) const
             x &= ~OVERLAY_NOTE;
     } else {
         testPlacement = (x & (SCALE_NOTE | OVERLAY_NOTE)) != 0;
+    }
+    if (chordTones && (x & SCALE_NOTE) && (x & OVERLAY_NOTE)) {
+        x &= ~(SCALE_NOTE | ROOT_NOTE);
     }
     if (testPlacement && placement != nullptr && placement->Contains(string, fret))
         x |= PATTERN_NOTE;

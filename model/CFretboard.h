@@ -46,6 +46,25 @@ public:
     // Highest fret of every string, DEFAULT_FRETS..MAX_FRETS.
     int GetFrets() const;
 
+    // Puts a capo on fret 1..GetFrets() (0 takes it off): the strings sound from that fret, as
+    // from a nut; a string that starts higher (the banjo's short string) from its own first fret.
+    void SetCapo(int fret);
+    // Fret of the capo, 0 for none.
+    int GetCapo() const;
+    // Fret a string sounds from when played open: its first fret, or the capo's when higher.
+    int NutFret(int index) const;
+    // Note number 0..11 string index sounds played open, the capo on (GetOpenNote without it).
+    int SoundingOpenNote(int index) const;
+    // Keeps clicks, the pattern search and modulation within frets first..last (last -1: up to
+    // the neck's highest fret); 0, -1 is the whole neck. The pattern and the matches stay.
+    void SetFretRange(int first, int last);
+    // Lowest fret of the range, 0..GetFrets().
+    int RangeFirst() const;
+    // Highest fret of the range, RangeFirst()..GetFrets().
+    int RangeLast() const;
+    // True when fret lies in the range and at or above the capo: a fret the player works in.
+    bool InReach(int fret) const;
+
     // Sets the root note number 0..11 of LAYER_SCALE or LAYER_OVERLAY on every string.
     void SetRoot(int note, int layer);
     // Root note number 0..11 of the layer (from string 0); 12 for another layer.
@@ -61,14 +80,15 @@ public:
     // OVERLAY_ALL (1) or OVERLAY_COMMON (0).
     int GetOverlayMode() const;
     // Display classification of (string index, fret 0..GetFrets() + 1) under the overlay mode and
-    // placement.
+    // placement; OFF_STRING below the fret the string sounds from. With chord tones shown, a
+    // note of both the scale and the overlay is an overlay note alone.
     int Classify(int string, int fret) const;
 
     // Searches the board for every origin where the whole pattern fits; true when any was found.
     bool FindMatches();
     // Non-zero when the pattern elements depth..end fit at origin (stringOffset, fretOffset).
     int MatchAt(int stringOffset, int fretOffset, int depth) const;
-    // True when the string exists and fret lies in its start fret..fretCount-1.
+    // True when the string exists and fret lies in its NutFret..fretCount-1 and in the range.
     bool IsOnBoard(int string, int fret) const;
     // Shows match index (kept when out of range); returns currentMatch, or 0 without a search.
     int SelectMatch(int index);
@@ -79,8 +99,8 @@ public:
     // Places the current match moved by signed scale steps; false when there is no match to place.
     bool BuildPlacement(int steps);
     // Fret 1..GetFrets() reached from fret by signed scale steps along the string (a ring of the
-    // string's fret positions, skipping the open string); fret unchanged when too few scale frets
-    // or the string is not on the board.
+    // string's fret positions within the range and from the capo up, skipping the open string or
+    // the capo's fret); fret unchanged when too few scale frets or the string is not on the board.
     int ModulateFret(int string, int fret, int steps) const;
     // Forgets the search (matches null, searched false); the placement stays on show.
     void ClearMatches();
@@ -98,6 +118,10 @@ public:
     int overlayMode = OVERLAY_ALL;
     bool searched = false;
     int frets = DEFAULT_FRETS; ///< highest fret of every string, DEFAULT_FRETS..MAX_FRETS
+    int capo = 0;              ///< fret of the capo, 0 for none
+    int rangeFirst = 0;        ///< lowest fret of the range
+    int rangeLast = -1;        ///< highest fret of the range, -1 for the neck's highest
+    bool chordTones = false;   ///< the overlay holds chord tones of the scale, shown as overlay
 
 private:
     void AttachFlags();

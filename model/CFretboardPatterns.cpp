@@ -16,8 +16,8 @@ constexpr int IN_EITHER_SCALE = SCALE_NOTE | OVERLAY_NOTE;
 bool CFretboard::IsOnBoard(int string, int fret) const
 {
     const CFretString* fretString = GetString(string);
-    return fretString != nullptr && fret >= fretString->GetStartFret() &&
-           fret < fretString->GetFretCount();
+    return fretString != nullptr && fret >= NutFret(string) && fret < fretString->GetFretCount() &&
+           InReach(fret);
 }
 
 int CFretboard::MatchAt(int stringOffset, int fretOffset, int depth) const
@@ -68,7 +68,9 @@ bool CFretboard::FindMatches()
             const CFretString& string = *strings[static_cast<size_t>(s)];
             const int fretCount = std::min(string.GetFretCount(), 32);
             fretPositions = std::max(fretPositions, fretCount);
-            for (int f = std::max(string.GetStartFret(), 0); f < fretCount; ++f) {
+            const int lowest = std::max({NutFret(s), RangeFirst(), 0});
+            const int highest = std::min(fretCount - 1, RangeLast());
+            for (int f = lowest; f <= highest; ++f) {
                 if ((string.ClassifyFret(f) & IN_EITHER_SCALE) != 0)
                     fitting[static_cast<size_t>(s)] |= std::uint32_t{1} << f;
             }
@@ -164,18 +166,21 @@ int CFretboard::ModulateFret(int string, int fret, int steps) const
     const CFretString* fretString = GetString(string);
     if (fretString == nullptr)
         return fret;
-    // The string's fret positions 0..frets form a ring: up from the last fret continues at
-    // fret 1, down from fret 1 at the last fret.
-    const int ring = fretString->GetFretCount();
+    // The string's fret positions within reach form a ring: on the whole neck up from the last
+    // fret continues at fret 1, down from fret 1 at the last fret. The fret the strings sound
+    // open from (the nut's, or the capo's) is never a target.
+    const int lowest = std::max(GetCapo(), RangeFirst());
+    const int ring = std::min(fretString->GetFretCount() - 1, RangeLast()) - lowest + 1;
     const int direction = steps > 0 ? 1 : -1;
     const long long wanted = std::llabs(static_cast<long long>(steps));
     long long counted = 0;
     for (int j = 1; j < ring; ++j) {
-        int candidate = (fret + direction * j) % ring;
+        int candidate = (fret - lowest + direction * j) % ring;
         if (candidate < 0)
             candidate += ring;
-        if (candidate == 0)
-            continue; // the open string is never a target
+        candidate += lowest;
+        if (candidate == GetCapo())
+            continue;
         if ((fretString->ClassifyFret(candidate) & IN_EITHER_SCALE) != 0 && ++counted == wanted)
             return candidate;
     }

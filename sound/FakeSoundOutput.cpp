@@ -50,6 +50,18 @@ bool FakeSoundOutput::PlayPreloaded(int sample)
     return true;
 }
 
+bool FakeSoundOutput::PlayClick(int sample, float)
+{
+    if (Refused()) {
+        return false;
+    }
+    const bool known = sample >= 0 && sample < static_cast<int>(m_preloaded.size());
+    if (known) {
+        events.push_back({Kind::Click, m_preloaded[static_cast<std::size_t>(sample)], m_now});
+    }
+    return true;
+}
+
 bool FakeSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
 {
     if (delayMs < 1 || Refused()) {

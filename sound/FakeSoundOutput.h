@@ -16,7 +16,8 @@ public:
     {
         Once,
         Looped,
-        Stop
+        Stop,
+        Click
     };
     struct Event
     {
@@ -30,6 +31,8 @@ public:
     bool StopSound() override;
     int Preload(const std::string& path) override;
     bool PlayPreloaded(int sample) override;
+    bool PlayClick(int sample, float level) override;
+    int SoundingTag() const override { return soundingTag; }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
     bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
@@ -49,6 +52,7 @@ public:
     /// While true, a request from outside a beat finds the queue full: it answers false and
     /// changes nothing.
     bool queueFull = false;
+    int soundingTag = -1; ///< what SoundingTag answers
 
 private:
     bool Refused() const { return queueFull && !m_runningDue; }

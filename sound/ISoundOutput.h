@@ -5,10 +5,11 @@
 #include <string>
 
 // What the program asks of the sound card: one voice that plays a WAV sample once or over and
-// over, silence, and beats on the output's own clock that pace the scale player. Every call
-// returns at once. A request from outside a beat waits in a short queue for the sound card; a
-// card that stops taking them fills it, and then a request answers false and changes nothing,
-// so the caller can tell the user. Inside a beat nothing is queued and every request is taken.
+// over, a click beside it, silence, and beats on the output's own clock that pace the scale
+// player. Every call returns at once. A request from outside a beat waits in a short queue for the
+// sound card; a card that stops taking them fills it, and then a request answers false and changes
+// nothing, so the caller can tell the user. Inside a beat nothing is queued and every request is
+// taken.
 class ISoundOutput
 {
 public:
@@ -33,6 +34,26 @@ public:
     /// frame, and the call takes no lock, allocates nothing and reads no file. False when the
     /// queue is full.
     virtual bool PlayPreloaded(int sample) = 0;
+    /// Decodes the WAV file at path moved by octaves (-4..4, 0 as recorded) and answers the
+    /// number by which a beat plays it, or NOT_DECODED; an output that cannot move samples
+    /// answers NOT_DECODED for any octaves but 0.
+    virtual int PreloadMoved(const std::string& path, int octaves)
+    {
+        return octaves == 0 ? Preload(path) : NOT_DECODED;
+    }
+    /// Plays a preloaded sample as PlayPreloaded does and marks it with tag (0 or more) while it
+    /// sounds; see SoundingTag. False when the queue is full.
+    virtual bool PlayNote(int sample, int tag)
+    {
+        (void)tag;
+        return PlayPreloaded(sample);
+    }
+    /// Plays a preloaded sample once at level 0..1 beside the note, replacing only the click
+    /// before it; from inside a beat it starts on the beat's frame. NOT_DECODED plays nothing.
+    /// False when the queue is full.
+    virtual bool PlayClick(int sample, float level) = 0;
+    /// The tag of the note heard now, or -1 when none sounds; any thread.
+    virtual int SoundingTag() const { return -1; }
     /// Calls listener.OnBeat() once, delayMs milliseconds (1 or more) later on the output's
     /// clock, in place of any beat still pending; false (and no beat) for a delay below 1 ms or
     /// when the queue is full. From inside a beat the delay counts from that beat's due moment,

@@ -2,6 +2,8 @@
 
 #include "SoundSchemeTable.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int OCTAVE = 12;
 constexpr int MAX_SLOTS = 10;
@@ -13,8 +15,10 @@ ScalePlayer::ScalePlayer(PlayerState& state, ISoundOutput& output, const SoundSc
     : m_state(state), m_output(output), m_schemes(schemes), m_rootNote(std::move(rootNote))
 {
     for (auto& slot : m_samples) {
-        for (std::atomic<int>& sample : slot) {
-            sample = ISoundOutput::NOT_DECODED;
+        for (auto& octave : slot) {
+            for (std::atomic<int>& sample : octave) {
+                sample = ISoundOutput::NOT_DECODED;
+            }
         }
     }
 }
@@ -32,6 +36,40 @@ int ScalePlayer::PeriodMs(int bpm)
     return static_cast<int>(60000.0 / bpm);
 }
 
+bool ScalePlayer::SampleFor(int pitch, int& entry, int& octaves)
+{
+    const int above = pitch - LOW_A_PITCH;
+    octaves = 0;
+    if (above < 0) {
+        octaves = -((-above + OCTAVE - 1) / OCTAVE);
+    } else if (above >= ENTRIES) {
+        octaves = (above - ENTRIES) / OCTAVE + 1;
+    }
+    entry = above - OCTAVE * octaves;
+    return octaves >= -MAX_OCTAVES && octaves <= MAX_OCTAVES;
+}
+
+void ScalePlayer::SetPractice(const PracticeSettings& practice)
+{
+    m_nextPractice = practice.Bounded();
+}
+
+void ScalePlayer::SetPattern(std::vector<int> pitches)
+{
+    m_nextPattern = std::move(pitches);
+}
+
+void ScalePlayer::SetClickSamples(const std::string& tick, const std::string& accent)
+{
+    m_tickPath = tick;
+    m_accentPath = accent;
+}
+
+void ScalePlayer::SetPassLimit(int passes)
+{
+    m_nextPassLimit = std::max(passes, 0);
+}
+
 ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
 {
     m_state.scheme = scheme;
@@ -43,6 +81,17 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
     // Whatever chain is still going ends here, so a restart leaves exactly one; once this
     // returns no beat of it runs, and the run is ours to set.
     m_output.CancelBeats();
+    m_practice = m_nextPractice;
+    m_pattern = m_nextPattern;
+    m_passLimit = m_nextPassLimit;
+    if (m_practice.pattern && m_pattern.empty()) {
+        m_state.stopped = true;
+        return StartResult::NoPattern;
+    }
+    if (m_practice.trainer) {
+        bpm = m_practice.startBpm;
+        m_state.bpm = bpm;
+    }
 
     const int period = PeriodMs(bpm);
     m_state.periodMs = period;
@@ -51,6 +100,8 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
         return StartResult::NoTempo;
     }
     Decode(scheme);
+    m_tick = m_tickPath.empty() ? ISoundOutput::NOT_DECODED : m_output.Preload(m_tickPath);
+    m_accent = m_accentPath.empty() ? ISoundOutput::NOT_DECODED : m_output.Preload(m_accentPath);
 
     m_state.position = 0;
     switch (m_state.direction.load()) {
@@ -65,6 +116,11 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
     case PlayDirection::None:
         break;
     }
+    m_beat = 0;
+    m_countInLeft = m_practice.countInBars * m_practice.beatsPerBar;
+    m_passesDone = 0;
+    m_passAhead = true;
+    m_patternNote = 0;
     m_state.stopped = false;
     if (!m_output.ScheduleBeat(period, *this)) {
         m_state.stopped = true;
@@ -76,11 +132,15 @@ ScalePlayer::StartResult ScalePlayer::Start(int scheme, int bpm)
 void ScalePlayer::Stop()
 {
     m_state.stopped = true;
+    if (m_practice.trainer) {
+        m_state.bpm = m_practice.startBpm;
+        m_state.periodMs = PeriodMs(m_practice.startBpm);
+    }
 }
 
 void ScalePlayer::Halt()
 {
-    m_state.stopped = true;
+    Stop();
     m_output.CancelBeats();
 }
 
@@ -103,10 +163,21 @@ void ScalePlayer::Decode(int scheme)
     if (scheme < 1 || scheme >= MAX_SLOTS) {
         return;
     }
+    auto& slot = m_samples[static_cast<std::size_t>(scheme)];
     for (int entry = 0; entry < ENTRIES; ++entry) {
         const std::string& path = m_schemes.Path(scheme, entry);
-        m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(entry)] =
+        slot[MAX_OCTAVES][static_cast<std::size_t>(entry)] =
             path.empty() ? ISoundOutput::NOT_DECODED : m_output.Preload(path);
+    }
+    // The pattern's notes beyond the scheme's two octaves play its samples moved by octaves.
+    for (int pitch : m_pattern) {
+        int entry = 0;
+        int octaves = 0;
+        if (SampleFor(pitch, entry, octaves) && octaves != 0) {
+            const std::string& path = m_schemes.Path(scheme, entry);
+            slot[static_cast<std::size_t>(octaves + MAX_OCTAVES)][static_cast<std::size_t>(entry)] =
+                path.empty() ? ISoundOutput::NOT_DECODED : m_output.PreloadMoved(path, octaves);
+        }
     }
 }
 
@@ -116,7 +187,7 @@ bool ScalePlayer::InRun(int position) const
            (position >= 0 && m_state.inRun[static_cast<std::size_t>(position)]);
 }
 
-bool ScalePlayer::Advance()
+bool ScalePlayer::Step()
 {
     int position = m_state.position;
     bool ended = false;
@@ -151,11 +222,33 @@ bool ScalePlayer::Advance()
         break;
     }
     m_state.position = position;
-    if (ended && !m_state.loop) {
+    return ended;
+}
+
+bool ScalePlayer::EndPass()
+{
+    ++m_passesDone;
+    m_passAhead = true;
+    if (!m_state.loop || (m_passLimit > 0 && m_passesDone >= m_passLimit)) {
         m_state.stopped = true;
         return true;
     }
     return false;
+}
+
+bool ScalePlayer::Advance()
+{
+    return Step() && EndPass();
+}
+
+void ScalePlayer::Click(int beat, bool countIn)
+{
+    if ((!countIn && !m_practice.click) || m_practice.clickLevel <= 0) {
+        return;
+    }
+    const bool accent = m_practice.accent && beat % m_practice.beatsPerBar == 0;
+    // Inside a beat nothing is queued, so the click is always taken.
+    (void)m_output.PlayClick(accent ? m_accent : m_tick, float(m_practice.clickLevel) / 100.0f);
 }
 
 void ScalePlayer::OnBeat()
@@ -163,29 +256,67 @@ void ScalePlayer::OnBeat()
     if (m_state.stopped) {
         return;
     }
-    // Any run reaches the octave or an end within two rounds; a run that cannot reach a note
-    // at all (no direction and the root not played) ends here without a sound.
-    int steps = 0;
-    while (!InRun(m_state.position)) {
-        if (Advance()) {
-            return;
+    const int beat = m_beat++;
+    if (m_countInLeft > 0) {
+        --m_countInLeft;
+        Click(beat, true);
+        ScheduleNext();
+        return;
+    }
+
+    int pitch = 0;
+    if (m_practice.pattern) {
+        pitch = m_pattern[m_patternNote];
+    } else {
+        // Any run reaches the octave or an end within two rounds; a run that cannot reach a
+        // note at all (no direction and the root not played) ends here without a sound.
+        int steps = 0;
+        while (!InRun(m_state.position)) {
+            if (Advance()) {
+                return;
+            }
+            if (++steps > 2 * (OCTAVE + 1)) {
+                m_state.stopped = true;
+                return;
+            }
         }
-        if (++steps > 2 * (OCTAVE + 1)) {
-            m_state.stopped = true;
-            return;
+        const int entry = m_rootNote() + m_state.position;
+        pitch = entry >= 0 && entry < ENTRIES ? LOW_A_PITCH + entry : -1;
+    }
+    if (m_passAhead) {
+        // The tempo changes only where a pass begins, and holds through it.
+        m_passAhead = false;
+        if (m_practice.trainer) {
+            m_state.bpm = m_practice.TrainerBpm(m_passesDone);
         }
     }
 
+    int entry = 0;
+    int octaves = 0;
     const int scheme = m_state.scheme;
-    const int entry = m_rootNote() + m_state.position;
-    if (scheme >= 1 && scheme < MAX_SLOTS && entry >= 0 && entry < ENTRIES) {
+    if (pitch >= 0 && scheme >= 1 && scheme < MAX_SLOTS && SampleFor(pitch, entry, octaves)) {
         // A sample not decoded yet sounds the alert in its place. Inside a beat nothing is
         // queued, so the note is always taken.
-        (void)m_output.PlayPreloaded(
-            m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(entry)]);
+        (void)m_output.PlayNote(
+            m_samples[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(
+                octaves + MAX_OCTAVES)][static_cast<std::size_t>(entry)],
+            pitch);
     }
-    Advance();
+    Click(beat, false);
 
+    if (m_practice.pattern) {
+        if (++m_patternNote == m_pattern.size()) {
+            m_patternNote = 0;
+            EndPass();
+        }
+    } else {
+        Advance();
+    }
+    ScheduleNext();
+}
+
+void ScalePlayer::ScheduleNext()
+{
     const int period = PeriodMs(m_state.bpm);
     m_state.periodMs = period;
     if (period >= 1) {

@@ -47,7 +47,7 @@ SdlSoundOutput::Options SdlSoundOutput::OptionsFromEnvironment()
 
 SdlSoundOutput::SdlSoundOutput(const Options& options)
     : m_options(options), m_rate(options.sampleRate),
-      m_mixer(options.sampleRate, options.sampleAccurate)
+      m_mixer(options.sampleRate, options.sampleAccurate), m_bank(options.sampleRate)
 {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
@@ -69,15 +69,7 @@ SdlSoundOutput::SdlSoundOutput(const Options& options)
         return;
     }
 
-    // The alert: a short 880 Hz tone with soft edges.
-    const int alertFrames = m_rate * 15 / 100;
-    const int edge = m_rate / 200;
-    m_alert.frames.resize(static_cast<std::size_t>(alertFrames));
-    for (int i = 0; i < alertFrames; ++i) {
-        const double gain = std::min({1.0, double(i) / edge, double(alertFrames - i) / edge});
-        m_alert.frames[static_cast<std::size_t>(i)] =
-            static_cast<float>(0.3 * gain * std::sin(2.0 * std::numbers::pi * 880.0 * i / m_rate));
-    }
+    m_alert = SampleBank::Alert(m_rate);
     if (!options.tapPath.empty()) {
         m_tap.resize(static_cast<std::size_t>(m_rate) *
                      static_cast<std::size_t>(options.tapSeconds));
@@ -107,7 +99,7 @@ SdlSoundOutput::~SdlSoundOutput()
 
 bool SdlSoundOutput::PlaySampleOnce(const std::string& path)
 {
-    return m_device == 0 || PlayPreloaded(Decode(path));
+    return m_device == 0 || PlayPreloaded(m_bank.Decode(path));
 }
 
 bool SdlSoundOutput::PlaySampleLooped(const std::string& path)
@@ -115,7 +107,7 @@ bool SdlSoundOutput::PlaySampleLooped(const std::string& path)
     if (m_device == 0) {
         return true;
     }
-    const int sample = Decode(path);
+    const int sample = m_bank.Decode(path);
     // An unplayable file sounds the alert once, not over and over.
     return m_mixer.Play(Frames(sample), sample != NOT_DECODED);
 }
@@ -127,12 +119,33 @@ bool SdlSoundOutput::StopSound()
 
 int SdlSoundOutput::Preload(const std::string& path)
 {
-    return m_device != 0 ? Decode(path) : NOT_DECODED;
+    return m_device != 0 ? m_bank.Decode(path) : NOT_DECODED;
 }
 
 bool SdlSoundOutput::PlayPreloaded(int sample)
 {
     return m_device == 0 || m_mixer.Play(Frames(sample), false);
+}
+
+int SdlSoundOutput::PreloadMoved(const std::string& path, int octaves)
+{
+    return m_device != 0 ? m_bank.Decode(path, octaves) : NOT_DECODED;
+}
+
+bool SdlSoundOutput::PlayNote(int sample, int tag)
+{
+    return m_device == 0 || m_mixer.PlayTagged(Frames(sample), tag);
+}
+
+bool SdlSoundOutput::PlayClick(int sample, float level)
+{
+    return m_device == 0 || sample == NOT_DECODED ||
+           m_mixer.PlayClick(m_bank.Frames(sample, {}), level);
+}
+
+int SdlSoundOutput::SoundingTag() const
+{
+    return m_mixer.TagAt(FrameNow());
 }
 
 bool SdlSoundOutput::ScheduleBeat(int delayMs, IBeatListener& listener)
@@ -156,69 +169,7 @@ void SdlSoundOutput::CancelBeats()
 
 std::span<const float> SdlSoundOutput::Frames(int sample) const
 {
-    const Sample* decoded = sample >= 0 && sample < MAX_SAMPLES
-                                ? m_published[static_cast<std::size_t>(sample)].load()
-                                : nullptr;
-    return decoded != nullptr ? decoded->frames : m_alert.frames;
-}
-
-int SdlSoundOutput::Decode(const std::string& path)
-{
-    std::lock_guard lock(m_decodeMutex);
-    if (auto found = m_numbers.find(path); found != m_numbers.end()) {
-        return found->second;
-    }
-    if (m_samples.size() >= MAX_SAMPLES) {
-        return NOT_DECODED;
-    }
-    SDL_AudioSpec wave{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    // Opened without waiting, so that a FIFO or a device named as a sample never hangs a dialog.
-    int error = 0;
-    const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, error);
-    std::FILE* const file = fd < 0 ? nullptr : ::fdopen(fd, "rb");
-    SDL_RWops* const stream = file == nullptr ? nullptr : SDL_RWFromFP(file, SDL_TRUE);
-    if (stream == nullptr) {
-        if (file != nullptr) {
-            std::fclose(file);
-        } else if (fd >= 0) {
-            ::close(fd);
-        }
-        return NOT_DECODED;
-    }
-    if (SDL_LoadWAV_RW(stream, 1, &wave, &data, &length) == nullptr) {
-        return NOT_DECODED;
-    }
-    SDL_AudioCVT cvt{};
-    const int built =
-        SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 1, m_rate);
-    if (built < 0) {
-        SDL_FreeWAV(data);
-        return NOT_DECODED;
-    }
-    std::vector<Uint8> work(static_cast<std::size_t>(length) *
-                            static_cast<std::size_t>(cvt.len_mult));
-    std::memcpy(work.data(), data, length);
-    SDL_FreeWAV(data);
-    cvt.len = static_cast<int>(length);
-    cvt.buf = work.data();
-    if (built > 0 && SDL_ConvertAudio(&cvt) != 0) {
-        return NOT_DECODED;
-    }
-    const std::size_t bytes = built > 0 ? static_cast<std::size_t>(cvt.len_cvt) : length;
-    auto sample = std::make_unique<Sample>();
-    sample->frames.resize(bytes / sizeof(float));
-    std::memcpy(sample->frames.data(), work.data(), sample->frames.size() * sizeof(float));
-    if (sample->frames.empty()) {
-        return NOT_DECODED;
-    }
-
-    const int number = static_cast<int>(m_samples.size());
-    m_published[static_cast<std::size_t>(number)].store(sample.get());
-    m_samples.push_back(std::move(sample));
-    m_numbers.emplace(path, number);
-    return number;
+    return m_bank.Frames(sample, m_alert);
 }
 
 void SDLCALL SdlSoundOutput::AudioCallback(void* self, Uint8* stream, int length)
@@ -238,8 +189,7 @@ void SdlSoundOutput::Callback(float* out, int frames)
     m_mixer.Render(out, frames);
 
     for (int i = 0; i < frames && m_tapUsed < m_tap.size(); ++i) {
-        const float clipped = std::clamp(out[i], -1.0f, 1.0f);
-        m_tap[m_tapUsed++] = static_cast<std::int16_t>(std::lrint(clipped * 32767.0f));
+        m_tap[m_tapUsed++] = WavFile::FromMixed(out[i]);
     }
 }
 

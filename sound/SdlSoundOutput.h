@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ISoundOutput.h"
+#include "SampleBank.h"
 #include "SoundMixer.h"
 
 #include <SDL.h>
@@ -9,8 +10,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <mutex>
 #include <span>
 #include <string>
@@ -49,6 +48,10 @@ public:
     bool StopSound() override;
     int Preload(const std::string& path) override;
     bool PlayPreloaded(int sample) override;
+    int PreloadMoved(const std::string& path, int octaves) override;
+    bool PlayNote(int sample, int tag) override;
+    bool PlayClick(int sample, float level) override;
+    int SoundingTag() const override;
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override;
     bool RetimeBeat(int delayMs) override;
     void CancelBeats() override;
@@ -64,16 +67,10 @@ public:
     std::int64_t FrameNow() const;
 
 private:
-    struct Sample
-    {
-        std::vector<float> frames; // mono, device rate
-    };
-
     static void SDLCALL AudioCallback(void* self, Uint8* stream, int length);
     void Callback(float* out, int frames);
     void RunStandInClock();
     void WakeStandInClock();
-    int Decode(const std::string& path);
     std::span<const float> Frames(int sample) const;
     void WriteTap() const;
 
@@ -82,15 +79,8 @@ private:
     SoundMixer m_mixer;
     SDL_AudioDeviceID m_device = 0;
     bool m_audioInitialised = false;
-    Sample m_alert;
-
-    // Decoded samples by number; a number, once given, keeps its sample while the output lives,
-    // so a beat reads it without a lock.
-    static constexpr int MAX_SAMPLES = 1024;
-    std::mutex m_decodeMutex;
-    std::map<std::string, int> m_numbers;
-    std::vector<std::unique_ptr<Sample>> m_samples;
-    std::array<std::atomic<const Sample*>, MAX_SAMPLES> m_published{};
+    std::vector<float> m_alert; // mono, device rate
+    SampleBank m_bank;
 
     // The output's clock as of the latest callback, read consistently through a sequence count.
     std::atomic<std::uint32_t> m_clockSequence{0};

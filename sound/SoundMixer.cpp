@@ -38,16 +38,20 @@ bool SoundMixer::InBeat() const
     return firingMixer == this;
 }
 
+int SoundMixer::BeatWait() const
+{
+    // Fired ahead of its frame, the beat's note waits for it while the old one fades out.
+    const std::int64_t wait = CeilDiv(m_firingDue, TICKS_PER_FRAME) - (m_frame + m_offset);
+    return static_cast<int>(std::max<std::int64_t>(wait, 0));
+}
+
 bool SoundMixer::Play(std::span<const float> frames, bool loop)
 {
     if (frames.empty()) {
         return Stop();
     }
     if (InBeat()) {
-        // Fired ahead of its frame, the beat's note waits for it while the old one fades out.
-        const std::int64_t wait = CeilDiv(m_firingDue, TICKS_PER_FRAME) - (m_frame + m_offset);
-        StartVoice(frames.data(), frames.size(), loop,
-                   static_cast<int>(std::max<std::int64_t>(wait, 0)));
+        StartVoice(frames.data(), frames.size(), loop, BeatWait(), -1);
         return true;
     }
     Request request;
@@ -58,10 +62,44 @@ bool SoundMixer::Play(std::span<const float> frames, bool loop)
     return Post(request);
 }
 
+bool SoundMixer::PlayTagged(std::span<const float> frames, int tag)
+{
+    if (frames.empty()) {
+        return Stop();
+    }
+    if (InBeat()) {
+        StartVoice(frames.data(), frames.size(), false, BeatWait(), tag);
+        return true;
+    }
+    Request request;
+    request.kind = Request::Kind::Play;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.tag = tag;
+    return Post(request);
+}
+
+bool SoundMixer::PlayClick(std::span<const float> frames, float gain)
+{
+    if (frames.empty()) {
+        return true;
+    }
+    if (InBeat()) {
+        StartClick(frames.data(), frames.size(), gain, BeatWait());
+        return true;
+    }
+    Request request;
+    request.kind = Request::Kind::Click;
+    request.frames = frames.data();
+    request.length = frames.size();
+    request.gain = gain;
+    return Post(request);
+}
+
 bool SoundMixer::Stop()
 {
     if (InBeat()) {
-        FadeOut();
+        StopVoices();
         return true;
     }
     Request request;
@@ -146,10 +184,13 @@ void SoundMixer::TakeRequests()
         const Request& request = m_queue[tail % QUEUE];
         switch (request.kind) {
         case Request::Kind::Play:
-            StartVoice(request.frames, request.length, request.loop, 0);
+            StartVoice(request.frames, request.length, request.loop, 0, request.tag);
+            break;
+        case Request::Kind::Click:
+            StartClick(request.frames, request.length, request.gain, 0);
             break;
         case Request::Kind::Stop:
-            FadeOut();
+            StopVoices();
             break;
         case Request::Kind::Schedule:
             if (request.generation == generation) {
@@ -180,19 +221,39 @@ void SoundMixer::Retime(int delayMs, Ticks now)
     }
 }
 
-void SoundMixer::StartVoice(const float* frames, std::size_t length, bool loop, int wait)
+void SoundMixer::StartVoice(const float* frames, std::size_t length, bool loop, int wait, int tag)
 {
-    FadeOut();
-    m_voice = Voice{frames, length, 0, loop, 0, wait};
+    FadeOut(m_voice);
+    m_voice = Voice{frames, length, 0, loop, 0, wait, 1.0f};
+    // A replaced note keeps its mark until the new one begins, so the mark never falls silent
+    // between two notes.
+    const std::int64_t start = m_frame + m_offset + wait;
+    Mark(start, tag);
+    if (!loop && tag >= 0) {
+        Mark(start + static_cast<std::int64_t>(length), -1);
+    }
 }
 
-void SoundMixer::FadeOut()
+void SoundMixer::StartClick(const float* frames, std::size_t length, float gain, int wait)
 {
-    if (m_voice.frames == nullptr) {
+    FadeOut(m_click);
+    m_click = Voice{frames, length, 0, false, 0, wait, gain};
+}
+
+void SoundMixer::StopVoices()
+{
+    Mark(m_frame + m_offset, -1);
+    FadeOut(m_voice);
+    FadeOut(m_click);
+}
+
+void SoundMixer::FadeOut(Voice& voice)
+{
+    if (voice.frames == nullptr) {
         return;
     }
-    if (m_voice.waitLeft > 0) {
-        m_voice = Voice{}; // a note not begun yet has nothing to fade
+    if (voice.waitLeft > 0) {
+        voice = Voice{}; // a note not begun yet has nothing to fade
         return;
     }
     // A free place, else the fade nearest its end gives way.
@@ -206,9 +267,66 @@ void SoundMixer::FadeOut()
             place = &fading;
         }
     }
-    *place = m_voice;
+    *place = voice;
     place->fadeLeft = FadeFrames();
-    m_voice = Voice{};
+    voice = Voice{};
+}
+
+void SoundMixer::Mark(std::int64_t frame, int tag)
+{
+    const std::uint32_t count = m_markCount.load(std::memory_order_relaxed);
+    if (count > 0) {
+        const NoteMark& last = m_marks[(count - 1) % MARKS];
+        if (last.tag.load(std::memory_order_relaxed) == tag &&
+            last.frame.load(std::memory_order_relaxed) <= frame) {
+            return; // nothing new from that frame on
+        }
+    }
+    const std::uint32_t sequence = m_markSequence.load(std::memory_order_relaxed);
+    m_markSequence.store(sequence + 1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+    NoteMark& mark = m_marks[count % MARKS];
+    mark.frame.store(frame, std::memory_order_relaxed);
+    mark.tag.store(tag, std::memory_order_relaxed);
+    m_markCount.store(count + 1, std::memory_order_relaxed);
+    m_markSequence.store(sequence + 2, std::memory_order_release);
+}
+
+int SoundMixer::TagAt(std::int64_t frame) const
+{
+    for (;;) {
+        const std::uint32_t before = m_markSequence.load(std::memory_order_acquire);
+        if (before % 2 != 0) {
+            continue;
+        }
+        const std::uint32_t count = m_markCount.load(std::memory_order_relaxed);
+        int tag = -1;
+        // The newest mark from frame or before tells; a newer one further on has not begun yet.
+        for (std::uint32_t k = 0; k < std::min(count, MARKS); ++k) {
+            const NoteMark& mark = m_marks[(count - 1 - k) % MARKS];
+            if (mark.frame.load(std::memory_order_relaxed) <= frame) {
+                tag = mark.tag.load(std::memory_order_relaxed);
+                break;
+            }
+        }
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (m_markSequence.load(std::memory_order_relaxed) == before) {
+            return tag;
+        }
+    }
+}
+
+std::int64_t SoundMixer::BeatFrame() const
+{
+    return CeilDiv(m_firingDue, TICKS_PER_FRAME);
+}
+
+bool SoundMixer::Idle() const
+{
+    return m_queueHead.load() == m_queueTail.load() && m_voice.frames == nullptr &&
+           m_click.frames == nullptr && !m_beat.pending &&
+           std::all_of(m_fading.begin(), m_fading.end(),
+                       [](const Voice& voice) { return voice.frames == nullptr; });
 }
 
 std::int64_t SoundMixer::FireFrame() const
@@ -272,6 +390,7 @@ void SoundMixer::Mix(float* out, int from, int to)
         return;
     }
     MixVoice(m_voice, out, from, to, false);
+    MixVoice(m_click, out, from, to, false);
     for (Voice& fading : m_fading) {
         MixVoice(fading, out, from, to, true);
     }
@@ -279,22 +398,43 @@ void SoundMixer::Mix(float* out, int from, int to)
 
 void SoundMixer::MixVoice(Voice& voice, float* out, int from, int to, bool fading)
 {
-    for (int i = from; i < to && voice.frames != nullptr; ++i) {
-        if (voice.waitLeft > 0) {
-            --voice.waitLeft;
-            continue;
-        }
-        float level = voice.frames[voice.position];
+    if (voice.frames == nullptr) {
+        return;
+    }
+    int i = from;
+    const int wait = std::min(voice.waitLeft, to - i);
+    voice.waitLeft -= wait;
+    i += wait;
+    // In stretches that end where the buffer, the sample or the fade ends, each a plain loop.
+    while (i < to && voice.frames != nullptr) {
+        int count = static_cast<int>(
+            std::min<std::size_t>(static_cast<std::size_t>(to - i), voice.length - voice.position));
         if (fading) {
-            level *= m_fadeCurve[m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft)];
-            if (--voice.fadeLeft == 0) {
-                voice.frames = nullptr;
+            count = std::min(count, voice.fadeLeft);
+        }
+        const float* frames = voice.frames + voice.position;
+        const float gain = voice.gain;
+        if (out != nullptr && fading) {
+            const float* curve = m_fadeCurve.data() +
+                                 (m_fadeCurve.size() - static_cast<std::size_t>(voice.fadeLeft));
+            for (int k = 0; k < count; ++k) {
+                out[i + k] += frames[k] * gain * curve[k];
+            }
+        } else if (out != nullptr) {
+            for (int k = 0; k < count; ++k) {
+                out[i + k] += frames[k] * gain;
             }
         }
-        if (out != nullptr) {
-            out[i] += level;
+        i += count;
+        voice.position += static_cast<std::size_t>(count);
+        if (fading) {
+            voice.fadeLeft -= count;
+            if (voice.fadeLeft == 0) {
+                voice.frames = nullptr;
+                break;
+            }
         }
-        if (++voice.position == voice.length) {
+        if (voice.position == voice.length) {
             voice.position = 0;
             if (!voice.loop) {
                 voice.frames = nullptr;

@@ -9,8 +9,9 @@
 #include <span>
 #include <vector>
 
-// The output's mixing function and its clock. One voice plays a decoded sample; a voice that is
-// stopped or replaced fades out over about 5 ms beside the one that follows. One beat at a time
+// The output's mixing function and its clock. One voice plays a decoded sample, and a second one
+// beside it the practice click; a voice that is stopped or replaced fades out over about 5 ms
+// beside the one that follows. One beat at a time
 // falls due on an exact frame of the output. Render fires it one fade ahead of that frame, and a
 // note the beat starts waits for the frame itself: the note it replaces has faded out just as the
 // new one begins on its exact frame. Render runs on one thread at a time (the sound card's
@@ -31,7 +32,14 @@ public:
     /// over, replacing the sound playing; no frames stops instead. False, and nothing changes,
     /// when requests pile up unread (the queue is full).
     bool Play(std::span<const float> frames, bool loop);
-    /// Fades out whatever plays; false, and nothing changes, when the queue is full.
+    /// Plays like Play, once, and marks the note with tag (0 or more) until it ends, is replaced
+    /// or is stopped; see TagAt. False when the queue is full.
+    bool PlayTagged(std::span<const float> frames, int tag);
+    /// Plays mono frames once at gain 0..1 on the click's own voice, beside the note, replacing
+    /// the click sounding; false when the queue is full.
+    bool PlayClick(std::span<const float> frames, float gain);
+    /// Fades out whatever plays, the click too; false, and nothing changes, when the queue is
+    /// full.
     bool Stop();
     /// Calls listener.OnBeat() delayMs milliseconds (1 or more) from now, or from the running
     /// beat's due moment when called from inside it, in place of a pending beat. False for a
@@ -54,6 +62,15 @@ public:
     std::int64_t NextBeatFrame() const;
     /// Frames over which a stopped or replaced voice fades out.
     int FadeFrames() const { return static_cast<int>(m_fadeCurve.size()); }
+    /// The tag of the note that sounds on frame (a frame of the output, 0 or more), or -1 when no
+    /// tagged note sounds there; answers for frames a little behind and ahead of the rendering,
+    /// from any thread.
+    int TagAt(std::int64_t frame) const;
+    /// The frame the running beat falls due on; only from inside a beat.
+    std::int64_t BeatFrame() const;
+    /// True when nothing sounds, nothing fades, no beat is pending and no request waits; the
+    /// rendering thread only.
+    bool Idle() const;
 
 private:
     // Time on the output's clock in thousandths of a frame: a delay of d ms is exactly d * rate.
@@ -65,8 +82,9 @@ private:
         std::size_t length = 0;
         std::size_t position = 0;
         bool loop = false;
-        int fadeLeft = 0; // frames of fade-out still to go, for a fading voice
-        int waitLeft = 0; // frames of silence before a note started by a beat begins
+        int fadeLeft = 0;  // frames of fade-out still to go, for a fading voice
+        int waitLeft = 0;  // frames of silence before a note started by a beat begins
+        float gain = 1.0f; // the click's level; notes play as recorded
     };
     struct Beat
     {
@@ -81,6 +99,7 @@ private:
         enum class Kind : std::uint8_t
         {
             Play,
+            Click,
             Stop,
             Schedule,
             Retime
@@ -89,6 +108,8 @@ private:
         bool loop = false;
         const float* frames = nullptr;
         std::size_t length = 0;
+        float gain = 1.0f;
+        int tag = -1;
         IBeatListener* listener = nullptr;
         int delayMs = 0;
         std::uint32_t generation = 0;
@@ -97,8 +118,12 @@ private:
     bool InBeat() const;
     bool Post(const Request& request);
     void TakeRequests();
-    void StartVoice(const float* frames, std::size_t length, bool loop, int wait);
-    void FadeOut();
+    int BeatWait() const;
+    void StartVoice(const float* frames, std::size_t length, bool loop, int wait, int tag);
+    void StartClick(const float* frames, std::size_t length, float gain, int wait);
+    void StopVoices();
+    void FadeOut(Voice& voice);
+    void Mark(std::int64_t frame, int tag);
     void Retime(int delayMs, Ticks now);
     std::int64_t FireFrame() const;
     void Fire();
@@ -124,9 +149,22 @@ private:
     std::atomic<std::uint32_t> m_generation{0};
     std::atomic<bool> m_running{false};
 
+    // Where tagged notes begin and end, newest last: written by the rendering thread under a
+    // sequence count that is odd while a mark is written, read by any thread.
+    struct NoteMark
+    {
+        std::atomic<std::int64_t> frame{0};
+        std::atomic<int> tag{-1};
+    };
+    static constexpr std::uint32_t MARKS = 16;
+    std::array<NoteMark, MARKS> m_marks{};
+    std::atomic<std::uint32_t> m_markCount{0};
+    std::atomic<std::uint32_t> m_markSequence{0};
+
     // The rendering thread only.
     static constexpr int FADES = 8;
     Voice m_voice;
+    Voice m_click;
     std::array<Voice, FADES> m_fading{};
     Beat m_beat;
     std::int64_t m_frame = 0; // first frame of the buffer being rendered

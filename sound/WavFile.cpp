@@ -10,10 +10,10 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 44;
 
-void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes)
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) {
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
     }
 }
 
@@ -35,11 +35,21 @@ bool WavFile::WriteMono16(const std::filesystem::path& path, int rate,
     if (!out) {
         return false;
     }
+    const std::string bytes = Bytes(rate, samples);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+std::string WavFile::Bytes(int rate, std::span<const std::int16_t> samples)
+{
+    std::string out;
+    out.reserve(kHeaderBytes + samples.size() * 2);
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
     const auto frameRate = static_cast<std::uint32_t>(rate);
-    out.write("RIFF", 4);
+    out.append("RIFF", 4);
     PutLittleEndian(out, 36 + dataBytes, 4);
-    out.write("WAVEfmt ", 8);
+    out.append("WAVEfmt ", 8);
     PutLittleEndian(out, 16, 4);
     PutLittleEndian(out, 1, 2); // PCM
     PutLittleEndian(out, 1, 2); // mono
@@ -47,13 +57,12 @@ bool WavFile::WriteMono16(const std::filesystem::path& path, int rate,
     PutLittleEndian(out, frameRate * 2, 4); // bytes per second
     PutLittleEndian(out, 2, 2);             // bytes per frame
     PutLittleEndian(out, 16, 2);            // bits per sample
-    out.write("data", 4);
+    out.append("data", 4);
     PutLittleEndian(out, dataBytes, 4);
     for (std::int16_t sample : samples) {
         PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
     }
-    out.flush();
-    return static_cast<bool>(out);
+    return out;
 }
 
 bool WavFile::ReadMono16(const std::filesystem::path& path, int& rate,
@@ -77,4 +86,9 @@ bool WavFile::ReadMono16(const std::filesystem::path& path, int& rate,
 std::int16_t WavFile::ToSample(double level)
 {
     return static_cast<std::int16_t>(std::lround(std::clamp(level, -1.0, 1.0) * 32767.0));
+}
+
+std::int16_t WavFile::FromMixed(float level)
+{
+    return static_cast<std::int16_t>(std::lrint(std::clamp(level, -1.0f, 1.0f) * 32767.0f));
 }

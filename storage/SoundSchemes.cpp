@@ -36,19 +36,29 @@ std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table)
         if (path.empty()) {
             continue;
         }
-        std::optional<std::string> scheme = TextReader::Load(path);
-        if (!scheme || scheme->empty()) {
-            continue;
-        }
-        TextReader reader(std::move(*scheme));
-        names.push_back(CleanLine(reader.ReadLine()));
-        // Sample lines missing at the end of a short scheme file leave their entries empty.
-        std::array<std::string, 24>& slot = table.schemeSlots[names.size()];
-        for (std::string& entry : slot) {
-            entry = CleanLine(reader.ReadLine());
+        std::array<std::string, 24> entries;
+        if (std::optional<std::string> name = LoadSoundScheme(path, entries)) {
+            names.push_back(std::move(*name));
+            table.schemeSlots[names.size()] = std::move(entries);
         }
     }
     return names;
+}
+
+std::optional<std::string> LoadSoundScheme(const std::string& path,
+                                           std::array<std::string, 24>& entries)
+{
+    std::optional<std::string> scheme = TextReader::Load(path);
+    if (!scheme || scheme->empty()) {
+        return std::nullopt;
+    }
+    TextReader reader(std::move(*scheme));
+    std::string name = CleanLine(reader.ReadLine());
+    // Sample lines missing at the end of a short scheme file leave their entries empty.
+    for (std::string& entry : entries) {
+        entry = CleanLine(reader.ReadLine());
+    }
+    return name;
 }
 
 std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot)

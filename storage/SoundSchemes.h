@@ -2,6 +2,7 @@
 
 #include "SoundSchemeTable.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,11 @@ inline constexpr int MAX_SOUND_SCHEMES = 9;
 // slot 1 upward; returns the scheme names in slot order (name k goes to combo index k + 1). A
 // missing list gives no names and leaves table unchanged; an unreadable scheme file is skipped.
 std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);
+
+// Reads the one scheme file at path: its name and its 24 sample paths (those missing at the end of
+// a short file empty); nothing for a file that cannot be read or holds no line.
+std::optional<std::string> LoadSoundScheme(const std::string& path,
+                                           std::array<std::string, 24>& entries);
 
 // The first of the 24 sample paths of slot 1..9 of table that names no regular file (an empty
 // path included); nothing when all of them are there or slot is out of range.

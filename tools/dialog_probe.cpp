@@ -3,20 +3,33 @@
 //
 // Usage: pinto_dialog_probe tune OUT_WAV [PRESSES=40]
 //        pinto_dialog_probe play OUT_WAV [SECONDS=60] [BPM=120]
+//        pinto_dialog_probe practice OUT_PREFIX [SECONDS=120]
 // tune presses note buttons of "Pinto - Tuner" at uneven moments 150 to 450 ms apart and reports
 // the delay from each press to the first frame of its note in the output, in frames, buffers and
 // ms; the first press of each note also decodes its sample. play opens "Pinto - Play the scale"
 // on C major, clicks Up, Loop and Play It, lets the scale play and closes with OK. Every note is
 // a click whose first frame is loud. PINTO_AUDIO_BUFFER sets the frames per buffer. Prints the
 // process's CPU time when done.
+// practice opens the whole window on C major with the built-in scheme and a practice kept in a
+// profile of its own (a bar of count-in, the click, the trainer from 60 to 100 BPM, 4 up every 2
+// passes), plays it from "Play it" on Up and Loop, takes pictures of the neck with its ring and of
+// the dialog with the tempo playing, stops, saves the exercise as OUT_PREFIX.wav and .mid with the
+// window's own command, and compares the saved WAV file with what the output played, sample for
+// sample from their first sounds up to the stop. The output is OUT_PREFIX-live.wav (the tap), or
+// SDL_DISKAUDIOFILE with SDL_AUDIODRIVER=disk.
 
 #include "AppState.h"
+#include "CMainFrame.h"
+#include "CPinto2View.h"
 #include "CPlayDlg.h"
 #include "CTunerDlg.h"
 #include "ControlId.h"
 #include "PlayerState.h"
+#include "PracticeProfile.h"
+#include "ProcessSound.h"
 #include "SdlSoundOutput.h"
 #include "WavFile.h"
+#include "WorkFolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,6 +38,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -38,6 +52,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -133,12 +150,122 @@ void ReportLatency(const std::string& tap, const std::vector<Press>& presses, in
     report("sample decoded before", later);
 }
 
+// The live output: the disk driver's 32-bit float frames, else the tap.
+std::vector<std::int16_t> ReadLive(const std::string& tap)
+{
+    std::vector<std::int16_t> samples;
+    if (qgetenv("SDL_AUDIODRIVER") == "disk") {
+        std::ifstream in(qgetenv("SDL_DISKAUDIOFILE").toStdString(), std::ios::binary);
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                      std::istreambuf_iterator<char>());
+        for (std::size_t i = 0; i + sizeof(float) <= bytes.size(); i += sizeof(float)) {
+            float value = 0;
+            std::memcpy(&value, &bytes[i], sizeof value);
+            samples.push_back(WavFile::FromMixed(value));
+        }
+        return samples;
+    }
+    int rate = 0;
+    WavFile::ReadMono16(tap, rate, samples);
+    return samples;
+}
+
+int Practice(const std::string& prefix, int seconds)
+{
+    // The built-in scheme, as the installed program offers it.
+    const std::filesystem::path scheme =
+        WorkFolder::DefaultScheme(QCoreApplication::applicationFilePath().toStdString());
+    QFile list(QStringLiteral("pinto_ss.dat"));
+    list.open(QIODevice::WriteOnly);
+    list.write(QByteArray::fromStdString(scheme.string()) + "\r\n");
+    list.close();
+    PracticeSettings practice;
+    practice.click = true;
+    practice.countInBars = 1;
+    practice.trainer = true;
+    practice.startBpm = 60;
+    practice.stepBpm = 4;
+    practice.everyPasses = 2;
+    practice.targetBpm = 100;
+    practice.savedPasses = seconds / 4 + 10;
+    PracticeProfile::Save(practice);
+    qputenv("PINTO_AUDIO_TAP", QByteArray::fromStdString(prefix + "-live.wav"));
+
+    AppState state;
+    CMainFrame frame(state);
+    frame.resize(900, 500);
+    frame.show();
+    for (int i = 1; i < frame.ScaleList()->count(); ++i) {
+        if (frame.ScaleList()->itemText(i) == QStringLiteral("Major")) {
+            frame.ApplyScaleSelection(i);
+        }
+    }
+    for (int step = 0; step < 3; ++step) {
+        frame.OnRootSpin(-1); // A up to C
+    }
+    std::int64_t stopFrame = 0;
+    QTimer::singleShot(500, [&] {
+        auto* dialog = qobject_cast<CPlayDlg*>(QApplication::activeModalWidget());
+        Choose(dialog, ControlId::PlayScheme, 1);
+        FindById<QRadioButton>(dialog, ControlId::PlayUp)->click();
+        FindById<QCheckBox>(dialog, ControlId::Loop)->click();
+        FindById<QPushButton>(dialog, ControlId::PlayIt)->click();
+        for (int shot = 0; shot < 3; ++shot) {
+            Wait(seconds * 1000 / 3 - 400 + 200 * shot);
+            frame.View()->grab().save(
+                QString::fromStdString(prefix + "-ring" + std::to_string(shot) + ".png"));
+            dialog->grab().save(
+                QString::fromStdString(prefix + "-dialog" + std::to_string(shot) + ".png"));
+            std::printf("picture %d: ringed pitch %d, BPM box %s\n", shot,
+                        frame.View()->RingedPitch(),
+                        FindById<QLineEdit>(dialog, ControlId::Bpm)->text().toLatin1().data());
+        }
+        FindById<QPushButton>(dialog, ControlId::PlayStop)->click();
+        stopFrame = dynamic_cast<SdlSoundOutput&>(ProcessSoundOutput()).FramesRendered();
+        std::printf("after Stop It: BPM box %s\n",
+                    FindById<QLineEdit>(dialog, ControlId::Bpm)->text().toLatin1().data());
+        const bool saved = frame.SaveExercise(QString::fromStdString(prefix + ".wav")) &&
+                           frame.SaveExercise(QString::fromStdString(prefix + ".mid"));
+        std::printf("saved with the window's command: %s\n", saved ? "yes" : "NO");
+        Wait(2500);
+        FindById<QPushButton>(dialog, ControlId::Ok)->click();
+    });
+    frame.OnPlayIt();
+    CloseProcessSoundOutput();
+
+    std::vector<std::int16_t> live = ReadLive(prefix + "-live.wav");
+    int rate = 0;
+    std::vector<std::int16_t> saved;
+    WavFile::ReadMono16(prefix + ".wav", rate, saved);
+    const auto first = [](const std::vector<std::int16_t>& samples) {
+        return std::size_t(
+            std::find_if(samples.begin(), samples.end(), [](std::int16_t s) { return s != 0; }) -
+            samples.begin());
+    };
+    const std::size_t liveStart = first(live);
+    const std::size_t savedStart = first(saved);
+    std::size_t compared = 0;
+    std::size_t differing = 0;
+    for (; liveStart + compared < std::size_t(stopFrame) && liveStart + compared < live.size() &&
+           savedStart + compared < saved.size();
+         ++compared) {
+        differing += live[liveStart + compared] != saved[savedStart + compared] ? 1 : 0;
+    }
+    std::printf("window's output against the saved WAV: %zu frames (%.1f s) compared from the "
+                "first sound up to Stop It, %zu differ\n",
+                compared, double(compared) / 44100, differing);
+    return differing == 0 && compared > 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || (std::string(argv[1]) != "tune" && std::string(argv[1]) != "play")) {
-        std::fprintf(stderr, "usage: %s tune OUT_WAV [PRESSES] | play OUT_WAV [SECONDS] [BPM]\n",
+    const std::string mode = argc >= 3 ? argv[1] : "";
+    if (mode != "tune" && mode != "play" && mode != "practice") {
+        std::fprintf(stderr,
+                     "usage: %s tune OUT_WAV [PRESSES] | play OUT_WAV [SECONDS] [BPM] | "
+                     "practice OUT_PREFIX [SECONDS]\n",
                      argv[0]);
         return 2;
     }
@@ -148,9 +275,16 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
     QTemporaryDir dir;
+    if (mode == "practice") {
+        // A profile of its own, never the user's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    }
+    QApplication app(argc, argv);
     QDir::setCurrent(dir.path());
+    if (mode == "practice") {
+        return Practice(tap, argc > 3 ? std::atoi(argv[3]) : 120);
+    }
     WriteClickScheme();
 
     AppState state;

@@ -1,11 +1,15 @@
 // Writes the built-in sound scheme: 24 plucked-string notes from A2 (110 Hz) up to G#4,
 // 44.1 kHz 16-bit mono WAV files made with the Karplus-Strong method, and the scheme file that
-// names them. Each note starts at zero, rises over 1 ms and has no offset from zero.
+// names them. Each note starts at zero, rises over 1 ms and has no offset from zero. The notes are
+// matched by loudness (the same RMS over their first half second), so a run sounds even; beside
+// them go the practice click's tick and accent.
 //
 // Usage: pinto_synth SAMPLE_DIR SCHEME_FILE
 // The scheme file lists each sample as SAMPLE_DIR/<file> exactly as SAMPLE_DIR was given, so
 // run it from the folder the program will run in with a relative SAMPLE_DIR.
 
+#include "ClickSound.h"
+#include "Exercise.h"
 #include "WavFile.h"
 
 #include <algorithm>
@@ -24,6 +28,10 @@ namespace {
 constexpr int RATE = 44100;
 constexpr double SECONDS = 2.0;
 constexpr double LOW_A_HZ = 110.0;
+// The loudest peak any note may reach, leaving room for the click that sounds on the same frame.
+constexpr double NOTE_PEAK = 0.72;
+// Loudness is the RMS level over this much of a note's start.
+constexpr double LOUDNESS_SECONDS = 0.5;
 constexpr const char* SCHEME_NAME = "Plucked String";
 constexpr std::array<const char*, 12> NOTE_FILE_NAMES = {"A",  "As", "B", "C",  "Cs", "D",
                                                          "Ds", "E",  "F", "Fs", "G",  "Gs"};
@@ -100,10 +108,6 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
         out[static_cast<std::size_t>(i)] = current;
     }
 
-    double peak = 1e-9;
-    for (double v : out) {
-        peak = std::max(peak, std::abs(v));
-    }
     // The note rises from silence over 1 ms and falls back to it over its last 50 ms, so it
     // starts and ends without a click.
     const int rise = RATE / 1000;
@@ -112,9 +116,45 @@ std::vector<double> Pluck(double hz, std::uint32_t seed)
         const double onset =
             i < rise ? 0.5 * (1.0 - std::cos(std::numbers::pi * double(i) / rise)) : 1.0;
         const double edge = std::min(1.0, double(total - 1 - i) / fade);
-        out[static_cast<std::size_t>(i)] *= 0.7 / peak * onset * edge;
+        out[static_cast<std::size_t>(i)] *= onset * edge;
     }
     return out;
+}
+
+double Peak(const std::vector<double>& levels)
+{
+    double peak = 1e-9;
+    for (double v : levels) {
+        peak = std::max(peak, std::abs(v));
+    }
+    return peak;
+}
+
+double Loudness(const std::vector<double>& levels)
+{
+    const std::size_t count =
+        std::min(levels.size(), static_cast<std::size_t>(RATE * LOUDNESS_SECONDS));
+    double sum = 1e-18;
+    for (std::size_t i = 0; i < count; ++i) {
+        sum += levels[i] * levels[i];
+    }
+    return std::sqrt(sum / double(std::max<std::size_t>(count, 1)));
+}
+
+// Gives every note the same loudness, the highest at which no note peaks above NOTE_PEAK.
+void MatchLoudness(std::vector<std::vector<double>>& notes)
+{
+    double crest = 1.0; // the largest peak-to-loudness ratio of any note
+    for (const auto& note : notes) {
+        crest = std::max(crest, Peak(note) / Loudness(note));
+    }
+    const double loudness = NOTE_PEAK / crest;
+    for (auto& note : notes) {
+        const double gain = loudness / Loudness(note);
+        for (double& v : note) {
+            v *= gain;
+        }
+    }
 }
 
 bool WriteWav(const std::filesystem::path& path, const std::vector<double>& levels)
@@ -136,6 +176,12 @@ int main(int argc, char** argv)
     std::error_code error;
     std::filesystem::create_directories(sampleDir, error);
 
+    std::vector<std::vector<double>> notes;
+    for (int entry = 0; entry < 24; ++entry) {
+        notes.push_back(Pluck(LOW_A_HZ * std::pow(2.0, entry / 12.0), std::uint32_t(entry)));
+    }
+    MatchLoudness(notes);
+
     std::ofstream scheme(argv[2], std::ios::binary);
     scheme << SCHEME_NAME << "\r\n";
     for (int entry = 0; entry < 24; ++entry) {
@@ -143,12 +189,19 @@ int main(int argc, char** argv)
         char name[64];
         std::snprintf(name, sizeof name, "pluck-%02d-%s%d.wav", entry, NOTE_FILE_NAMES[entry % 12],
                       octave);
-        const double hz = LOW_A_HZ * std::pow(2.0, entry / 12.0);
-        if (!WriteWav(std::filesystem::path(sampleDir) / name, Pluck(hz, std::uint32_t(entry)))) {
+        if (!WriteWav(std::filesystem::path(sampleDir) / name,
+                      notes[static_cast<std::size_t>(entry)])) {
             std::fprintf(stderr, "%s: cannot write %s/%s\n", argv[0], sampleDir.c_str(), name);
             return 1;
         }
         scheme << sampleDir << '/' << name << "\r\n";
+    }
+    for (const bool accent : {false, true}) {
+        const char* name = accent ? Exercise::ACCENT_FILE : Exercise::TICK_FILE;
+        if (!WriteWav(std::filesystem::path(sampleDir) / name, ClickSound::Make(accent, RATE))) {
+            std::fprintf(stderr, "%s: cannot write %s/%s\n", argv[0], sampleDir.c_str(), name);
+            return 1;
+        }
     }
     if (!scheme) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-tsan"
 targets=(sound_player_test sound_mixer_test sound_text_test sound_threads_test
-         sound_sdl_output_test)
+         sound_sdl_output_test sound_practice_test)
 
 launcher=()
 if command -v ccache >/dev/null; then

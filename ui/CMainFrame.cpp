@@ -10,6 +10,8 @@
 #include "ControlId.h"
 #include "DegreeSpeller.h"
 #include "DiagramProfile.h"
+#include "NeckLabels.h"
+#include "NeckLimits.h"
 #include "NoteSpeller.h"
 #include "ScaleLibrary.h"
 #include "ScaleListModel.h"
@@ -72,7 +74,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
     CreateToolBarAndMenu();
     CreateBars();
-    m_state.diagram = DiagramProfile::Load();
+    m_state.diagram = NeckLimits::Fitted(DiagramProfile::Load());
     AppPalette::Apply(m_state.diagram.colours);
     ShowDiagramChecks();
 
@@ -81,6 +83,7 @@ CMainFrame::CMainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), 
     CreateFretboard(tunings);
     ShowTuningLabels();
     SetRootLabels();
+    FillTuningsMenu();
 
     LoadScaleLibrary(m_state.scaleLibrary, m_state.installedScales);
     m_scaleModel = new ScaleListModel(m_state.scaleLibrary, this);
@@ -159,11 +162,16 @@ void CMainFrame::CreateFretboard(const std::vector<int>& tunings)
     }
     m_state.fretboard = std::make_unique<CFretboard>(0, nullptr);
     SetUpBoard(*m_state.fretboard, settings.instrument, tuning, m_state.diagram.frets);
+    NeckLimits::ApplyTo(*m_state.fretboard, m_state.diagram);
     NewScale();
 }
 
 void CMainFrame::Redraw()
 {
+    if (m_state.fretboard != nullptr) {
+        FollowScaleWithChord();
+        ShowNeckChecks();
+    }
     if (m_view != nullptr) {
         m_view->update();
     }
@@ -194,13 +202,13 @@ void CMainFrame::ApplyConfiguration()
 void CMainFrame::ShowTuningLabels()
 {
     const CFretboard& board = *m_state.fretboard;
-    const NoteSpeller names =
-        NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling, m_state.diagram.rootSpelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, m_state.diagram);
     for (int row = 0; row < CScaleKeyBar::kTuningRows; ++row) {
         const int string = m_state.diagram.StringOfRow(row, board.numStrings);
         const bool shown = row < m_state.settings.stringCount && board.GetString(string) != nullptr;
         m_scaleKeyBar->TuningLabel(row)->setText(
-            shown ? QString::fromStdString(names.Label(board.GetOpenNote(string)))
+            shown ? QString::fromStdString(
+                        names.Label(NeckLabels::StringNote(board, m_state.diagram, string)))
                   : QStringLiteral("  "));
     }
 }
@@ -208,6 +216,12 @@ void CMainFrame::ShowTuningLabels()
 QString CMainFrame::RootLabel(int layer) const
 {
     const CFretboard& board = *m_state.fretboard;
+    // A chord of the scale is named in the scale's key, and so is its root.
+    if (layer == LAYER_OVERLAY && m_chord) {
+        return QString::fromStdString(NoteSpeller::ForKey(m_chord->scaleRoot, m_chord->scaleDegrees,
+                                                          m_state.diagram.rootSpelling)
+                                          .Label(board.GetRoot(LAYER_OVERLAY)));
+    }
     return QString::fromStdString(
         NoteSpeller::ForLayer(board, layer, m_state.diagram.spelling, m_state.diagram.rootSpelling)
             .Label(board.GetRoot(layer)));
@@ -235,6 +249,7 @@ void CMainFrame::ShowDegreeNames()
 
 void CMainFrame::NewScale()
 {
+    EndChord(false);
     CFretboard& board = *m_state.fretboard;
     board.ClearDegrees(LAYER_SCALE);
     board.ClearDegrees(LAYER_OVERLAY);
@@ -294,6 +309,7 @@ void CMainFrame::ApplyScaleSelection(int listIndex)
 
 void CMainFrame::ApplyOverlaySelection(int listIndex)
 {
+    EndChord(true);
     CFretboard& board = *m_state.fretboard;
     if (LoadListRecord(OverlayList(), listIndex, LAYER_OVERLAY, m_state.overlayScale) == nullptr) {
         m_overlayBar->CommonNotes()->setChecked(false);
@@ -319,7 +335,9 @@ void CMainFrame::ToggleDegreeAt(int row, int fret)
 {
     const CFretString* string = m_state.fretboard->GetString(
         m_state.diagram.StringOfRow(row, m_state.fretboard->numStrings));
-    if (string == nullptr || fret < 0 || fret > m_state.fretboard->GetFrets()) {
+    // Frets below a capo or outside the range shown take no clicks.
+    if (string == nullptr || fret < 0 || fret > m_state.fretboard->GetFrets() ||
+        !m_state.fretboard->InReach(fret)) {
         return;
     }
     const int degree = string->DegreeAt(fret);
@@ -342,6 +360,9 @@ void CMainFrame::OnOverlayRootSpin(int delta)
 
 void CMainFrame::ShiftLayerRoot(int layer, int delta)
 {
+    if (layer == LAYER_OVERLAY) {
+        EndChord(true);
+    }
     CFretboard& board = *m_state.fretboard;
     board.ShiftRoot(SemitonesOfStep(delta), layer);
     QLineEdit* label =
@@ -366,10 +387,9 @@ void CMainFrame::OnTuningSpin(int row, int delta)
     }
     const int tuning = (board.GetOpenNote(index) + SemitonesOfStep(delta) + 12) % 12;
     string->SetTuning(tuning);
-    const NoteSpeller names =
-        NoteSpeller::ForOpenStrings(board, m_state.diagram.spelling, m_state.diagram.rootSpelling);
+    const NoteSpeller names = NeckLabels::StringNames(board, m_state.diagram);
     m_scaleKeyBar->TuningLabel(row)->setText(
-        QString::fromStdString(names.Label(board.GetOpenNote(index))));
+        QString::fromStdString(names.Label(NeckLabels::StringNote(board, m_state.diagram, index))));
     board.RemovePattern();
     m_state.modulationSteps = 0;
     Redraw();

@@ -2,12 +2,15 @@
 
 #include "CommandId.h"
 #include "DiagramOptions.h"
+#include "Instrument.h"
 #include "RenderOptions.h"
 #include "StoreResult.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AppState;
@@ -16,6 +19,7 @@ class CScaleKeyBar;
 class COverlayScaleNameBar;
 class ScaleListModel;
 struct ScaleRecord;
+struct TuningPreset;
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -78,6 +82,10 @@ public:
     /// PNG for any other) chooses the format: PNG and SVG at the view's size, PDF as the printed
     /// page. A failure shows the information box naming the file; returns whether it was written.
     bool ExportDiagram(const QString& fileName);
+    /// Writes the exercise Play It would play now into fileName, as a MIDI file for an ending of
+    /// .mid or .midi, else as a WAV file. A failure shows the information box naming the file
+    /// (on top of the open dialog, if any); returns whether it was written.
+    bool SaveExercise(const QString& fileName);
     /// Writes the scale book of the applied library scale into the PDF fileName on letter or A4
     /// paper, upright or landscape. A failure shows the information box naming the file; returns
     /// whether it was written.
@@ -121,6 +129,19 @@ public:
     void OnChooseScale();        ///< "&Choose Scale...\tCtrl+K": the chooser, for the scale
     void OnChooseOverlayScale(); ///< the overlay bar's chooser button (Ctrl+Shift+K)
     void OnExportScaleBook();    ///< "Export Scale &Book...": asks what and where, then exports
+    void OnPractice();           ///< "P&ractice...": the practice settings, kept in the profile
+    void OnSaveExercise();       ///< "Save &Exercise As...": asks for a file, then saves
+    void OnFretRange();          ///< "Fret &Range...": asks for the frets to draw
+    void OnWholeNeck();          ///< "&Whole Neck\tCtrl+0": draws the whole neck again
+    void OnCapoChosen(QAction* choice); ///< "&Capo": None or a fret 1..12
+    void OnCapoShapes();                ///< "Capo labels as &shapes"
+    /// A preset of "&Tunings" or its "More Instruments": strings the board as the preset's
+    /// instrument with its string count and tuning, as Configure and the tuning arrows would.
+    void ApplyTuningPreset(const TuningPreset& preset);
+    /// "&Chord on Degree": shows the chord on step 0..6 of the scale (a seventh chord when
+    /// seventh) as the overlay, its tones marked on the scale; step -1, or the chord on show
+    /// chosen again, brings back the overlay the user had.
+    void ShowChord(int step, bool seventh);
 
     // Bar notifications; delta is the spin's step: -1 raises a note, +1 lowers it.
     void OnRootSpin(int delta);            ///< ControlId::RootSpin
@@ -145,8 +166,24 @@ private:
     void CreateToolBarAndMenu();
     void CreateBars();
     void CreateDiagramMenu();
+    /// "&Tunings", "&Capo" and "&Chord on Degree", put into menu before action before.
+    void CreateNeckMenus(QMenu* menu, QAction* before);
+    /// Lists the presets of the configured instrument and string count, and the others under
+    /// "More Instruments".
+    void FillTuningsMenu();
+    /// Ticks the preset the tuning matches ("Custom" for none), the capo, and names the chords
+    /// of the scale, or disables their menu saying why.
+    void ShowNeckChecks();
+    /// Follows a change of the scale with the chord on show: the same step's chord of the new
+    /// scale, or the user's overlay back when the scale has no seven notes.
+    void FollowScaleWithChord();
+    /// Ends the chord on show: with restore the user's overlay comes back, else it is dropped
+    /// (a new scale, an overlay chosen).
+    void EndChord(bool restore);
     /// Adds Choose Scale after forget and Export Scale Book after printSetup in the Scale menu.
     void AddScaleCommands(QMenu* menu, QAction* forget, QAction* printSetup);
+    /// "P&ractice..." and "Save &Exercise As..." at the end of menu (the Sound menu).
+    void AddPracticeItems(QMenu* menu);
     /// Ticks the Diagram menu's toggles and fret count as the state's options have them.
     void ShowDiagramChecks();
     /// The root labels and the tuning labels, spelled as the diagram's options say.
@@ -189,6 +226,24 @@ private:
     QAction* m_rootAsFlat = nullptr;
     QActionGroup* m_degreeNameChoices = nullptr;
     QAction* m_rootAsR = nullptr;
+    QMenu* m_tuningsMenu = nullptr;
+    QActionGroup* m_capoChoices = nullptr;
+    QAction* m_capoShapes = nullptr;
+    QMenu* m_chordMenu = nullptr;
+    QActionGroup* m_chordChoices = nullptr;
+    /// A chord of the scale on show as the overlay, and the overlay the user had before it.
+    struct ChordOnShow
+    {
+        int step = 0;
+        bool seventh = false;
+        int scaleRoot = 0;                  ///< the scale the chord was built on
+        std::array<int, 12> scaleDegrees{}; ///< its degrees
+        int overlayRoot = 0;                ///< the user's overlay root, note 0..11
+        std::array<int, 12> overlayDegrees{};
+        int overlayMode = 1;
+        int overlayScale = -1;
+    };
+    std::optional<ChordOnShow> m_chord;
     QActionGroup* m_lookChoices = nullptr;
     QActionGroup* m_colourChoices = nullptr;
     std::vector<std::pair<QAction*, const char*>> m_iconActions; ///< actions and their icons

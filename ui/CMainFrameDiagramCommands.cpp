@@ -7,6 +7,7 @@
 #include "DiagramProfile.h"
 #include "DiagramWriter.h"
 #include "InfoBox.h"
+#include "NeckLimits.h"
 #include "RenderOptions.h"
 
 #include <QAction>
@@ -83,13 +84,19 @@ void CMainFrame::SetDiagramOptions(const DiagramOptions& options)
     if (options.colours != m_state.diagram.colours) {
         AppPalette::Apply(options.colours);
     }
-    m_state.diagram = options;
-    m_state.diagram.frets = std::clamp(options.frets, DEFAULT_FRETS, MAX_FRETS);
+    // A shorter neck may leave no room for the capo or the range: they go.
+    m_state.diagram = NeckLimits::Fitted(options);
     CFretboard& board = *m_state.fretboard;
-    if (board.GetFrets() != m_state.diagram.frets) {
-        board.SetFrets(m_state.diagram.frets);
-        // The matches were found on the other neck; the placement stays on show while all of
-        // it is still on the board.
+    const int frets = board.GetFrets();
+    const int capo = board.GetCapo();
+    const int first = board.RangeFirst();
+    const int last = board.RangeLast();
+    board.SetFrets(m_state.diagram.frets);
+    NeckLimits::ApplyTo(board, m_state.diagram);
+    if (board.GetFrets() != frets || board.GetCapo() != capo || board.RangeFirst() != first ||
+        board.RangeLast() != last) {
+        // The matches were found on the other neck, or beside a capo or range that has moved;
+        // the placement stays on show while all of it is still within reach.
         board.ClearMatches();
         if (!PlacementOnBoard(board)) {
             board.RemovePattern();

@@ -32,6 +32,7 @@ QActionGroup* RadioMenu(QMenu* menu, const char* name, const char* title,
 {
     QMenu* submenu = menu->addMenu(QString::fromLatin1(title));
     submenu->setObjectName(QString::fromLatin1(name));
+    new CheckedSubmenu(menu, submenu);
     auto* group = new QActionGroup(owner);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (const auto& [objectName, text, value] : items) {
@@ -113,12 +114,17 @@ void CMainFrame::CreateToolBarAndMenu()
             menu->addAction(action);
             actions[item.id] = action;
         }
+        return menu;
     };
     menuBar()->setObjectName(IdName(ControlId::MainFrame));
-    fill("&Scale", scaleMenu);
-    AddScaleCommands(menus["&Scale"], actions[ForgetScale], actions[PrintSetup]);
+    QMenu* scale = fill("&Scale", scaleMenu);
+    AddScaleCommands(scale, actions[ForgetScale], actions[PrintSetup]);
+    // The instrument's tunings, the capo and the chords of the scale follow Choose Scale.
+    const QList<QAction*> scaleItems = scale->actions();
+    CreateNeckMenus(scale, scaleItems.at(scaleItems.indexOf(actions[Print]) - 1));
     fill("&Pattern Find", patternMenu);
     fill("&Sound", soundMenu);
+    AddPracticeItems(menus["&Sound"]);
     CreateDiagramMenu();
     fill("&Help", helpMenu);
     connect(actions[Exit], &QAction::triggered, this, [this] {
@@ -232,6 +238,9 @@ void CMainFrame::CreateDiagramMenu()
         frets->addAction(choice);
     }
     connect(m_fretChoices, &QActionGroup::triggered, this, &CMainFrame::OnFretsChosen);
+    add("fretRange", "Fret &Range...", &CMainFrame::OnFretRange);
+    add("wholeNeck", "&Whole Neck\tCtrl+0", &CMainFrame::OnWholeNeck)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     const std::tuple<const char*, const char*, DiagramLook> looks[] = {
         {"lookClassic", "&Classic", DiagramLook::Classic},
         {"lookModern", "&Modern", DiagramLook::Modern}};

@@ -8,6 +8,10 @@ const QString kLeftHanded = QStringLiteral("Diagram/LeftHanded");
 const QString kLowStringOnTop = QStringLiteral("Diagram/LowStringOnTop");
 const QString kNoteNamesByKey = QStringLiteral("Diagram/NoteNamesByKey");
 const QString kFrets = QStringLiteral("Diagram/Frets");
+const QString kCapo = QStringLiteral("Diagram/Capo");
+const QString kCapoShapes = QStringLiteral("Diagram/CapoShapes");
+const QString kFromFret = QStringLiteral("Diagram/FromFret");
+const QString kToFret = QStringLiteral("Diagram/ToFret");
 const QString kDegreeNames = QStringLiteral("Diagram/DegreeNames");
 const QString kRootAsR = QStringLiteral("Diagram/RootAsR");
 const QString kRootAs = QStringLiteral("Diagram/RootAs");
@@ -51,6 +55,11 @@ DiagramOptions DiagramProfile::Load()
     bool number = false;
     const int frets = profile.value(kFrets, DEFAULT_FRETS).toInt(&number);
     options.frets = number && frets >= DEFAULT_FRETS && frets <= MAX_FRETS ? frets : DEFAULT_FRETS;
+    // A capo or range the neck cannot take is dropped by the window that reads them.
+    options.capo = profile.value(kCapo, 0).toInt();
+    options.capoShapes = profile.value(kCapoShapes, false).toBool();
+    options.fromFret = profile.value(kFromFret, 0).toInt();
+    options.toFret = profile.value(kToFret, 0).toInt();
     options.degreeNaming = ChoiceOf<DegreeNaming>(profile, kDegreeNames, kDegreeNamingWords);
     options.rootAsR = profile.value(kRootAsR, false).toBool();
     options.rootSpelling = ChoiceOf<RootSpelling>(profile, kRootAs, kRootSpellingWords);
@@ -66,6 +75,10 @@ void DiagramProfile::Save(const DiagramOptions& options)
     profile.setValue(kLowStringOnTop, options.lowStringOnTop);
     profile.setValue(kNoteNamesByKey, options.spelling == NoteSpelling::Key);
     profile.setValue(kFrets, options.frets);
+    profile.setValue(kCapo, options.capo);
+    profile.setValue(kCapoShapes, options.capoShapes);
+    profile.setValue(kFromFret, options.fromFret);
+    profile.setValue(kToFret, options.toFret);
     profile.setValue(kDegreeNames, kDegreeNamingWords[static_cast<int>(options.degreeNaming)]);
     profile.setValue(kRootAsR, options.rootAsR);
     profile.setValue(kRootAs, kRootSpellingWords[static_cast<int>(options.rootSpelling)]);

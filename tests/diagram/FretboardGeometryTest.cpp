@@ -20,6 +20,8 @@ private slots:
     void neckOf24Frets();
     void mirroredAgainstRightHanded_data();
     void mirroredAgainstRightHanded();
+    void rangeOfFrets_data();
+    void rangeOfFrets();
 };
 
 void FretboardGeometryTest::layouts_data()
@@ -255,3 +257,53 @@ void FretboardGeometryTest::mirroredAgainstRightHanded()
 
 QTEST_GUILESS_MAIN(FretboardGeometryTest)
 #include "FretboardGeometryTest.moc"
+
+void FretboardGeometryTest::rangeOfFrets_data()
+{
+    QTest::addColumn<ViewLayout>("layout");
+    QTest::addColumn<QList<int>>("expected"); // topY leftX fretSpacing nutX firstFret lastFret
+    QTest::addColumn<QList<int>>("clicks");   // x of a click on the top string, then its fret
+                                              // (-1 for none), in pairs
+
+    // Frets 5..9 of 24 in seven cells: the arrows' cell below fret 5 (fret line 4 is the thin line
+    // at nutX), frets 5..9 and the arrows' cell beyond fret line 9.
+    const DiagramOptions range{.frets = 24, .fromFret = 5, .toFret = 9};
+    QTest::newRow("screen 640x480, frets 5 to 9")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, range) << QList<int>{40, 40, 80, 120, 4, 9}
+        << QList<int>{119, -1, 121, 5, 519, 9, 520, -1};
+    DiagramOptions left = range;
+    left.leftHanded = true;
+    QTest::newRow("left-handed screen, frets 5 to 9")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, left) << QList<int>{40, 40, 80, 120, 4, 9}
+        << QList<int>{521, -1, 519, 5, 121, 9, 120, -1};
+    QTest::newRow("printer 600 dpi, frets 5 to 9")
+        << FretboardGeometry::PrinterLayout(600, 600, 4800, range)
+        << QList<int>{1200, 600, 514, 1114, 4, 9}
+        << QList<int>{1113, -1, 1115, 5, 3683, 9, 3684, -1};
+    // From the nut: the open strings' cell is part of the range.
+    QTest::newRow("screen 640x480, frets 0 to 7")
+        << FretboardGeometry::ScreenLayout(640, 480, 6, DiagramOptions{.toFret = 7})
+        << QList<int>{85, 40, 62, 102, 0, 7} << QList<int>{41, 0, 535, 7, 536, -1};
+}
+
+void FretboardGeometryTest::rangeOfFrets()
+{
+    QFETCH(ViewLayout, layout);
+    QFETCH(QList<int>, expected);
+    QFETCH(QList<int>, clicks);
+    QCOMPARE((QList<int>{layout.topY, layout.leftX, layout.fretSpacing, layout.nutX,
+                         layout.firstFret, FretboardGeometry::LastFret(layout)}),
+             expected);
+    for (qsizetype i = 0; i < clicks.size(); i += 2) {
+        const auto cell = FretboardGeometry::CellAt(layout, 6, clicks[i], layout.topY);
+        QCOMPARE(cell ? cell->fret : -1, clicks[i + 1]);
+    }
+    // A capo on the first fret shown: its bar lies between that fret's dots and the next's.
+    const int capo = layout.options.fromFret + 1;
+    const QRect bar = FretboardGeometry::CapoBarBox(layout, capo, 0, 5);
+    const QRect below = FretboardGeometry::DotBox(layout, 0, capo);
+    const QRect above = FretboardGeometry::DotBox(layout, 0, capo + 1);
+    QVERIFY(bar.intersects(QRect(QPoint(std::min(below.right(), above.right()), 0),
+                                 QPoint(std::max(below.left(), above.left()), 5000))));
+    QVERIFY(!bar.intersects(below) && !bar.intersects(above));
+}

@@ -93,6 +93,12 @@ TEST_P(RenderFormats, WritesOnlyTheFileInItsFormat)
     const QByteArray data = Contents(file);
     if (file.endsWith(".png")) {
         EXPECT_EQ(QImage(Path(file)).size(), QSize(800, 300));
+    } else if (file.endsWith(".wav")) {
+        EXPECT_TRUE(data.startsWith("RIFF") && data.mid(8, 8) == "WAVEfmt ");
+        EXPECT_GT(data.size(), 44100 * 2); // the note rings for its whole sample
+    } else if (file.endsWith(".mid")) {
+        EXPECT_TRUE(data.startsWith("MThd"));
+        EXPECT_EQ(data.count("MTrk"), 3);
     } else if (file.endsWith(".svg")) {
         EXPECT_TRUE(data.startsWith("<?xml"));
         EXPECT_TRUE(data.contains("<svg"));
@@ -111,6 +117,8 @@ const FormatCase formatCases[] = {
     {"out.png", {"--size", "800x300"}},
     {"out.svg", {"--size", "800x300"}},
     {"out.pdf", {}},
+    {"out.wav", {"--bpm", "300", "--count-in", "1"}},
+    {"out.mid", {"--click", "--direction", "updown", "--trainer", "60,10,1,80", "--passes", "3"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,6 +228,11 @@ const ErrorCase errorCases[] = {
     {"FileIsAFolder", {"--render", "taken.png"}, "cannot write 'taken.png': Is a directory"},
     {"UnknownBeforeHelp", {"--render", "x.png", "--bogus", "--help"}, "unknown option '--bogus'"},
     {"ValueIsAnOption", {"--render", "x.png", "--scale", "--help"}, "--scale needs a value"},
+    {"SoundMissingFolder", {"--render", "missing/out.wav"}, "cannot write 'missing/out.wav'"},
+    {"UnknownPattern", {"--render", "out.mid", "--pattern", "Nope"}, "unknown pattern 'Nope'"},
+    {"CapoAboveTwelve", {"--render", "out.png", "--capo", "13"}, "bad capo '13'"},
+    {"RangeBackwards", {"--render", "out.pdf", "--fret-range", "9-3"}, "bad fret range '9-3'"},
+    {"UnknownPreset", {"--render", "out.svg", "--tuning-preset", "Open Z"}, "'Open Z'"},
     {"BookOfNoFamily",
      {"--render", "b.pdf", "--book", "family", "--scale", "Major Triad"},
      "'Major Triad' belongs to no family of scales"},
@@ -415,7 +428,8 @@ TEST_P(FullDisk, ExportFailsAndKeepsTheOldPicture)
               (QStringList{"filler", QString::fromLatin1(GetParam())}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, FullDisk, testing::Values("out.png", "out.svg", "out.pdf"),
+INSTANTIATE_TEST_SUITE_P(Formats, FullDisk,
+                         testing::Values("out.png", "out.svg", "out.pdf", "out.wav", "out.mid"),
                          [](const auto& info) {
                              return QString::fromLatin1(info.param).section('.', 1).toStdString();
                          });

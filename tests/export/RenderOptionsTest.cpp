@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -105,6 +106,35 @@ const AcceptedCase acceptedCases[] = {
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.spelling, NoteSpelling::Sharps); }},
     {"Frets", "--render a.png --frets 24 --frets=13",
      [](const RenderOptions& o) { EXPECT_EQ(o.diagram.frets, 13); }},
+    {"SoundDefaults", "--render run.WAV",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Wav);
+         EXPECT_EQ(std::make_tuple(o.bpm, o.passes, o.countInBars, o.beatsPerBar, o.click),
+                   std::make_tuple(120, 1, 0, 4, false));
+         EXPECT_EQ(o.direction, RenderOptions::Direction::Up);
+         EXPECT_FALSE(o.trainer || o.patternName);
+     }},
+    {"SoundOptions",
+     "--render run.mid --bpm 90 --direction updown --passes 12 --count-in 2 --click --beats 6 "
+     "--trainer 40,-8,3,10 --pattern Lick",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.format, RenderOptions::Format::Mid);
+         EXPECT_EQ(std::make_tuple(o.bpm, o.passes, o.countInBars, o.beatsPerBar, o.click),
+                   std::make_tuple(90, 12, 2, 6, true));
+         EXPECT_EQ(o.direction, RenderOptions::Direction::UpAndDown);
+         EXPECT_EQ(o.trainer, (std::array<int, 4>{40, -8, 3, 10}));
+         EXPECT_EQ(o.patternName, "Lick");
+     }},
+    {"PatternAlsoDrawn", "--render a.png --pattern Box",
+     [](const RenderOptions& o) { EXPECT_EQ(o.patternName, "Box"); }},
+    {"PresetCapoAndRange",
+     "--render a.png --tuning-preset dadgad --capo 2 --frets 24 "
+     "--fret-range 20-24",
+     [](const RenderOptions& o) {
+         EXPECT_EQ(o.tuningPreset, "dadgad");
+         EXPECT_EQ(o.diagram,
+                   (DiagramOptions{.frets = 24, .capo = 2, .fromFret = 20, .toFret = 24}));
+     }},
     {"BookAndLandscape", "--render b.pdf --scale Blues --book Keys --landscape --book=family",
      [](const RenderOptions& o) {
          EXPECT_EQ(o.book, RenderOptions::Book::Family);
@@ -185,8 +215,26 @@ const RejectedCase rejectedCases[] = {
     {"FretsTooMany", "--render a.png --frets 25", "'25'"},
     {"Look", "--render a.png --look fancy", "unknown look 'fancy': use classic or modern"},
     {"Colours", "--render a.png --colours system", "unknown colours 'system': use light or dark"},
+    {"CapoAboveTwelve", "--render a.png --capo 13", "bad capo '13': use --capo 0..12"},
+    {"CapoLeavesTooFewFrets", "--render a.png --capo 10",
+     "bad capo '10': a capo on fret 10 leaves fewer than 3 frets of a 12-fret neck"},
+    {"RangeBackwards", "--render a.png --fret-range 9-3", "bad fret range '9-3': show at least 4"},
+    {"RangeBeyondTheNeck", "--render a.png --fret-range 5-15", "the neck ends at fret 12"},
+    {"RangeStartsTooHigh", "--render a.png --frets 24 --fret-range 21-24", "start at fret 0 to 20"},
+    {"RangeNoDash", "--render a.png --fret-range 5", "use --fret-range FROM-TO"},
+    {"PresetUnknown", "--render a.png --tuning-preset Dropz", "unknown tuning preset 'Dropz'"},
+    {"PresetAndTuning", "--render a.png --tuning-preset DADGAD --tuning D,A,D,G,A,D",
+     "--tuning and --tuning-preset cannot be used together"},
     {"LeftHandedTakesNoValue", "--render a.png --left-handed=yes", "takes no value"},
     {"ScaleAndDegrees", "--render a.png --scale Major --degrees 0", "cannot be used together"},
+    {"SoundOptionOnAPicture", "--render a.png --click", "use --render FILE.wav or FILE.mid"},
+    {"TempoTooSlow", "--render a.wav --bpm 9", "bad value '9' of --bpm: use 10..600"},
+    {"CountInOfThreeBars", "--render a.mid --count-in 3", "use 0..2"},
+    {"BeatsTooMany", "--render a.mid --beats 13", "use 1..12"},
+    {"NoPasses", "--render a.wav --passes 0", "use 1..999"},
+    {"Direction", "--render a.wav --direction sideways", "unknown direction 'sideways'"},
+    {"TrainerStepZero", "--render a.wav --trainer 60,0,1,100", "bad trainer '60,0,1,100'"},
+    {"TrainerThreeValues", "--render a.wav --trainer 60,4,100", "START,STEP,EVERY,TARGET"},
     {"BookKind", "--render a.pdf --scale Major --book chords", "unknown book 'chords'"},
     {"BookIsAPdf", "--render a.png --scale Major --book keys", "--book writes a PDF"},
     {"BookOfAScale", "--render a.pdf --degrees 0,4 --book keys", "--book needs a scale"},

@@ -30,6 +30,7 @@ QPoint DotCentre(int count, int string, int fret, bool leftHanded, bool lowStrin
 const QRgb blue = qRgb(0, 0, 255);      // root
 const QRgb white = qRgb(255, 255, 255); // scale note, or any dot without colour
 const QRgb red = qRgb(255, 0, 0);       // overlay-only note
+const QRgb muted = qRgb(165, 165, 165); // a string line below a capo
 const QRgb black = qRgb(0, 0, 0);       // no dot: the string line shows
 
 struct Probe
@@ -118,6 +119,11 @@ const PixelCase pixelCases[] = {
       {0, 8, red},
       {0, 2, black},
       {5, 5, blue}}},
+    // A capo on 4: below it no dot, and the string lines muted towards the paper.
+    {"CapoHidesTheFretsBelowIt",
+     Triads({"--capo", "4"}),
+     6,
+     {{0, 0, muted}, {0, 3, muted}, {0, 5, blue}, {0, 8, red}, {5, 2, muted}}},
     {"OwnTuningAndRoot",
      {"--instrument", "bass", "--tuning", "E,E,E,G", "--root", "E", "--degrees", "0"},
      4,

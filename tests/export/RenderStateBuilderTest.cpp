@@ -116,6 +116,14 @@ const BuildCase buildCases[] = {
      {"--strings", "7"},
      {2, 7, 0, 5, 10, 2, 7}},
     {"TuningOption", {}, {"--instrument", "banjo", "--tuning", "A,D,G,B,D"}, {0, 5, 10, 2, 5}},
+    {"PresetOfTheInstrumentAskedFor",
+     {},
+     {"--instrument", "bass", "--tuning-preset", "drop d"},
+     {5, 0, 5, 10}},
+    {"PresetOfAnotherInstrumentSwitchesIt",
+     {{"pinto_c.dat", mandolinSettings}},
+     {"--tuning-preset", "DADGAD"},
+     {5, 0, 5, 10, 0, 5}},
     {"UserScale",
      {{"pinto_s.dat", fourths}},
      {"--scale", "Fourths"},
@@ -183,6 +191,7 @@ TEST(RenderStateBuilder, OverlayDisplayAndBanjoShortStringOf22Frets)
     EXPECT_EQ(board.GetStartFret(0), 5);
     EXPECT_EQ(board.GetStartFret(1), 0);
     EXPECT_EQ(board.GetFretCount(0), 23);
+    EXPECT_EQ(board.NutFret(0), 5) << "a capo on 0 is none";
     EXPECT_EQ(state.diagram.frets, 22);
     EXPECT_EQ(state.overlayScale, 7);
     EXPECT_EQ(board.overlayDegrees, (std::array<int, 12>{1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0}));

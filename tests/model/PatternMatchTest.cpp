@@ -30,6 +30,9 @@ struct ModulateCase
     int steps;
     int expected;
     int frets = 12; // the neck's highest fret
+    int capo = 0;
+    int first = 0; // the range of frets within reach
+    int last = -1;
 };
 
 class ModulateFretRing : public testing::TestWithParam<ModulateCase>
@@ -41,6 +44,8 @@ TEST_P(ModulateFretRing, OnTheEString)
     const ModulateCase& c = GetParam();
     auto board = EStringInCMajor();
     board->SetFrets(c.frets);
+    board->SetCapo(c.capo);
+    board->SetFretRange(c.first, c.last);
     EXPECT_EQ(board->ModulateFret(0, c.fret, c.steps), c.expected);
 }
 
@@ -56,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
                     // On 24 frets, in scale also at 13, 15, 17, 19, 20, 22 and 24, the ring
                     // wraps at the last fret.
                     ModulateCase{12, 1, 13, 24}, ModulateCase{24, 1, 1, 24},
-                    ModulateCase{1, -1, 24, 24}, ModulateCase{3, 14, 3, 24}));
+                    ModulateCase{1, -1, 24, 24}, ModulateCase{3, 14, 3, 24},
+                    // A capo on 3 is the nut: the ring is frets 3..12 without fret 3.
+                    ModulateCase{12, 1, 5, 12, 3}, ModulateCase{5, -1, 12, 12, 3},
+                    // Within frets 5..9 the ring wraps at both ends of the range.
+                    ModulateCase{8, 1, 5, 12, 0, 5, 9}, ModulateCase{5, -1, 8, 12, 0, 5, 9}));
 
 TEST(ModulateFretRing, StringOffTheBoardKeepsItsFret)
 {

@@ -5,6 +5,7 @@
 #include "FakeSoundOutput.h"
 #include "MessageCatcher.h"
 #include "PlayerState.h"
+#include "PracticeProfile.h"
 #include "SchemeFolder.h"
 #include "TabWalk.h"
 
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <climits>
@@ -420,6 +423,68 @@ private slots:
         QVERIFY(!Find<QRadioButton>(&again, ControlId::PlayUp)->isChecked());
         QVERIFY(Find<QCheckBox>(&again, ControlId::Loop)->isChecked());
         QCOMPARE(Find<QLineEdit>(&again, ControlId::Bpm)->text(), QStringLiteral("75"));
+    }
+
+    // The speed trainer kept in the profile: Play It starts at its tempo, the BPM box follows the
+    // tempo playing from the start of the second pass, and Stop It shows the start again.
+    void trainerTempoShowsInTheBpmBox()
+    {
+        PracticeSettings practice;
+        practice.trainer = true;
+        practice.startBpm = 60;
+        practice.stepBpm = 20;
+        practice.targetBpm = 100;
+        PracticeProfile::Save(practice);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        Choose(&dialog, 1);
+        Find<QRadioButton>(&dialog, ControlId::PlayUp)->click();
+        Find<QCheckBox>(&dialog, ControlId::Loop)->click();
+        QSignalSpy playing(&dialog, &CPlayDlg::playing);
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
+        auto* bpm = Find<QLineEdit>(&dialog, ControlId::Bpm);
+        QCOMPARE(bpm->text(), QStringLiteral("60"));
+        QCOMPARE(playing.count(), 1);
+        for (int beat = 0; beat < 9; ++beat) { // the whole first pass and the second's first note
+            QVERIFY(bench.output.RunNextBeat());
+        }
+        QTRY_COMPARE(bpm->text(), QStringLiteral("80"));
+        QCOMPARE(bench.output.ScheduledDelays().back(), 750);
+        Find<QPushButton>(&dialog, ControlId::PlayStop)->click();
+        QCOMPARE(bpm->text(), QStringLiteral("60"));
+        QSettings().remove(QStringLiteral("Practice"));
+    }
+
+    // The pattern kept as what plays, with none placed on the neck: a message and no sound.
+    void patternWithoutPlacementSaysSo()
+    {
+        PracticeSettings practice;
+        practice.pattern = true;
+        PracticeProfile::Save(practice);
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        Choose(&dialog, 1);
+        MessageCatcher catcher;
+        Find<QPushButton>(&dialog, ControlId::PlayIt)->click();
+        QCOMPARE(catcher.seen, QStringList{QStringLiteral(
+                                   "Oops!|Place a pattern on the neck first: Set Pattern, then "
+                                   "Find Pattern.")});
+        QCOMPARE(bench.output.PendingBeats(), 0);
+        QSettings().remove(QStringLiteral("Practice"));
+    }
+
+    // The practice settings and the saving open from the context menu; the dialog keeps its
+    // controls.
+    void contextMenuOffersPracticeAndSaving()
+    {
+        Bench bench;
+        CPlayDlg& dialog = bench.Open();
+        QCOMPARE(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QSignalSpy practice(&dialog, &CPlayDlg::practiceRequested);
+        QSignalSpy save(&dialog, &CPlayDlg::saveExerciseRequested);
+        dialog.findChild<QAction*>(QStringLiteral("practice"))->trigger();
+        dialog.findChild<QAction*>(QStringLiteral("saveExercise"))->trigger();
+        QCOMPARE(practice.count() + save.count(), 2);
     }
 };
 

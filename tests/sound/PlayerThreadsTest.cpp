@@ -1,3 +1,4 @@
+#include "PracticeSettings.h"
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
 #include "SoundSchemeTable.h"
@@ -83,6 +84,43 @@ TEST(PlayerThreadsTest, HaltWaitsForTheBeatUnderWay)
         EXPECT_LE(position, 12);
     }
     EXPECT_FALSE(onDialogThread) << "a beat ran on the dialog's thread";
+}
+
+// A practice run (count-in, click, trainer; the scale or a pattern beyond the scheme's octaves)
+// restarted while the dialog's thread reads back the tempo the trainer sets and the note that
+// sounds, as the BPM box and the ring on the neck do.
+TEST(PlayerThreadsTest, PracticeReadBackWhileBeatsRun)
+{
+    SdlSoundOutput output(SdlSoundOutput::Options{});
+    PlayerState state;
+    state.loop = true;
+    state.direction = PlayDirection::Up;
+    state.inRun[0] = true;
+    SoundSchemeTable schemes;
+    schemes.schemeSlots[1].fill("missing.wav");
+    ScalePlayer player(state, output, schemes, [] { return 3; });
+    PracticeSettings practice;
+    practice.click = true;
+    practice.countInBars = 1;
+    practice.trainer = true;
+    practice.startBpm = 600;
+    practice.stepBpm = -50;
+    practice.targetBpm = 300;
+    player.SetClickSamples("missing-tick.wav", "missing-accent.wav");
+    player.SetPattern({28, 52, 100});
+    for (int round = 0; round < 10; ++round) {
+        practice.pattern = round % 2 == 0;
+        player.SetPractice(practice);
+        ASSERT_EQ(player.Start(1, 120), ScalePlayer::StartResult::Started);
+        ASSERT_TRUE(WaitFor([&] {
+            (void)output.SoundingTag();
+            return state.bpm < 600;
+        })) << "the trainer never stepped in round "
+            << round;
+        player.Stop();
+        EXPECT_EQ(state.bpm, 600);
+        player.Halt();
+    }
 }
 
 } // namespace

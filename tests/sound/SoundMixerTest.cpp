@@ -74,6 +74,10 @@ public:
         return place->second;
     }
     bool PlayPreloaded(int sample) override { return m_mixer.Play(Frames(sample), false); }
+    bool PlayClick(int sample, float level) override
+    {
+        return m_mixer.PlayClick(Frames(sample), level);
+    }
     bool ScheduleBeat(int delayMs, IBeatListener& listener) override
     {
         return m_mixer.ScheduleBeat(delayMs, listener);

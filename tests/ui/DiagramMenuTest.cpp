@@ -141,10 +141,10 @@ void DiagramMenuTest::menuBetweenSoundAndHelp()
     for (QAction* item : items) {
         texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
     }
-    QCOMPARE(texts,
-             (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
-                          "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets", "L&ook",
-                          "Colo&urs", "-", "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
+    QCOMPARE(texts, (QStringList{"&Left-handed", "Low string on &top", "Note names by &key",
+                                 "Root as Sharp", "Root as Flat", "Degree &Names", "&Frets",
+                                 "Fret &Range...", "&Whole Neck\tCtrl+0", "L&ook", "Colo&urs", "-",
+                                 "&Copy Diagram\tCtrl+C", "&Export Diagram...\tCtrl+E"}));
     QStringList names; // radio items, Classic ticked, then Root as R
     for (QAction* item : items.at(5)->menu()->actions()) {
         names << (item->isSeparator() ? QStringLiteral("-") : item->text()) +

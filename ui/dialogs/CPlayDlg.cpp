@@ -4,9 +4,12 @@
 #include "CUpDown.h"
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "ExerciseBuilder.h"
 #include "InfoBox.h"
 #include "LibraryList.h"
 #include "MissingSamplesNotice.h"
+#include "NeckPitch.h"
+#include "PracticeProfile.h"
 #include "RadioGroupStop.h"
 #include "ReadOnlyField.h"
 #include "ScaleRunText.h"
@@ -14,8 +17,10 @@
 #include "SoundSchemes.h"
 #include "TabChain.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 #include <initializer_list>
@@ -157,6 +163,19 @@ CPlayDlg::CPlayDlg(AppState& state, PlayerState& player, ISoundOutput& output, Q
     connect(m_bpmBox, &QLineEdit::textEdited, this, &CPlayDlg::OnBpmEdited);
     connect(spin, &CUpDown::stepped, this, &CPlayDlg::OnSpin);
     connect(m_schemeBox, &QComboBox::activated, this, &CPlayDlg::OnSchemeChosen);
+
+    // What practice adds opens from the context menu, so the dialog keeps its face.
+    auto* practice = new QAction(QStringLiteral("P&ractice..."), this);
+    practice->setObjectName(QStringLiteral("practice"));
+    auto* save = new QAction(QStringLiteral("Save &Exercise As..."), this);
+    save->setObjectName(QStringLiteral("saveExercise"));
+    addActions({practice, save});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(practice, &QAction::triggered, this, &CPlayDlg::practiceRequested);
+    connect(save, &QAction::triggered, this, &CPlayDlg::saveExerciseRequested);
+    m_tempoWatch = new QTimer(this);
+    m_tempoWatch->setInterval(50);
+    connect(m_tempoWatch, &QTimer::timeout, this, &CPlayDlg::ShowTempoPlaying);
 }
 
 CPlayDlg::~CPlayDlg() = default;
@@ -187,27 +206,62 @@ bool CPlayDlg::Exchange()
 
 void CPlayDlg::OnPlay()
 {
+    const PracticeSettings practice = PracticeProfile::Load();
+    m_run.SetPractice(practice);
+    const auto [tick, accent] =
+        ExerciseBuilder::ClickSamples(QCoreApplication::applicationFilePath().toStdString());
+    m_run.SetClickSamples(tick, accent);
+    m_run.SetPattern(
+        practice.pattern && m_state.fretboard
+            ? NeckPitch::PatternPitches(*m_state.fretboard, m_state.settings.instrument)
+            : std::vector<int>());
     switch (m_run.Start(m_scheme, m_bpm)) {
     case ScalePlayer::StartResult::NoScheme:
         ShowInfo(this, QStringLiteral("Oops!"), QStringLiteral("Select Sound Scheme"));
-        break;
+        return;
+    case ScalePlayer::StartResult::NoPattern:
+        ShowInfo(this, QStringLiteral("Oops!"),
+                 QStringLiteral("Place a pattern on the neck first: Set Pattern, then Find "
+                                "Pattern."));
+        return;
     case ScalePlayer::StartResult::QueueFull:
         ShowSoundRefused(this);
-        break;
-    case ScalePlayer::StartResult::Started:
+        return;
     case ScalePlayer::StartResult::NoTempo:
+        return;
+    case ScalePlayer::StartResult::Started:
         break;
     }
+    m_trainer = practice.trainer;
+    if (m_trainer) {
+        ShowTempoPlaying();
+        m_tempoWatch->start();
+    }
+    emit playing(practice.pattern);
 }
 
 void CPlayDlg::OnStop()
 {
     m_run.Stop();
+    if (m_trainer) {
+        // Back at the trainer's start tempo.
+        ShowTempoPlaying();
+        m_tempoWatch->stop();
+        m_trainer = false;
+    }
+}
+
+void CPlayDlg::ShowTempoPlaying()
+{
+    if (m_player.bpm != m_bpm) {
+        m_bpm = m_player.bpm;
+        m_bpmBox->setText(QString::number(m_bpm));
+    }
 }
 
 void CPlayDlg::accept()
 {
-    m_run.Stop();
+    OnStop();
     if (Exchange()) {
         m_run.Halt();
         StopSound(); // the dialog's sound ends with the dialog
@@ -217,6 +271,7 @@ void CPlayDlg::accept()
 
 void CPlayDlg::reject()
 {
+    m_tempoWatch->stop();
     m_run.Halt();
     StopSound();
     QDialog::reject();

@@ -13,12 +13,15 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QTimer;
 
 // "Pinto - Play the scale": shows the notes and degrees of the current scale (and overlay) and
 // plays them one per beat, up, down or up and down, once or in a loop, at a tempo in beats per
 // minute, with the samples of a chosen sound scheme. Tempo, direction, loop and scheme live in
 // a PlayerState and are shown again at the next opening. Closing the dialog in any way ends the
-// run.
+// run. Play It adds the practice kept in the profile (click, count-in, speed trainer, the
+// pattern); while the trainer plays, the BPM box shows the tempo playing. The dialog's context
+// menu opens the practice settings and saves the exercise.
 class CPlayDlg : public QDialog
 {
     Q_OBJECT
@@ -37,6 +40,14 @@ public:
     /// units; box and open list span 100 pixels.
     static QComboBox* MakeSchemeCombo(QWidget* parent, ControlId id, int x, int y);
 
+signals:
+    /// "Practice..." was chosen from the context menu.
+    void practiceRequested();
+    /// "Save Exercise As..." was chosen from the context menu.
+    void saveExerciseRequested();
+    /// Play It started a run: of the pattern on the neck, or of the scale.
+    void playing(bool pattern);
+
 public slots:
     void accept() override;
     void reject() override;
@@ -51,6 +62,7 @@ private:
     void OnBpmEdited();
     void OnSpin(int delta);
     void OnSchemeChosen(int index);
+    void ShowTempoPlaying();
     // The tempo to the run and silence to the output; a request the sound card refused is
     // reported.
     void SetTempo();
@@ -62,6 +74,8 @@ private:
     ScalePlayer m_run;
     int m_bpm = 0;
     int m_scheme = -1;
+    bool m_trainer = false; // the run playing has the speed trainer
+    QTimer* m_tempoWatch;
 
     QComboBox* m_schemeBox;
     QLineEdit* m_bpmBox;
