@@ -80,6 +80,8 @@ private slots:
     void labelsInsideTheirDots();
     void fittedAtEverySize();
     void rootRingWithoutColour();
+    void paletteTextsReadable_data();
+    void paletteTextsReadable();
 };
 
 void ModernLookTest::geometry_data()
@@ -305,6 +307,35 @@ void ModernLookTest::rootRingWithoutColour()
     };
     QCOMPARE(justOutside(1), ring);
     QVERIFY(justOutside(3) != ring);
+}
+
+void ModernLookTest::paletteTextsReadable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << SchemePalette::Light();
+    QTest::newRow("dark") << SchemePalette::Dark();
+}
+
+// Every text of the Light and Dark palettes, a selected menu item's included, stands at least
+// 4.5 : 1 against the background it is written on.
+void ModernLookTest::paletteTextsReadable()
+{
+    QFETCH(QPalette, palette);
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::WindowText, QPalette::Window},
+        {QPalette::Text, QPalette::Base},
+        {QPalette::Text, QPalette::AlternateBase},
+        {QPalette::ButtonText, QPalette::Button},
+        {QPalette::ToolTipText, QPalette::ToolTipBase},
+        {QPalette::PlaceholderText, QPalette::Base},
+        {QPalette::HighlightedText, QPalette::Highlight}};
+    for (const auto& [text, background] : pairs) {
+        const double contrast =
+            DiagramColours::Contrast(palette.color(text), palette.color(background));
+        QVERIFY2(contrast >= 4.5,
+                 qPrintable(
+                     QStringLiteral("role %1 on %2: %3").arg(text).arg(background).arg(contrast)));
+    }
 }
 
 QTEST_MAIN(ModernLookTest)
