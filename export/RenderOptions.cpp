@@ -701,7 +701,7 @@ std::string RenderOptions::HelpText()
            "                        family (every scale of its family on --root); no overlay\n"
            "  --look KIND           classic (the default) or modern: a neck that fills the\n"
            "                        picture, labels fitted to larger dots, fret numbers\n"
-           "  --colours KIND        light (the default) or dark\n"
+           "  --colours KIND        light (the default) or dark; a PDF is printed on white\n"
            "  --help                show this text\n"
            "  --version             show the program's version\n"
            "Options of a .wav or .mid file:\n"
