@@ -122,8 +122,44 @@ bool IsTemporaryOf(std::string_view name, std::string_view prefix)
     return true;
 }
 
+// True when a process other than the open file ownFd of this one has the file (device, inode)
+// open, as far as /proc shows the processes this user may look into.
+bool OpenElsewhere(dev_t device, ino_t inode, int ownFd)
+{
+    DIR* const processes = ::opendir("/proc");
+    if (processes == nullptr) {
+        return false;
+    }
+    const std::string self = std::to_string(::getpid());
+    bool open = false;
+    while (const dirent* process = ::readdir(processes)) {
+        const std::string pid = process->d_name;
+        if (open || pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const std::string fds = "/proc/" + pid + "/fd";
+        DIR* const files = ::opendir(fds.c_str());
+        if (files == nullptr) {
+            continue;
+        }
+        while (const dirent* file = ::readdir(files)) {
+            struct stat info = {};
+            if (file->d_name[0] != '.' && !(pid == self && std::to_string(ownFd) == file->d_name) &&
+                ::fstatat(::dirfd(files), file->d_name, &info, 0) == 0 && info.st_dev == device &&
+                info.st_ino == inode) {
+                open = true;
+                break;
+            }
+        }
+        ::closedir(files);
+    }
+    ::closedir(processes);
+    return open;
+}
+
 // Removes the entry name of folder when it is a regular file of this user, untouched for longer
-// than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while it writes).
+// than STALE_SECONDS, locked by no rewrite (which holds its temporary locked while it writes) and
+// open in no other process.
 void RemoveIfStale(int folder, const char* name, std::time_t now)
 {
     struct stat seen = {};
@@ -141,7 +177,7 @@ void RemoveIfStale(int folder, const char* name, std::time_t now)
     const bool unheld =
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
     if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
-        held.st_ino == seen.st_ino) {
+        held.st_ino == seen.st_ino && !OpenElsewhere(held.st_dev, held.st_ino, fd)) {
         ::unlinkat(folder, name, 0);
     }
     ::close(fd);
