@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 #include <dirent.h>
@@ -122,65 +123,76 @@ bool IsTemporaryOf(std::string_view name, std::string_view prefix)
     return true;
 }
 
-// True when a process other than the open file ownFd of this one has the file (device, inode)
-// open, as far as /proc shows the processes this user may look into.
-bool OpenElsewhere(dev_t device, ino_t inode, int ownFd)
+// A stale temporary, opened and locked while it is decided whether it may go.
+struct Leftover
 {
-    DIR* const processes = ::opendir("/proc");
-    if (processes == nullptr) {
-        return false;
-    }
-    const std::string self = std::to_string(::getpid());
-    bool open = false;
-    while (const dirent* process = ::readdir(processes)) {
-        const std::string pid = process->d_name;
-        if (open || pid.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
-        const std::string fds = "/proc/" + pid + "/fd";
-        DIR* const files = ::opendir(fds.c_str());
-        if (files == nullptr) {
-            continue;
-        }
-        while (const dirent* file = ::readdir(files)) {
-            struct stat info = {};
-            if (file->d_name[0] != '.' && !(pid == self && std::to_string(ownFd) == file->d_name) &&
-                ::fstatat(::dirfd(files), file->d_name, &info, 0) == 0 && info.st_dev == device &&
-                info.st_ino == inode) {
-                open = true;
-                break;
-            }
-        }
-        ::closedir(files);
-    }
-    ::closedir(processes);
-    return open;
-}
+    std::string name;
+    int fd = -1;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool held = false;
+};
 
-// Removes the entry name of folder when it is a regular file of this user, untouched for longer
-// than STALE_SECONDS, locked by no rewrite (which holds its temporary locked while it writes) and
-// open in no other process.
-void RemoveIfStale(int folder, const char* name, std::time_t now)
+// The entry name of folder, open and locked, when it is a regular file of this user, untouched
+// for longer than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while
+// it writes); nothing otherwise.
+std::optional<Leftover> OpenIfStale(int folder, const char* name, std::time_t now)
 {
     struct stat seen = {};
     if (::fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode) ||
         seen.st_uid != ::geteuid() || now - seen.st_mtime <= STALE_SECONDS) {
-        return;
+        return std::nullopt;
     }
     const int fd =
         ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return;
+        return std::nullopt;
     }
     struct stat held = {};
     // A file system without locks tells nothing about holders; the age alone decides there.
     const bool unheld =
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
     if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
-        held.st_ino == seen.st_ino && !OpenElsewhere(held.st_dev, held.st_ino, fd)) {
-        ::unlinkat(folder, name, 0);
+        held.st_ino == seen.st_ino) {
+        return Leftover{name, fd, held.st_dev, held.st_ino};
     }
     ::close(fd);
+    return std::nullopt;
+}
+
+// Marks as held every leftover that a process has open, other than through the leftovers' own
+// descriptors in this one, as far as /proc shows the processes this user may look into.
+void MarkOpenElsewhere(std::vector<Leftover>& leftovers)
+{
+    DIR* const processes = ::opendir("/proc");
+    if (processes == nullptr) {
+        return;
+    }
+    const std::string self = std::to_string(::getpid());
+    while (const dirent* process = ::readdir(processes)) {
+        const std::string pid = process->d_name;
+        if (pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        DIR* const files = ::opendir(("/proc/" + pid + "/fd").c_str());
+        if (files == nullptr) {
+            continue;
+        }
+        while (const dirent* file = ::readdir(files)) {
+            struct stat info = {};
+            if (file->d_name[0] == '.' || ::fstatat(::dirfd(files), file->d_name, &info, 0) != 0) {
+                continue;
+            }
+            for (Leftover& leftover : leftovers) {
+                const bool own = pid == self && std::to_string(leftover.fd) == file->d_name;
+                if (!own && info.st_dev == leftover.device && info.st_ino == leftover.inode) {
+                    leftover.held = true;
+                }
+            }
+        }
+        ::closedir(files);
+    }
+    ::closedir(processes);
 }
 
 } // namespace
@@ -237,8 +249,20 @@ void FileReplacer::RemoveStaleTemporaries(const std::string& path)
         }
     }
     const std::time_t now = std::time(nullptr);
+    std::vector<Leftover> leftovers;
     for (const std::string& name : names) {
-        RemoveIfStale(::dirfd(folder), name.c_str(), now);
+        if (std::optional<Leftover> leftover = OpenIfStale(::dirfd(folder), name.c_str(), now)) {
+            leftovers.push_back(std::move(*leftover));
+        }
+    }
+    if (!leftovers.empty()) {
+        MarkOpenElsewhere(leftovers);
+    }
+    for (const Leftover& leftover : leftovers) {
+        if (!leftover.held) {
+            ::unlinkat(::dirfd(folder), leftover.name.c_str(), 0);
+        }
+        ::close(leftover.fd);
     }
     ::closedir(folder);
 }
