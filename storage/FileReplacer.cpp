@@ -128,10 +128,19 @@ struct Leftover
 {
     std::string name;
     int fd = -1;
-    dev_t device = 0;
-    ino_t inode = 0;
+    std::string openAs; // the path /proc shows for fd, empty when it cannot be told
     bool held = false;
 };
+
+// The path that /proc shows for the open file fd of process pid ("self" for this one); empty
+// when it cannot be told. Only the link is read: a hung file system is never asked.
+std::string ProcessFilePath(const std::string& pid, const char* fd)
+{
+    std::vector<char> target(static_cast<std::size_t>(PATH_MAX) + 1);
+    const std::string link = "/proc/" + pid + "/fd/" + fd;
+    const ssize_t length = ::readlink(link.c_str(), target.data(), target.size() - 1);
+    return length > 0 ? std::string(target.data(), static_cast<std::size_t>(length)) : "";
+}
 
 // The entry name of folder, open and locked, when it is a regular file of this user, untouched
 // for longer than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while
@@ -154,7 +163,7 @@ std::optional<Leftover> OpenIfStale(int folder, const char* name, std::time_t no
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
     if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
         held.st_ino == seen.st_ino) {
-        return Leftover{name, fd, held.st_dev, held.st_ino};
+        return Leftover{name, fd, ProcessFilePath("self", std::to_string(fd).c_str())};
     }
     ::close(fd);
     return std::nullopt;
@@ -179,13 +188,13 @@ void MarkOpenElsewhere(std::vector<Leftover>& leftovers)
             continue;
         }
         while (const dirent* file = ::readdir(files)) {
-            struct stat info = {};
-            if (file->d_name[0] == '.' || ::fstatat(::dirfd(files), file->d_name, &info, 0) != 0) {
+            if (file->d_name[0] == '.') {
                 continue;
             }
+            const std::string path = ProcessFilePath(pid, file->d_name);
             for (Leftover& leftover : leftovers) {
                 const bool own = pid == self && std::to_string(leftover.fd) == file->d_name;
-                if (!own && info.st_dev == leftover.device && info.st_ino == leftover.inode) {
+                if (!own && !leftover.openAs.empty() && path == leftover.openAs) {
                     leftover.held = true;
                 }
             }
