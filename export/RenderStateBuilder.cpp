@@ -1,6 +1,7 @@
 #include "RenderStateBuilder.h"
 
 #include "BoardSetup.h"
+#include "DataFile.h"
 #include "DiagramState.h"
 #include "EchoText.h"
 #include "NeckLimits.h"
@@ -37,6 +38,19 @@ std::string LowerCaseName(Instrument instrument)
     return name;
 }
 
+// "; F could not be read: REASON" for each data file that was not read to its end, so that a
+// name kept in one of them is not simply called unknown.
+std::string UnreadFilesNote(const std::vector<UnreadFile>& files)
+{
+    std::string note;
+    for (const UnreadFile& file : files) {
+        note += "; " + file.name +
+                (file.error == 0 ? " could not be read to its end"
+                                 : " could not be read: " + DataFile::Reason(file.error));
+    }
+    return note;
+}
+
 // Applies record of the library as the degrees of layer; false with error when there is none.
 bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, int& index,
                        std::string& error)
@@ -49,6 +63,7 @@ bool ApplyLibraryScale(DiagramState& state, const std::string& name, int layer, 
         for (std::size_t i = 0; i < nearest.size(); ++i) {
             error += (i == 0 ? "; the nearest are " : ", ") + Quoted(nearest[i]);
         }
+        error += UnreadFilesNote(state.scaleLibrary.unreadFiles);
         return false;
     }
     const ScaleRecord* record = state.scaleLibrary.Record(index);
@@ -70,7 +85,7 @@ bool PlacePattern(CFretboard& board, const std::string& name, std::string& error
         std::find_if(library.records.begin(), library.records.end(),
                      [&name](const PatternRecord& record) { return record.name == name; });
     if (record == library.records.end()) {
-        error = "unknown pattern " + Quoted(name);
+        error = "unknown pattern " + Quoted(name) + UnreadFilesNote(library.unreadFiles);
         return false;
     }
     board.pattern.Clear();

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 #include <dirent.h>
@@ -122,19 +123,39 @@ bool IsTemporaryOf(std::string_view name, std::string_view prefix)
     return true;
 }
 
-// Removes the entry name of folder when it is a regular file of this user, untouched for longer
-// than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while it writes).
-void RemoveIfStale(int folder, const char* name, std::time_t now)
+// A stale temporary, opened and locked while it is decided whether it may go.
+struct Leftover
+{
+    std::string name;
+    int fd = -1;
+    std::string openAs; // the path /proc shows for fd, empty when it cannot be told
+    bool held = false;
+};
+
+// The path that /proc shows for the open file fd of process pid ("self" for this one); empty
+// when it cannot be told. Only the link is read: a hung file system is never asked.
+std::string ProcessFilePath(const std::string& pid, const char* fd)
+{
+    std::vector<char> target(static_cast<std::size_t>(PATH_MAX) + 1);
+    const std::string link = "/proc/" + pid + "/fd/" + fd;
+    const ssize_t length = ::readlink(link.c_str(), target.data(), target.size() - 1);
+    return length > 0 ? std::string(target.data(), static_cast<std::size_t>(length)) : "";
+}
+
+// The entry name of folder, open and locked, when it is a regular file of this user, untouched
+// for longer than STALE_SECONDS and locked by no rewrite (which holds its temporary locked while
+// it writes); nothing otherwise.
+std::optional<Leftover> OpenIfStale(int folder, const char* name, std::time_t now)
 {
     struct stat seen = {};
     if (::fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode) ||
         seen.st_uid != ::geteuid() || now - seen.st_mtime <= STALE_SECONDS) {
-        return;
+        return std::nullopt;
     }
     const int fd =
         ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return;
+        return std::nullopt;
     }
     struct stat held = {};
     // A file system without locks tells nothing about holders; the age alone decides there.
@@ -142,9 +163,45 @@ void RemoveIfStale(int folder, const char* name, std::time_t now)
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
     if (unheld && ::fstat(fd, &held) == 0 && held.st_dev == seen.st_dev &&
         held.st_ino == seen.st_ino) {
-        ::unlinkat(folder, name, 0);
+        return Leftover{name, fd, ProcessFilePath("self", std::to_string(fd).c_str())};
     }
     ::close(fd);
+    return std::nullopt;
+}
+
+// Marks as held every leftover that a process has open, other than through the leftovers' own
+// descriptors in this one, as far as /proc shows the processes this user may look into.
+void MarkOpenElsewhere(std::vector<Leftover>& leftovers)
+{
+    DIR* const processes = ::opendir("/proc");
+    if (processes == nullptr) {
+        return;
+    }
+    const std::string self = std::to_string(::getpid());
+    while (const dirent* process = ::readdir(processes)) {
+        const std::string pid = process->d_name;
+        if (pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        DIR* const files = ::opendir(("/proc/" + pid + "/fd").c_str());
+        if (files == nullptr) {
+            continue;
+        }
+        while (const dirent* file = ::readdir(files)) {
+            if (file->d_name[0] == '.') {
+                continue;
+            }
+            const std::string path = ProcessFilePath(pid, file->d_name);
+            for (Leftover& leftover : leftovers) {
+                const bool own = pid == self && std::to_string(leftover.fd) == file->d_name;
+                if (!own && !leftover.openAs.empty() && path == leftover.openAs) {
+                    leftover.held = true;
+                }
+            }
+        }
+        ::closedir(files);
+    }
+    ::closedir(processes);
 }
 
 } // namespace
@@ -201,8 +258,20 @@ void FileReplacer::RemoveStaleTemporaries(const std::string& path)
         }
     }
     const std::time_t now = std::time(nullptr);
+    std::vector<Leftover> leftovers;
     for (const std::string& name : names) {
-        RemoveIfStale(::dirfd(folder), name.c_str(), now);
+        if (std::optional<Leftover> leftover = OpenIfStale(::dirfd(folder), name.c_str(), now)) {
+            leftovers.push_back(std::move(*leftover));
+        }
+    }
+    if (!leftovers.empty()) {
+        MarkOpenElsewhere(leftovers);
+    }
+    for (const Leftover& leftover : leftovers) {
+        if (!leftover.held) {
+            ::unlinkat(::dirfd(folder), leftover.name.c_str(), 0);
+        }
+        ::close(leftover.fd);
     }
     ::closedir(folder);
 }

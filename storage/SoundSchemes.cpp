@@ -1,10 +1,13 @@
 #include "SoundSchemes.h"
 
+#include "DataFile.h"
 #include "TextReader.h"
 
-#include <filesystem>
+#include <cerrno>
 #include <optional>
-#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,16 +64,22 @@ std::optional<std::string> LoadSoundScheme(const std::string& path,
     return name;
 }
 
-std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot)
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot, int* error)
 {
     if (slot < 1 || slot > MAX_SOUND_SCHEMES) {
         return std::nullopt;
     }
     for (const std::string& path : table.schemeSlots[static_cast<std::size_t>(slot)]) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error)) {
-            return path;
+        int reason = ENOENT;
+        const int fd = path.empty() ? -1 : DataFile::Open(path, O_RDONLY, reason);
+        if (fd >= 0) {
+            ::close(fd);
+            continue;
         }
+        if (error != nullptr) {
+            *error = reason;
+        }
+        return path;
     }
     return std::nullopt;
 }

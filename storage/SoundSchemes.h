@@ -20,6 +20,9 @@ std::vector<std::string> LoadSoundSchemes(SoundSchemeTable& table);
 std::optional<std::string> LoadSoundScheme(const std::string& path,
                                            std::array<std::string, 24>& entries);
 
-// The first of the 24 sample paths of slot 1..9 of table that names no regular file (an empty
-// path included); nothing when all of them are there or slot is out of range.
-std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot);
+// The first of the 24 sample paths of slot 1..9 of table that names no readable regular file (an
+// empty path included), with why in error when it is given (ENOENT for a missing one, another
+// errno value or DataFile::NOT_REGULAR); nothing when all of them can be read or slot is out of
+// range.
+std::optional<std::string> FirstMissingSample(const SoundSchemeTable& table, int slot,
+                                              int* error = nullptr);

@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -122,8 +123,16 @@ void CMainFrame::ReportUnreadFiles()
     PatternLibrary patterns;
     LoadPatterns(patterns);
     files.insert(files.end(), patterns.unreadFiles.begin(), patterns.unreadFiles.end());
+    // One box names them all, so that a folder of unreadable files asks for one OK.
+    QStringList lines;
     for (const UnreadFile& file : files) {
-        ShowInfo(this, QStringLiteral("File not read completely"), FileMessages::NotRead(file));
+        lines << FileMessages::NotRead(file);
+    }
+    if (!lines.isEmpty()) {
+        ShowInfo(this,
+                 lines.size() == 1 ? QStringLiteral("File not read completely")
+                                   : QStringLiteral("Files not read completely"),
+                 lines.join(QStringLiteral("\n\n")));
     }
 }
 

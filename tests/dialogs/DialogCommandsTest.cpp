@@ -269,12 +269,15 @@ void DialogCommandsTest::unusableSettingsAreToldAtStartAndOnExit()
 {
     ScopedWorkDir dir;
     QCOMPARE(::mkfifo("pinto_c.dat", 0666), 0);
+    QCOMPARE(::mkfifo("pinto_p.dat", 0666), 0);
     AppState state;
     CMainFrame frame(state);
     auto seen = AnswerNextMessageBox();
     frame.ReportUnreadFiles();
+    // Every file not read is named in one box.
     QCOMPARE(seen->text, QStringLiteral("pinto_c.dat could not be read, so nothing in it is used: "
-                                        "Not a regular file."));
+                                        "Not a regular file.\n\npinto_p.dat could not be read, so "
+                                        "nothing in it is used: Not a regular file."));
     seen = AnswerNextMessageBox();
     Trigger(frame, CommandId::Exit);
     QCOMPARE(

@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/stat.h>
+
 class CTunerDlgTest : public QObject
 {
     Q_OBJECT
@@ -203,6 +205,8 @@ private slots:
     {
         SchemeFolder folder;
         QFile::remove(QStringLiteral("o5.wav"));
+        QFile::remove(QStringLiteral("t3.wav"));
+        QCOMPARE(::mkfifo("t3.wav", 0666), 0);
         auto state = MakeState(1, {7, 0, 5, 10, 2, 7});
         FakeSoundOutput output;
         CTunerDlg dialog(*state, output);
@@ -210,9 +214,12 @@ private slots:
         Choose(&dialog, 1);
         Choose(&dialog, 2);
         Choose(&dialog, 2);
-        QCOMPARE(catcher.seen, QStringList{QStringLiteral(
-                                   "Sound Scheme|The samples of \"Other\" cannot be found: o5.wav "
-                                   "is missing.")});
+        QCOMPARE(
+            catcher.seen,
+            (QStringList{QStringLiteral("Sound Scheme|The samples of \"Test Scheme\" cannot be "
+                                        "played: t3.wav: Not a regular file."),
+                         QStringLiteral("Sound Scheme|The samples of \"Other\" cannot be "
+                                        "found: o5.wav is missing.")}));
     }
 
     void stopAndClosingSilence_data()

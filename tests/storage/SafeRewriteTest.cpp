@@ -291,13 +291,22 @@ TEST_F(SafeRewrite, SettingsWrittenInPlaceSurviveAKillBeforeTheyAreCutToSize)
     ASSERT_EQ(::chdir(".."), 0);
 }
 
+// How a live process holds a leftover: not at all, locked as a rewrite holds its temporary, or
+// merely open.
+enum class Hold
+{
+    None,
+    Locked,
+    Open
+};
+
 struct LeftoverCase
 {
     const char* name;
     const char* entry; // a name beside pinto_c.dat
     int age;           // seconds since it was last changed
-    bool held;         // a live process holds it locked
-    bool stranger;     // it belongs to another user (made only as root)
+    Hold held;
+    bool stranger; // it belongs to another user (made only as root)
     bool removed;
 };
 
@@ -322,8 +331,8 @@ TEST_P(Leftovers, ARewriteRemovesOnlyItsOwnStaleTemporaries)
         ASSERT_NE(nobody, nullptr);
         ASSERT_EQ(::chown(c.entry, nobody->pw_uid, nobody->pw_gid), 0);
     }
-    const int holder = c.held ? ::open(c.entry, O_RDONLY | O_CLOEXEC) : -1;
-    if (c.held) {
+    const int holder = c.held != Hold::None ? ::open(c.entry, O_RDONLY | O_CLOEXEC) : -1;
+    if (c.held == Hold::Locked) {
         ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     }
     ASSERT_EQ(settings.run(), "");
@@ -336,12 +345,15 @@ TEST_P(Leftovers, ARewriteRemovesOnlyItsOwnStaleTemporaries)
 INSTANTIATE_TEST_SUITE_P(
     Names, Leftovers,
     ::testing::Values(
-        LeftoverCase{"StaleOneOfOursRemoved", ".pinto_c.dat.a1B2c3", 120, false, false, true},
-        LeftoverCase{"FreshOneKept", ".pinto_c.dat.d4E5f6", 20, false, false, false},
-        LeftoverCase{"OneHeldByALiveRewriteKept", ".pinto_c.dat.g7H8i9", 120, true, false, false},
-        LeftoverCase{"AStrangersKept", ".pinto_c.dat.j1K2l3", 120, false, true, false},
-        LeftoverCase{"AnotherFilesKept", ".pinto_s.dat.p7Q8r9", 120, false, false, false},
-        LeftoverCase{"ALongerNameKept", ".pinto_c.dat.s1T2u3v", 120, false, false, false}),
+        LeftoverCase{"StaleOneOfOursRemoved", ".pinto_c.dat.a1B2c3", 120, Hold::None, false, true},
+        LeftoverCase{"FreshOneKept", ".pinto_c.dat.d4E5f6", 20, Hold::None, false, false},
+        LeftoverCase{"OneHeldByALiveRewriteKept", ".pinto_c.dat.g7H8i9", 120, Hold::Locked, false,
+                     false},
+        LeftoverCase{"OneOpenInALiveProcessKept", ".pinto_c.dat.m4N5o6", 120, Hold::Open, false,
+                     false},
+        LeftoverCase{"AStrangersKept", ".pinto_c.dat.j1K2l3", 120, Hold::None, true, false},
+        LeftoverCase{"AnotherFilesKept", ".pinto_s.dat.p7Q8r9", 120, Hold::None, false, false},
+        LeftoverCase{"ALongerNameKept", ".pinto_c.dat.s1T2u3v", 120, Hold::None, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A tmpfs of 256 KiB mounted on folder for the life of the object (root only).

@@ -1,11 +1,13 @@
 #include "MissingSamplesNotice.h"
 
+#include "DataFile.h"
 #include "InfoBox.h"
 #include "SoundSchemes.h"
 
 #include <QSet>
 #include <QString>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -16,12 +18,18 @@ void MissingSamplesNotice::ShowOnce(QWidget* parent, const SoundSchemeTable& tab
     if (reported.contains(name)) {
         return;
     }
-    const std::optional<std::string> missing = FirstMissingSample(table, slot);
+    int error = 0;
+    const std::optional<std::string> missing = FirstMissingSample(table, slot, &error);
     if (!missing) {
         return;
     }
     reported.insert(name);
+    const QString path = QString::fromStdString(*missing);
+    // A sample that is there but cannot be read (a FIFO, say) is named with the system's reason.
     ShowInfo(parent, QStringLiteral("Sound Scheme"),
-             QStringLiteral("The samples of \"%1\" cannot be found: %2 is missing.")
-                 .arg(name, QString::fromStdString(*missing)));
+             error == ENOENT
+                 ? QStringLiteral("The samples of \"%1\" cannot be found: %2 is missing.")
+                       .arg(name, path)
+                 : QStringLiteral("The samples of \"%1\" cannot be played: %2: %3.")
+                       .arg(name, path, QString::fromStdString(DataFile::Reason(error))));
 }

@@ -9,9 +9,9 @@ class SoundSchemeTable;
 class MissingSamplesNotice
 {
 public:
-    /// When a sample of slot (1..9) of table is missing and no scheme called name has been
-    /// reported yet, shows an information box over parent that names the scheme and the first
-    /// missing sample; does nothing otherwise (slot 0 or less included).
+    /// When a sample of slot (1..9) of table is missing or unreadable and no scheme called name
+    /// has been reported yet, shows an information box over parent that names the scheme, the
+    /// first such sample and why; does nothing otherwise (slot 0 or less included).
     static void ShowOnce(QWidget* parent, const SoundSchemeTable& table, int slot,
                          const QString& name);
 };
