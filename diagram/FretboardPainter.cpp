@@ -211,7 +211,8 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 label = &prepared(degreeTexts[degree], QString::fromStdString(text));
                 left = degreeOffsets[degree];
             } else if (settings.viewNotes) {
-                const int note = NeckLabels::DotNote(board, layout.options, string->NoteAt(fret));
+                const int note =
+                    NeckLabels::DotNote(board, layout.options, s, string->NoteAt(fret));
                 const std::string text = centredNames ? names.Name(note) : names.Label(note);
                 label = &prepared(noteTexts[note], QString::fromStdString(text));
                 left = noteOffsets[note];
