@@ -254,6 +254,15 @@ INSTANTIATE_TEST_SUITE_P(
                       PitchRow{"BanjoD", Instrument::Banjo, 5, 1, 5, 50}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(NeckPitchTest, PresetTuningSoundsItsPublishedOctaves)
+{
+    // Tenor banjo C3 G3 D4 A4: the D and A lie nearer the neck's usual G3 and B3 an octave down.
+    const int tenor[] = {3, 10, 5, 0};
+    const CFretboard board(4, tenor);
+    EXPECT_EQ(NeckPitch::At(board, Instrument::Banjo, 2, 0), 62);
+    EXPECT_EQ(NeckPitch::At(board, Instrument::Banjo, 3, 2), 71);
+}
+
 // The pattern on the neck plays low string first and, on a string, fret by fret upward, one
 // note per beat at its sounding pitch; a note below the scheme's two octaves plays its sample an
 // octave down, twice as long.
