@@ -29,7 +29,7 @@ int NeckLabels::Shift(const CFretboard& board, const DiagramOptions& options)
 
 int NeckLabels::DotNote(const CFretboard& board, const DiagramOptions& options, int index, int note)
 {
-    const int shift = options.capoShapes ? board.NutFret(index) - board.GetStartFret(index) : 0;
+    const int shift = options.capoShapes ? board.CapoRise(index) : 0;
     return (note - shift % 12 + 12) % 12;
 }
 

@@ -1,8 +1,5 @@
 #include "FretboardGeometry.h"
 
-#include "CFretboard.h"
-#include "NeckLabels.h"
-
 #include <QTest>
 
 Q_DECLARE_METATYPE(ViewLayout)
@@ -25,8 +22,6 @@ private slots:
     void mirroredAgainstRightHanded();
     void rangeOfFrets_data();
     void rangeOfFrets();
-    void capoShapesOnEachString_data();
-    void capoShapesOnEachString();
 };
 
 void FretboardGeometryTest::layouts_data()
@@ -311,33 +306,4 @@ void FretboardGeometryTest::rangeOfFrets()
     QVERIFY(bar.intersects(QRect(QPoint(std::min(below.right(), above.right()), 0),
                                  QPoint(std::max(below.left(), above.left()), 5000))));
     QVERIFY(!bar.intersects(below) && !bar.intersects(above));
-}
-
-void FretboardGeometryTest::capoShapesOnEachString_data()
-{
-    QTest::addColumn<int>("capo");
-    QTest::addColumn<int>("string");
-    QTest::addColumn<int>("shape"); // the note 0..11 the string's first sounding fret is named
-
-    // Open G gDGBD: the long strings are named as if the capo were the nut; the short string,
-    // capoed apart from them, is named from its own start fret.
-    QTest::newRow("capo 2, the D string") << 2 << 1 << 5;
-    QTest::newRow("capo 2, below the short string's nut") << 2 << 0 << 10;
-    QTest::newRow("capo 7 above it") << 7 << 0 << 10;
-}
-
-void FretboardGeometryTest::capoShapesOnEachString()
-{
-    QFETCH(int, capo);
-    QFETCH(int, string);
-    QFETCH(int, shape);
-    const int tuning[] = {10, 5, 10, 2, 5};
-    CFretboard board(5, tuning);
-    board.SetStartFret(0, 5);
-    board.SetCapo(capo);
-    const DiagramOptions options{.capo = capo, .capoShapes = true};
-    const int fret = board.NutFret(string);
-    QCOMPARE(NeckLabels::DotNote(board, options, string, board.GetString(string)->NoteAt(fret)),
-             shape);
-    QCOMPARE(NeckLabels::StringNote(board, options, string), shape);
 }
