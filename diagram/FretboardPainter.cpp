@@ -14,7 +14,10 @@
 #include "ReachPainter.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
 #include <QStaticText>
 
 #include <algorithm>
@@ -149,6 +152,35 @@ void DrawMarkers(QPainter& painter, const DiagramState& state, const ViewLayout&
     }
 }
 
+// Draws label at its top-left corner at, in ink on the dot inside box and in text where it
+// reaches past the dot: two characters are wider than a small dot, and on dark colours the ink
+// chosen for the fill would vanish in the background. An SVG drawing keeps no clip, so there the
+// two parts are filled as outlines of the glyphs.
+void DrawSpillingLabel(QPainter& painter, const QStaticText& label, const QPoint& at,
+                       const QRect& box, const QColor& ink, const QColor& text)
+{
+    painter.save();
+    if (painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::SVG) {
+        QPainterPath glyphs;
+        glyphs.addText(QPointF(at.x(), at.y() + QFontMetricsF(painter.font()).ascent()),
+                       painter.font(), label.text());
+        QPainterPath dot;
+        dot.addEllipse(QRectF(box));
+        painter.fillPath(glyphs.intersected(dot), ink);
+        painter.fillPath(glyphs.subtracted(dot), text);
+        painter.restore();
+        return;
+    }
+    const QRegion dot(box, QRegion::Ellipse);
+    painter.setClipRegion(dot);
+    painter.setPen(ink);
+    painter.drawStaticText(at, label);
+    painter.setClipRegion(QRegion(QRectF(at, label.size()).toAlignedRect()).subtracted(dot));
+    painter.setPen(text);
+    painter.drawStaticText(at, label);
+    painter.restore();
+}
+
 void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& layout,
               const DiagramColours& colours, int textHeight, int charWidth)
 {
@@ -202,7 +234,8 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 continue;
             }
             const DotKind shown = colour ? *kind : DotKind::Scale;
-            stamp.Draw(FretboardGeometry::DotBox(layout, row, fret), colours.Fill(shown));
+            const QRect box = FretboardGeometry::DotBox(layout, row, fret);
+            stamp.Draw(box, colours.Fill(shown));
             const QStaticText* label = nullptr;
             int left = 0;
             if (settings.viewDegrees) {
@@ -219,12 +252,17 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 left = noteOffsets[note];
             }
             if (label != nullptr) {
-                if (colours.Ink(shown) != pen.color()) {
-                    painter.setPen(colours.Ink(shown));
-                }
                 // A static text is placed by its top-left corner, as the labels are.
-                painter.drawStaticText(FretboardGeometry::DotCenterX(layout, fret) - left,
-                                       y - textHeight / 2, *label);
+                const QPoint at(FretboardGeometry::DotCenterX(layout, fret) - left,
+                                y - textHeight / 2);
+                if (colours.Ink(shown) == colours.text) {
+                    if (colours.Ink(shown) != pen.color()) {
+                        painter.setPen(colours.Ink(shown));
+                    }
+                    painter.drawStaticText(at, *label);
+                } else {
+                    DrawSpillingLabel(painter, *label, at, box, colours.Ink(shown), colours.text);
+                }
                 // Text on a PDF or printer leaves a pen of its own behind; the next outline must
                 // keep the diagram's.
                 painter.setPen(pen);

@@ -3,8 +3,8 @@
 #include "BoardSetup.h"
 #include "DiagramState.h"
 #include "EchoText.h"
-#include "PatternLibrary.h"
 #include "NeckLimits.h"
+#include "PatternLibrary.h"
 #include "ScaleCatalog.h"
 #include "ScaleNameMatch.h"
 #include "SettingsFile.h"
@@ -195,6 +195,15 @@ int RenderStateBuilder::FindScale(const ScaleLibrary& library, const std::string
             if (own[static_cast<std::size_t>(i)] == ownFirst &&
                 ScaleNameMatch::Same(library.records[i].name, name))
                 return i;
+        }
+    }
+    // Then the other names an installed scale is known by ("Super Locrian", "Blues").
+    const std::size_t scales =
+        std::min(library.vocabulary.scales.size(), library.vocabularyRecords.size());
+    for (std::size_t i = 0; i < scales; ++i) {
+        for (const std::string& alias : library.vocabulary.scales[i].aliases) {
+            if (ScaleNameMatch::Same(alias, name))
+                return library.vocabularyRecords[i];
         }
     }
     return -1;

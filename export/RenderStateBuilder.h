@@ -22,6 +22,7 @@ public:
                       const ScaleVocabulary& vocabulary = {});
     // Record index of the first library scale called name, in any letter case and with any
     // blanks between its words, looked for among the program's own scales (built in, then
-    // installed) before the folder's files; -1 when there is none.
+    // installed) before the folder's files, then among the aliases of the installed scales; -1
+    // when there is none.
     static int FindScale(const ScaleLibrary& library, const std::string& name);
 };

@@ -19,8 +19,8 @@ std::string FlatOrSharp(int step, int alteration)
     return accidentals + std::to_string(step + 1);
 }
 
-// "m3", "A4", "P5": the interval of a degree on its letter step, the quality from the sharp or flat
-// against the major scale (which holds only perfect and major intervals).
+// "m3", "A4", "P5", "d7": the interval of a degree on its letter step, the quality from the sharps
+// or flats against the major scale (which holds only perfect and major intervals).
 std::string Interval(int step, int alteration)
 {
     const bool perfect = step == 0 || step == 3 || step == 4;
@@ -28,7 +28,7 @@ std::string Interval(int step, int alteration)
     if (alteration > 0) {
         quality = 'A';
     } else if (alteration < 0) {
-        quality = perfect ? 'd' : 'm';
+        quality = perfect || alteration < -1 ? 'd' : 'm';
     }
     return quality + std::to_string(step + 1);
 }

@@ -25,7 +25,8 @@ public:
     static DegreeSpeller ForScale(const std::array<int, 12>& degrees, DegreeNaming naming,
                                   bool rootAsR);
 
-    /// Name of degree 0..11 (wrapped): one or two characters, no blanks ("1", "b3", "m3", "-3").
+    /// Name of degree 0..11 (wrapped): one to three characters, no blanks ("1", "b3", "m3", "-3",
+    /// "bb7").
     const std::string& Name(int degree) const;
     /// The name padded with a blank to two characters, as the program writes degree labels; in the
     /// classic names exactly the labels of degreeNames.

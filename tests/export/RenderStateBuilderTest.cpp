@@ -212,7 +212,9 @@ TEST(RenderStateBuilder, InstalledScalesAreFoundBeforeTheFolderFiles)
     std::ofstream("pinto_s.dat") << "Blues\n1\n0\n0\n0\n1\n0\n0\n1\n0\n0\n0\n0\n";
     std::vector<std::string> faults;
     const ScaleVocabulary vocabulary =
-        ScaleVocabularyReader::Parse("family Blues\nscale Blues\nnotes 0 3 5 6 7 10\n", faults);
+        ScaleVocabularyReader::Parse("family Blues\nscale Blues\nnotes 0 3 5 6 7 10\n"
+                                     "alias Minor Blues\nalias Major\n",
+                                     faults);
     RenderOptions options;
     std::string error;
     ASSERT_TRUE(RenderOptions::Parse({"--render", "b.pdf", "--scale", "Blues"}, options, error));
@@ -223,6 +225,8 @@ TEST(RenderStateBuilder, InstalledScalesAreFoundBeforeTheFolderFiles)
     EXPECT_EQ(state.fretboard->scaleDegrees,
               (std::array<int, 12>{1, 0, 0, 1, 0, 1, 1, 1, 0, 0, 1, 0}));
     EXPECT_EQ(state.scaleLibrary.scaleCount, 21) << "the folder's Blues is still listed";
+    EXPECT_EQ(RenderStateBuilder::FindScale(state.scaleLibrary, "minor  BLUES"), 19);
+    EXPECT_EQ(RenderStateBuilder::FindScale(state.scaleLibrary, "major"), 5) << "names first";
 }
 
 } // namespace
