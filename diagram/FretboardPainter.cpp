@@ -92,9 +92,10 @@ void DrawNeck(QPainter& painter, const DiagramState& state, const ViewLayout& la
 
     for (int row = 0; row < n; ++row) {
         const int y = FretboardGeometry::RowY(layout, row);
-        if (row == shortRow) {
-            const int startX =
-                FretboardGeometry::FretLineX(layout, std::max(shortFret - 1, firstLine));
+        // The short string starts at the fret line before its nut, or runs on into the arrows'
+        // cell of a range that begins above its nut.
+        if (row == shortRow && shortFret - 1 >= firstLine) {
+            const int startX = FretboardGeometry::FretLineX(layout, shortFret - 1);
             painter.drawLine(std::min(startX, farEndX), y, std::max(startX, farEndX), y);
         } else {
             painter.drawLine(layout.leftX, y, layout.rightX, y);
@@ -244,7 +245,8 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 label = &prepared(degreeTexts[degree], QString::fromStdString(text));
                 left = degreeOffsets[degree];
             } else if (settings.viewNotes) {
-                const int note = NeckLabels::DotNote(board, layout.options, string->NoteAt(fret));
+                const int note =
+                    NeckLabels::DotNote(board, layout.options, s, string->NoteAt(fret));
                 const std::string text = centredNames ? names.Name(note) : names.Label(note);
                 label = &prepared(noteTexts[note], QString::fromStdString(text));
                 left = noteOffsets[note];

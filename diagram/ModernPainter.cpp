@@ -230,9 +230,10 @@ void DrawDots(QPainter& painter, const DiagramState& state, const ViewLayout& la
                 painter.setPen(outline);
             }
             if (fitted != nullptr) {
-                const int index = settings.viewDegrees ? string->DegreeAt(fret)
-                                                       : NeckLabels::DotNote(board, layout.options,
-                                                                             string->NoteAt(fret));
+                const int index =
+                    settings.viewDegrees
+                        ? string->DegreeAt(fret)
+                        : NeckLabels::DotNote(board, layout.options, s, string->NoteAt(fret));
                 shownLabels.push_back({QPointF(box.left() + d / 2.0, y), index, shown});
             }
         }

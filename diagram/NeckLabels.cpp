@@ -27,9 +27,10 @@ int NeckLabels::Shift(const CFretboard& board, const DiagramOptions& options)
     return options.capoShapes ? board.GetCapo() % 12 : 0;
 }
 
-int NeckLabels::DotNote(const CFretboard& board, const DiagramOptions& options, int note)
+int NeckLabels::DotNote(const CFretboard& board, const DiagramOptions& options, int index, int note)
 {
-    return (note - Shift(board, options) + 12) % 12;
+    const int shift = options.capoShapes ? board.CapoRise(index) : 0;
+    return (note - shift % 12 + 12) % 12;
 }
 
 NoteSpeller NeckLabels::DotNames(const CFretboard& board, const DiagramOptions& options)

@@ -12,8 +12,10 @@ class CFretboard;
 class NeckLabels
 {
 public:
-    /// The note 0..11 from A a dot sounding note shows: note, or the capo's semitones lower.
-    static int DotNote(const CFretboard& board, const DiagramOptions& options, int note);
+    /// The note 0..11 from A a dot sounding note on string index shows: note, or with shapes as
+    /// many semitones lower as the capo stands above that string's own nut (a five-string banjo's
+    /// short string is capoed apart from the others).
+    static int DotNote(const CFretboard& board, const DiagramOptions& options, int index, int note);
     /// The names the dots' notes are spelled with; as shapes in the key that is fingered.
     static NoteSpeller DotNames(const CFretboard& board, const DiagramOptions& options);
     /// The note 0..11 from A that names string index: the note it sounds open with the capo on,

@@ -377,6 +377,8 @@ bool SetCapo(const std::string& value, RenderOptions& o, std::string& error)
     return true;
 }
 
+std::string AsError(std::string sentence);
+
 bool SetFretRange(const std::string& value, RenderOptions& o, std::string& error)
 {
     const std::size_t dash = value.find('-');
@@ -384,6 +386,12 @@ bool SetFretRange(const std::string& value, RenderOptions& o, std::string& error
     const auto to = dash == std::string::npos ? std::nullopt : ParseNumber(value.substr(dash + 1));
     if (!from || !to) {
         error = "bad fret range " + Quoted(value) + ": use --fret-range FROM-TO, e.g. 5-9";
+        return false;
+    }
+    // No range ends below its fourth fret; an end of 0 would else read as the whole neck.
+    if (*to < NeckLimits::kFewestFrets - 1) {
+        error = "bad fret range " + Quoted(value) + ": " +
+                AsError(NeckLimits::ToRefusal(*from, *to, MAX_FRETS));
         return false;
     }
     o.diagram.fromFret = *from;

@@ -149,6 +149,11 @@ int CFretboard::NutFret(int index) const
     return std::max(GetStartFret(index), GetCapo());
 }
 
+int CFretboard::CapoRise(int index) const
+{
+    return NutFret(index) - GetStartFret(index);
+}
+
 int CFretboard::SoundingOpenNote(int index) const
 {
     const CFretString* string = GetString(index);

@@ -53,6 +53,9 @@ public:
     int GetCapo() const;
     // Fret a string sounds from when played open: its first fret, or the capo's when higher.
     int NutFret(int index) const;
+    // Frets the capo stands above string index's own first fret, 0 below it: what a shape
+    // fingered from the capo is moved by on that string.
+    int CapoRise(int index) const;
     // Note number 0..11 string index sounds played open, the capo on (GetOpenNote without it).
     int SoundingOpenNote(int index) const;
     // Keeps clicks, the pattern search and modulation within frets first..last (last -1: up to

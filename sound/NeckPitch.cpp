@@ -1,9 +1,11 @@
 #include "NeckPitch.h"
 
 #include "CFretboard.h"
+#include "TuningPreset.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -52,8 +54,17 @@ int NeckPitch::OpenPitch(Instrument instrument, int stringCount, int string, int
 int NeckPitch::At(const CFretboard& board, Instrument instrument, int string, int fret)
 {
     const int count = board.GetStringCount();
-    return OpenPitch(instrument, count, string, board.GetOpenNote(string)) + fret -
-           board.GetStartFret(string);
+    std::vector<int> notes;
+    for (int s = 0; s < count; ++s) {
+        notes.push_back(board.GetOpenNote(s));
+    }
+    // A tuning of the Tunings menu sounds in its published octaves (a tenor banjo's D and A lie
+    // a fourth and more above the neck's usual strings).
+    const std::optional<std::vector<int>> published = TuningPreset::Pitches(instrument, notes);
+    const int open = published && string >= 0 && string < count
+                         ? (*published)[static_cast<std::size_t>(string)]
+                         : OpenPitch(instrument, count, string, board.GetOpenNote(string));
+    return open + fret - board.GetStartFret(string);
 }
 
 std::vector<FretPosition> NeckPitch::PatternOrder(const CFretboard& board)

@@ -7,9 +7,10 @@
 
 class CFretboard;
 
-// The pitch each place on the neck sounds, as a MIDI note number (60 is middle C). A string
-// sounds in the octave of its instrument's standard tuning: a string tuned away from the standard
-// note takes the octave nearest the standard string's pitch.
+// The pitch each place on the neck sounds, as a MIDI note number (60 is middle C). A neck tuned
+// as a preset tuning sounds its published pitches; otherwise a string sounds in the octave of its
+// instrument's standard tuning: a string tuned away from the standard note takes the octave
+// nearest the standard string's pitch.
 class NeckPitch
 {
 public:

@@ -222,6 +222,7 @@ const RejectedCase rejectedCases[] = {
     {"RangeBeyondTheNeck", "--render a.png --fret-range 5-15", "the neck ends at fret 12"},
     {"RangeStartsTooHigh", "--render a.png --frets 24 --fret-range 21-24", "start at fret 0 to 20"},
     {"RangeNoDash", "--render a.png --fret-range 5", "use --fret-range FROM-TO"},
+    {"RangeOfOneFret", "--render a.png --fret-range 0-0", "bad fret range '0-0': show at least 4"},
     {"PresetUnknown", "--render a.png --tuning-preset Dropz", "unknown tuning preset 'Dropz'"},
     {"PresetAndTuning", "--render a.png --tuning-preset DADGAD --tuning D,A,D,G,A,D",
      "--tuning and --tuning-preset cannot be used together"},

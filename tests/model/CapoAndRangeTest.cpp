@@ -15,6 +15,7 @@ struct Capoed
     int capo;
     std::vector<int> nutFrets; // the fret each string sounds from
     std::vector<int> sounding; // and the note it sounds there
+    int shortRise = 0;         // frets a short string 0 is capoed above its own first fret
 };
 
 class CapoOn : public testing::TestWithParam<Capoed>
@@ -33,6 +34,7 @@ TEST_P(CapoOn, StringsSoundFromTheCapoAndNothingBelowIt)
         const auto i = static_cast<std::size_t>(s);
         EXPECT_EQ(board->NutFret(s), row.nutFrets[i]);
         EXPECT_EQ(board->SoundingOpenNote(s), row.sounding[i]);
+        EXPECT_EQ(board->CapoRise(s), s == 0 && row.shortFret > 0 ? row.shortRise : row.capo);
         EXPECT_EQ(board->GetOpenNote(s), row.tuning[i]) << "the tuner's note";
         EXPECT_EQ(board->Classify(s, row.nutFrets[i] - 1), OFF_STRING);
         EXPECT_NE(board->Classify(s, row.nutFrets[i]), OFF_STRING);
@@ -46,9 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         Capoed{
             "guitar_capo_2", {E, A, D, G, B, E}, 0, 2, {2, 2, 2, 2, 2, 2}, {Fs, B, E, A, Cs, Fs}},
         // The banjo's short string keeps its own nut at the fifth fret below a capo...
-        Capoed{"banjo_capo_2", {G, D, G, B, D}, 5, 2, {5, 2, 2, 2, 2}, {G, E, A, Cs, E}},
+        Capoed{"banjo_capo_2", {G, D, G, B, D}, 5, 2, {5, 2, 2, 2, 2}, {G, E, A, Cs, E}, 0},
         // ... and sounds from the capo above it.
-        Capoed{"banjo_capo_7", {G, D, G, B, D}, 5, 7, {7, 7, 7, 7, 7}, {A, A, D, Fs, A}}));
+        Capoed{"banjo_capo_7", {G, D, G, B, D}, 5, 7, {7, 7, 7, 7, 7}, {A, A, D, Fs, A}, 2}));
 
 struct Reach
 {

@@ -254,6 +254,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PitchRow{"BanjoD", Instrument::Banjo, 5, 1, 5, 50}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(NeckPitchTest, PresetTuningSoundsItsPublishedOctaves)
+{
+    const int tenor[] = {3, 10, 5, 0}; // C3 G3 D4 A4, not the D3 and A3 nearer G3 and B3
+    EXPECT_EQ(NeckPitch::At(CFretboard(4, tenor), Instrument::Banjo, 3, 2), 71);
+}
+
 // The pattern on the neck plays low string first and, on a string, fret by fret upward, one
 // note per beat at its sounding pitch; a note below the scheme's two octaves plays its sample an
 // octave down, twice as long.

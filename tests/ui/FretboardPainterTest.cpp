@@ -234,6 +234,11 @@ void FretboardPainterTest::banjoShortString()
     // The short string's own nut, two pixels left of fret line 5.
     QCOMPARE(image.pixel(FretboardGeometry::FretLineX(layout, 5) - 2, between), kBlack);
     QCOMPARE(DotColour(image, layout, 4, 5), kBlue);
+    // Frets 6..9: fret 5 lies below them, so the short string reaches the arrow's cell too.
+    state.diagram.fromFret = 6;
+    state.diagram.toFret = 9;
+    const QImage ranged = RenderView(frame);
+    QCOMPARE(ranged.pixel(layout.leftX + 2, FretboardGeometry::RowY(layout, 4)), kBlack);
 }
 
 void FretboardPainterTest::viewClickInExampleWindow()
