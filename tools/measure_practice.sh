@@ -5,7 +5,8 @@
 # - a 40 -> 200 BPM ramp (step 8, every pass): missing and extra beats, count-in clicks;
 # - the window playing a run with the built-in samples and clicks, captured by SDL's disk driver:
 #   equal, sample for sample, to the same run saved with the window's "Save Exercise As"; the
-#   notes' edges and loudness; the saved MIDI file read back when python3-mido is at hand.
+#   notes' edges and loudness, and the capture's onsets, edges and levels against the run's
+#   schedule when python3-numpy is at hand; the saved MIDI file read back with python3-mido.
 # Usage: measure_practice.sh BUILD_DIR [SECONDS=600] [CAPTURE_SECONDS=120] [OUT_DIR=BUILD_DIR/practice]
 set -euo pipefail
 build="$(cd "${1:?usage: $0 BUILD_DIR [SECONDS] [CAPTURE_SECONDS] [OUT_DIR]}" && pwd)"
@@ -48,7 +49,14 @@ SDL_AUDIODRIVER=dummy "$probe" "$out/ramp" 300 --probe-samples --count-in 1 --cl
 
 echo "The window, $capture s on SDL's disk driver: count-in, click, trainer 60 -> 100 (4 every 2 passes):"
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out/window.raw" SDL_DISKAUDIODELAY=11 \
-  "$build/tools/pinto_dialog_probe" practice "$out/window" "$capture" 2>&1 | grep -v '^CRITICAL'
+  "$build/tools/pinto_dialog_probe" practice "$out/window" "$capture" 2>&1 | grep -v '^CRITICAL' |
+  tee "$out/window.txt"
+played="$(sed -n 's/.*WAV: \([0-9]*\) frames.*/\1/p' "$out/window.txt")"
+if [ -n "$played" ] && /usr/bin/python3 -c 'import numpy' 2>/dev/null; then
+  echo "The capture measured against the run's schedule:"
+  /usr/bin/python3 "$(dirname "$0")/practice_capture.py" "$out/window.raw" \
+    "$build/share/pinto/sounds" "$played"
+fi
 echo "The same run rendered, its notes' edges and loudness:"
 SDL_AUDIODRIVER=dummy "$probe" "$out/capture" 10 --scheme "$scheme" --count-in 1 --click \
   --trainer 60,4,2,100 --passes "$((capture / 4 + 10))" | tail -n 1

@@ -201,6 +201,61 @@ Edges MeasureEdges(const std::vector<std::int16_t>& samples,
     return edges;
 }
 
+// The beats a run must play, worked out from its settings with plain arithmetic rather than from
+// any output: the count-in's clicks at the start tempo, then passes of the scale (its degrees up
+// or down and the octave) each at the trainer's tempo for that pass; every beat lies a whole
+// number of milliseconds (60000 / BPM, truncated) after the one before, on the first frame at or
+// after that moment. Frames count from the first beat; kinds as KindOf.
+struct Nominal
+{
+    std::int64_t frame;
+    int kind;
+};
+
+std::vector<Nominal> Schedule(const Exercise& exercise)
+{
+    const PracticeSettings& practice = exercise.practice;
+    const auto period = [](int bpm) { return std::int64_t(60000 / bpm); };
+    const auto tempoOfPass = [&practice, &exercise](int pass) {
+        if (!practice.trainer) {
+            return exercise.bpm;
+        }
+        const int bpm = practice.startBpm + pass / practice.everyPasses * practice.stepBpm;
+        return practice.stepBpm > 0 ? std::min(bpm, practice.targetBpm)
+                                    : std::max(bpm, practice.targetBpm);
+    };
+    const int start = practice.trainer ? practice.startBpm : exercise.bpm;
+    const int notes =
+        int(std::count(exercise.inRun.begin(), exercise.inRun.end(), true)) + 1; // and the octave
+    std::vector<std::int64_t> delays;
+    std::vector<int> kinds;
+    const int countIn = practice.countInBars * practice.beatsPerBar;
+    for (int k = 0; k < countIn; ++k) {
+        delays.push_back(period(start));
+        kinds.push_back(0);
+    }
+    for (int pass = 0; pass < exercise.passes; ++pass) {
+        for (int n = 0; n < notes; ++n) {
+            delays.push_back(period(tempoOfPass(pass)));
+            kinds.push_back(4);
+        }
+    }
+    // Frame of a moment ms after the run's start, the first beat one start period in.
+    const auto frameOf = [](std::int64_t ms) { return (ms * 441 + 9) / 10; };
+    std::vector<Nominal> beats;
+    std::int64_t ms = period(start);
+    const std::int64_t origin = frameOf(ms);
+    for (std::size_t k = 0; k < delays.size(); ++k) {
+        int kind = kinds[k];
+        if (practice.clickLevel > 0 && (kind == 0 || practice.click)) {
+            kind += practice.accent && k % std::size_t(practice.beatsPerBar) == 0 ? 2 : 1;
+        }
+        beats.push_back({frameOf(ms) - origin, kind});
+        ms += delays[k];
+    }
+    return beats;
+}
+
 double CpuSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
@@ -378,6 +433,25 @@ int main(int argc, char** argv)
     }
     std::printf("\n");
 
+    // The render's beats against the arithmetic of the run's tempo: the offline run, which the
+    // live one equals, has every beat of the schedule on its frame and of its kind.
+    const std::vector<Nominal> schedule = Schedule(exercise);
+    if (exercise.direction != PlayDirection::UpAndDown) {
+        std::size_t off = 0;
+        std::size_t wrong = 0;
+        const std::int64_t origin = take.beats.empty() ? 0 : take.beats.front().frame;
+        for (std::size_t i = 0; i < std::min(take.beats.size(), schedule.size()); ++i) {
+            const auto& beat = take.beats[i];
+            const int kind = (beat.pitch >= 0 ? 4 : 0) +
+                             (beat.click > 0 ? (schedule[i].kind % 4 == 2 ? 2 : 1) : 0);
+            off += beat.frame - origin != schedule[i].frame ? 1 : 0;
+            wrong += kind != schedule[i].kind ? 1 : 0;
+        }
+        std::printf("render against the tempo arithmetic: %zu beats of %zu scheduled, %zu off "
+                    "their frame, %zu of the wrong kind\n",
+                    take.beats.size(), schedule.size(), off, wrong);
+    }
+
     if (!probe) {
         // The notes alone (the click silenced), so that the click's own sharp start does not hide
         // what happens where one note gives way to the next.
@@ -399,23 +473,11 @@ int main(int argc, char** argv)
                     100.0 * peak / 32768, clipped);
     }
     if (probe) {
-        // Nominal onsets from the render's beats, counted from the first beat.
-        struct Nominal
-        {
-            std::int64_t frame;
-            int kind;
-        };
+        // Nominal onsets from the run's settings, counted from the first beat, up to the halt.
         std::vector<Nominal> nominal;
-        const std::int64_t origin = take.beats.empty() ? 0 : take.beats.front().frame;
-        for (std::size_t i = 0; i < take.beats.size(); ++i) {
-            const auto& beat = take.beats[i];
-            int kind = beat.pitch >= 0 ? 4 : 0;
-            if (beat.click > 0) {
-                const bool accent = i % std::size_t(exercise.practice.beatsPerBar) == 0;
-                kind += accent ? 2 : 1;
-            }
-            if (kind != 0 && beat.frame - origin < std::int64_t(halted)) {
-                nominal.push_back({beat.frame - origin, kind});
+        for (const Nominal& beat : schedule) {
+            if (beat.kind != 0 && beat.frame < std::int64_t(halted)) {
+                nominal.push_back(beat);
             }
         }
         const std::vector<Onset> onsets = FindOnsets(live, liveStart);
