@@ -37,6 +37,21 @@ std::string Lower(std::string text)
     return text;
 }
 
+// The notes a name's last part spells, as "gdgbd" (five) or "f#df#ad" (five); -1 when it is not
+// only note letters and sharps.
+int SpeltNotes(const std::string& letters)
+{
+    int notes = 0;
+    for (const char c : letters) {
+        if (c >= 'a' && c <= 'g') {
+            ++notes;
+        } else if (c != '#') {
+            return -1;
+        }
+    }
+    return notes;
+}
+
 } // namespace
 
 std::vector<int> TuningPreset::Notes() const
@@ -137,7 +152,10 @@ const TuningPreset* TuningPreset::Named(const std::string& name,
         const std::string own = Lower(preset.name);
         int score = 0;
         if (own != wanted) {
-            if (own.rfind(wanted + " ", 0) != 0) {
+            // A name may leave out the strings spelt after it ("Standard" for "Standard GDAE"),
+            // never more: "Open" names no tuning, though "Open D" and "Open G" begin with it.
+            if (own.rfind(wanted + " ", 0) != 0 ||
+                SpeltNotes(own.substr(wanted.size() + 1)) != preset.StringCount()) {
                 return -1;
             }
             score += 1;

@@ -233,6 +233,7 @@ const ErrorCase errorCases[] = {
     {"CapoAboveTwelve", {"--render", "out.png", "--capo", "13"}, "bad capo '13'"},
     {"RangeBackwards", {"--render", "out.pdf", "--fret-range", "9-3"}, "bad fret range '9-3'"},
     {"UnknownPreset", {"--render", "out.svg", "--tuning-preset", "Open Z"}, "'Open Z'"},
+    {"PresetNameTooShort", {"--render", "out.svg", "--tuning-preset", "Open"}, "'Open'"},
     {"BookOfNoFamily",
      {"--render", "b.pdf", "--book", "family", "--scale", "Major Triad"},
      "'Major Triad' belongs to no family of scales"},
