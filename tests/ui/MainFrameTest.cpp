@@ -15,7 +15,10 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -57,6 +60,7 @@ private slots:
     void closedListsFindNamesWithBlanks_data();
     void closedListsFindNamesWithBlanks();
     void commandsAndToolTips();
+    void menuLettersUnique();
     void rootSpins();
     void tuningSpins_data();
     void tuningSpins();
@@ -286,6 +290,38 @@ void MainFrameTest::commandsAndToolTips()
              QKeySequence(QStringLiteral("Ctrl+P")));
     for (CommandId id : {PrintSetup, PrintDirect, PrintPreview, Exit}) {
         QVERIFY2(FindById<QAction>(&frame, id) != nullptr, qPrintable(IdName(id)));
+    }
+}
+
+// Within every drop-down menu and submenu a letter opens one item only: a letter shared by two
+// items merely moves between them.
+void MainFrameTest::menuLettersUnique()
+{
+    ScopedWorkDir dir;
+    AppState state;
+    CMainFrame frame(state);
+    QList<QMenu*> menus;
+    for (QAction* top : frame.menuBar()->actions()) {
+        menus << top->menu();
+    }
+    while (!menus.isEmpty()) {
+        QMenu* menu = menus.takeFirst();
+        QSet<QChar> letters;
+        for (QAction* action : menu->actions()) {
+            if (!action->isEnabled()) {
+                continue; // a closed submenu's placeholders
+            }
+            const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size()) {
+                const QChar letter = text.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + " " + text));
+                letters.insert(letter);
+            }
+            if (action->menu() != nullptr) {
+                menus << action->menu();
+            }
+        }
     }
 }
 
