@@ -104,7 +104,10 @@ std::vector<FretPosition> NeckPitch::PlacesOf(const CFretboard& board, Instrumen
     }
     for (const bool anyOctave : {false, true}) {
         for (int string = 0; string < board.GetStringCount(); ++string) {
-            for (int fret = board.GetStartFret(string); fret <= board.GetFrets(); ++fret) {
+            for (int fret = board.NutFret(string); fret <= board.GetFrets(); ++fret) {
+                if (!board.InReach(fret)) {
+                    continue; // under the capo or off the fret range: not drawn
+                }
                 const int sounds = At(board, instrument, string, fret);
                 if (sounds == pitch || (anyOctave && (sounds - pitch) % 12 == 0)) {
                     places.push_back({fret, string});

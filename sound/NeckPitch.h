@@ -27,8 +27,8 @@ public:
     /// The MIDI pitches of PatternOrder, in that order.
     static std::vector<int> PatternPitches(const CFretboard& board, Instrument instrument);
     /// Where pitch sounds: with inPattern the places of the pattern on show that sound it; else
-    /// every place on the neck that sounds it, or, when the neck cannot reach it, every place of
-    /// the same note in another octave.
+    /// every place within the fret range and from the capo up that sounds it, or, when there is
+    /// none, every such place of the same note in another octave.
     static std::vector<FretPosition> PlacesOf(const CFretboard& board, Instrument instrument,
                                               int pitch, bool inPattern);
 };

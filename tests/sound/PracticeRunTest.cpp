@@ -281,6 +281,14 @@ TEST(PracticeRunTest, PatternPlaysLowStringFirstFretsAscending)
     EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 48, false),
               (std::vector<FretPosition>{{8, 0}, {3, 1}}));
     EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 100, false).size(), 8u) << "every E";
+    // Only where the player works: not off the fret range, not under the capo.
+    board.SetFretRange(5, 9);
+    EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 48, false),
+              (std::vector<FretPosition>{{8, 0}}));
+    board.SetCapo(7);
+    EXPECT_EQ(NeckPitch::PlacesOf(board, Instrument::Guitar, 45, false),
+              (std::vector<FretPosition>{{7, 2}}))
+        << "A2 lies under the capo: the A3 above it";
 
     Exercise run = ProbeRun();
     run.practice.pattern = true;
