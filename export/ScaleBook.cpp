@@ -4,6 +4,7 @@
 #include "FretboardGeometry.h"
 #include "FretboardPainter.h"
 #include "ModernGeometry.h"
+#include "NeckLimits.h"
 #include "ScaleCatalog.h"
 
 #include <QPagedPaintDevice>
@@ -24,10 +25,11 @@ struct Rows
     int rightX = 0;   // where they end
 };
 
-Rows Measure(QSize page, int dpiX, int dpiY, int frets, int strings, int textHeight,
-             DiagramLook look = DiagramLook::Classic)
+Rows Measure(QSize page, int dpiX, int dpiY, const DiagramOptions& options, int strings,
+             int textHeight)
 {
-    const int cells = std::clamp(frets, DEFAULT_FRETS, MAX_FRETS) + 2;
+    // The cells the neck is drawn in: a fret range's, larger, or the whole neck's.
+    const int cells = options.LastShownFret() - FretboardGeometry::FirstCellFret(options) + 2;
     // Three quarters of the printed diagram's width, centred: four rows of a twelve-fret neck
     // fit an upright A4 or letter page.
     const int spacing = std::max(1, (page.width() - 2 * dpiX) * 3 / 4 / cells);
@@ -36,8 +38,11 @@ Rows Measure(QSize page, int dpiX, int dpiY, int frets, int strings, int textHei
     rows.rightX = rows.leftX + spacing * cells;
     // The caption line, then the top dots' upper halves with as much air again.
     rows.neckDrop = textHeight + spacing / 2;
-    // The modern look numbers the frets below the bottom string.
-    const int below = look == DiagramLook::Modern ? 5 * spacing / 4 : spacing / 4;
+    // The modern look numbers the frets below the bottom string, and so does a fret range.
+    int below = options.look == DiagramLook::Modern ? 5 * spacing / 4 : spacing / 4;
+    if (options.ShowsRange()) {
+        below = std::max(below, spacing / 4 + 2 + textHeight);
+    }
     const int height = rows.neckDrop + (std::max(strings, 1) - 1) * spacing + below;
     // Half an inch of paper above the first row and below the last; a fret spacing at least
     // between two rows, the rows then spread over the page.
@@ -107,7 +112,9 @@ std::vector<ScaleBook::Diagram> ScaleBook::Diagrams(const DiagramState& state,
 
 int ScaleBook::RowsPerPage(QSize page, int dpiX, int dpiY, int frets, int strings, int textHeight)
 {
-    return Measure(page, dpiX, dpiY, frets, strings, textHeight).count;
+    DiagramOptions options;
+    options.frets = frets;
+    return Measure(page, dpiX, dpiY, options, strings, textHeight).count;
 }
 
 bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
@@ -125,6 +132,7 @@ bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
     state.settings = source.settings;
     state.scaleLibrary = source.scaleLibrary;
     state.diagram = source.diagram;
+    NeckLimits::ApplyTo(*state.fretboard, state.diagram);
 
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -134,8 +142,8 @@ bool ScaleBook::Paint(QPagedPaintDevice& device, const DiagramState& source,
     const QSize page(device.width(), device.height());
     const int dpiX = device.logicalDpiX();
     const int dpiY = device.logicalDpiY();
-    const Rows rows = Measure(page, dpiX, dpiY, state.diagram.frets, state.settings.stringCount,
-                              painter.fontMetrics().height(), state.diagram.look);
+    const Rows rows = Measure(page, dpiX, dpiY, state.diagram, state.settings.stringCount,
+                              painter.fontMetrics().height());
     for (std::size_t i = 0; i < diagrams.size(); ++i) {
         const int row = static_cast<int>(i) % rows.count;
         if (i > 0 && row == 0 && !device.newPage()) {

@@ -183,6 +183,20 @@ TEST_F(RenderCommandTest, BookOfKeysPrintsTheInstalledScaleOnTwelveRootsFourAPag
               expected.mid(0, 4));
 }
 
+// A book keeps the capo (its strings named as they sound: G# is the capoed G string, no root
+// of the first page) and lays its rows out for the fret range's larger diagrams.
+TEST_F(RenderCommandTest, BookKeepsTheCapoAndFitsTheFretRange)
+{
+    const Result run = Pinto({"--render", "book.pdf", "--book", "keys", "--scale", "Minor Blues",
+                              "--root", "C", "--capo", "1", "--fret-range", "5-9"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QString info = Tool("pdfinfo", {Path("book.pdf")});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +6\\n"))) << info.toStdString();
+    const QString first = Tool("pdftotext", {"-raw", "-l", "1", Path("book.pdf"), "-"});
+    EXPECT_EQ(Captions(first), (QStringList{"C Minor Blues", "C# Minor Blues"}));
+    EXPECT_TRUE(first.contains(QRegularExpression("(^|\\s)G#\\s"))) << first.toStdString();
+}
+
 TEST_F(RenderCommandTest, LandscapePagesForTheDiagramAndAFamilyBook)
 {
     ASSERT_EQ(Pinto({"--render", "one.pdf", "--landscape"}).exitCode, 0);
