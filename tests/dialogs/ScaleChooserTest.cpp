@@ -84,6 +84,8 @@ void ScaleChooserTest::choosesAsTheListDoes_data()
         << false << "pent" << QList<int>{Qt::Key_Down, Qt::Key_Return} << "Minor Pentatonic";
     QTest::newRow("double-click") << false << "altered bb" << QList<int>{kDoubleClick}
                                   << "Altered bb7";
+    QTest::newRow("a whole name, not the first word match")
+        << false << "major" << QList<int>{Qt::Key_Return} << "Major";
     QTest::newRow("overlay bar") << true << "hira" << QList<int>{Qt::Key_Enter} << "Hirajoshi";
 }
 

@@ -1,6 +1,7 @@
 #include "CScaleChooserDlg.h"
 
 #include "ScaleCatalog.h"
+#include "ScaleNameMatch.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -123,18 +124,24 @@ bool CScaleChooserDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CScaleChooserDlg::Fill()
 {
-    const int keep = SelectedScale();
+    int keep = SelectedScale();
     const ScaleCatalog catalog(m_library);
-    const std::vector<ScaleGroup> groups =
-        catalog.Groups(ScaleFilter(m_filter->text().toStdString()));
+    const std::string typed = m_filter->text().toStdString();
+    const std::vector<ScaleGroup> groups = catalog.Groups(ScaleFilter(typed));
     m_tree->clear();
     QFont bold = m_tree->font();
     bold.setBold(true);
+    bool named = false;
     for (const ScaleGroup& group : groups) {
         auto* branch = new QTreeWidgetItem(m_tree, {QString::fromStdString(group.title)});
         branch->setFlags(Qt::ItemIsEnabled);
         branch->setFont(0, bold);
         for (int record : group.records) {
+            // A whole name typed picks that scale, not the first whose words begin so.
+            if (!named && ScaleNameMatch::Same(m_library.Record(record)->name, typed)) {
+                keep = record;
+                named = true;
+            }
             auto* leaf = new QTreeWidgetItem(
                 branch, {QString::fromStdString(m_library.Record(record)->name)});
             leaf->setData(0, kRecordRole, record);
