@@ -45,6 +45,14 @@ QWidget* TopWindow(QWidget* frame)
     return modal != nullptr ? modal : frame;
 }
 
+const QString kNoRunChosen = QStringLiteral("Choose Up, Down or Up and Down in Play it first.");
+
+// True when there is a run to save: a direction chosen in Play it, or the pattern to play.
+bool RunChosen()
+{
+    return ProcessPlayerState().direction != PlayDirection::None || PracticeProfile::Load().pattern;
+}
+
 } // namespace
 
 void CMainFrame::OnPlayIt()
@@ -96,6 +104,10 @@ void CMainFrame::OnPractice()
 
 void CMainFrame::OnSaveExercise()
 {
+    if (!RunChosen()) {
+        ShowInfo(TopWindow(this), QStringLiteral("Save Exercise As"), kNoRunChosen);
+        return; // before a file name is asked for in vain
+    }
     QFileDialog dialog(TopWindow(this), QStringLiteral("Save Exercise As"));
     dialog.setObjectName(QStringLiteral("saveExerciseDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -125,9 +137,8 @@ bool CMainFrame::SaveExercise(const QString& fileName)
 {
     QWidget* parent = TopWindow(this);
     const PlayerState& player = ProcessPlayerState();
-    if (player.direction == PlayDirection::None && !PracticeProfile::Load().pattern) {
-        ShowInfo(parent, QStringLiteral("Save Exercise As"),
-                 QStringLiteral("Choose Up, Down or Up and Down in Play it first."));
+    if (!RunChosen()) {
+        ShowInfo(parent, QStringLiteral("Save Exercise As"), kNoRunChosen);
         return false;
     }
     const std::filesystem::path program = QCoreApplication::applicationFilePath().toStdString();
