@@ -46,7 +46,7 @@ CPracticeDlg::CPracticeDlg(QWidget* parent)
     m_click = Named(new QCheckBox(QStringLiteral("&Click on every beat"), click), "practiceClick");
     m_beats = Spin(click, "practiceBeats", Practice::MIN_BEATS, Practice::MAX_BEATS);
     m_accent =
-        Named(new QCheckBox(QStringLiteral("&Accent the first beat"), click), "practiceAccent");
+        Named(new QCheckBox(QStringLiteral("Acce&nt the first beat"), click), "practiceAccent");
     m_level = Spin(click, "practiceLevel", 0, 100, " %");
     m_countIn = Named(new QComboBox(click), "practiceCountIn");
     m_countIn->addItems(
