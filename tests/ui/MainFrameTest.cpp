@@ -1,6 +1,7 @@
 #include "AppState.h"
 #include "CMainFrame.h"
 #include "CPinto2View.h"
+#include "CPracticeDlg.h"
 #include "CUpDown.h"
 #include "CommandId.h"
 #include "ControlId.h"
@@ -8,16 +9,19 @@
 #include "TabWalk.h"
 #include "UiTestSupport.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QToolBar>
@@ -293,34 +297,43 @@ void MainFrameTest::commandsAndToolTips()
     }
 }
 
-// Within every drop-down menu and submenu a letter opens one item only: a letter shared by two
-// items merely moves between them.
+// In every drop-down menu, submenu and the practice dialog a letter reaches one item: a shared
+// one only moves between them.
 void MainFrameTest::menuLettersUnique()
 {
     ScopedWorkDir dir;
     AppState state;
     CMainFrame frame(state);
+    CPracticeDlg practice;
+    QList<QStringList> groups(1);
+    for (const QAbstractButton* button : practice.findChildren<QAbstractButton*>()) {
+        groups[0] << button->text();
+    }
+    for (const QLabel* label : practice.findChildren<QLabel*>()) {
+        groups[0] << label->text();
+    }
     QList<QMenu*> menus;
     for (QAction* top : frame.menuBar()->actions()) {
         menus << top->menu();
     }
     while (!menus.isEmpty()) {
-        QMenu* menu = menus.takeFirst();
-        QSet<QChar> letters;
-        for (QAction* action : menu->actions()) {
-            if (!action->isEnabled()) {
-                continue; // a closed submenu's placeholders
+        groups.append(QStringList());
+        for (QAction* action : menus.takeFirst()->actions()) {
+            if (action->isEnabled()) { // a closed submenu keeps placeholders
+                groups.back() << action->text();
+                if (action->menu() != nullptr) {
+                    menus << action->menu();
+                }
             }
-            const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            if (amp >= 0 && amp + 1 < text.size()) {
-                const QChar letter = text.at(amp + 1).toLower();
-                QVERIFY2(!letters.contains(letter), qPrintable(menu->title() + " " + text));
-                letters.insert(letter);
-            }
-            if (action->menu() != nullptr) {
-                menus << action->menu();
-            }
+        }
+    }
+    for (const QStringList& texts : groups) {
+        const QRegularExpression letter(QStringLiteral("&(\\w)"));
+        QSet<QString> seen;
+        for (const QString& text : texts) {
+            const QString key = letter.match(text).captured(1).toLower();
+            QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(text));
+            seen.insert(key);
         }
     }
 }
