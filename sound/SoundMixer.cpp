@@ -47,11 +47,21 @@ int SoundMixer::BeatWait() const
 
 bool SoundMixer::Play(std::span<const float> frames, bool loop)
 {
+    return PlayVoice(frames, loop, -1);
+}
+
+bool SoundMixer::PlayTagged(std::span<const float> frames, int tag)
+{
+    return PlayVoice(frames, false, tag);
+}
+
+bool SoundMixer::PlayVoice(std::span<const float> frames, bool loop, int tag)
+{
     if (frames.empty()) {
         return Stop();
     }
     if (InBeat()) {
-        StartVoice(frames.data(), frames.size(), loop, BeatWait(), -1);
+        StartVoice(frames.data(), frames.size(), loop, BeatWait(), tag);
         return true;
     }
     Request request;
@@ -59,22 +69,6 @@ bool SoundMixer::Play(std::span<const float> frames, bool loop)
     request.frames = frames.data();
     request.length = frames.size();
     request.loop = loop;
-    return Post(request);
-}
-
-bool SoundMixer::PlayTagged(std::span<const float> frames, int tag)
-{
-    if (frames.empty()) {
-        return Stop();
-    }
-    if (InBeat()) {
-        StartVoice(frames.data(), frames.size(), false, BeatWait(), tag);
-        return true;
-    }
-    Request request;
-    request.kind = Request::Kind::Play;
-    request.frames = frames.data();
-    request.length = frames.size();
     request.tag = tag;
     return Post(request);
 }

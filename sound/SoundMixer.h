@@ -119,6 +119,8 @@ private:
     bool Post(const Request& request);
     void TakeRequests();
     int BeatWait() const;
+    // Play and PlayTagged: the note's voice, tag -1 for an untagged one.
+    bool PlayVoice(std::span<const float> frames, bool loop, int tag);
     void StartVoice(const float* frames, std::size_t length, bool loop, int wait, int tag);
     void StartClick(const float* frames, std::size_t length, float gain, int wait);
     void StopVoices();
