@@ -70,7 +70,7 @@ void CMainFrame::CreateNeckMenus(QMenu* menu, QAction* before)
     menu->insertMenu(before, m_tuningsMenu);
     new CheckedSubmenu(menu, m_tuningsMenu);
 
-    QMenu* capo = new QMenu(QStringLiteral("C&apo"), menu);
+    QMenu* capo = new QMenu(QStringLiteral("&Capo"), menu);
     capo->setObjectName(QStringLiteral("capoMenu"));
     new DisabledItemTip(capo);
     m_capoChoices = new QActionGroup(this);
@@ -93,7 +93,7 @@ void CMainFrame::CreateNeckMenus(QMenu* menu, QAction* before)
     menu->insertMenu(before, capo);
     new CheckedSubmenu(menu, capo);
 
-    m_chordMenu = new QMenu(QStringLiteral("C&hord on Degree"), menu);
+    m_chordMenu = new QMenu(QStringLiteral("&Chord on Degree"), menu);
     m_chordMenu->setObjectName(QStringLiteral("chordMenu"));
     new DisabledItemTip(menu);
     m_chordChoices = new QActionGroup(this);
