@@ -24,6 +24,7 @@
 #include "CPlayDlg.h"
 #include "CTunerDlg.h"
 #include "ControlId.h"
+#include "LiveCapture.h"
 #include "PlayerState.h"
 #include "PracticeProfile.h"
 #include "ProcessSound.h"
@@ -148,26 +149,6 @@ void ReportLatency(const std::string& tap, const std::vector<Press>& presses, in
     };
     report("all presses", all);
     report("sample decoded before", later);
-}
-
-// The live output: the disk driver's 32-bit float frames, else the tap.
-std::vector<std::int16_t> ReadLive(const std::string& tap)
-{
-    std::vector<std::int16_t> samples;
-    if (qgetenv("SDL_AUDIODRIVER") == "disk") {
-        std::ifstream in(qgetenv("SDL_DISKAUDIOFILE").toStdString(), std::ios::binary);
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                      std::istreambuf_iterator<char>());
-        for (std::size_t i = 0; i + sizeof(float) <= bytes.size(); i += sizeof(float)) {
-            float value = 0;
-            std::memcpy(&value, &bytes[i], sizeof value);
-            samples.push_back(WavFile::FromMixed(value));
-        }
-        return samples;
-    }
-    int rate = 0;
-    WavFile::ReadMono16(tap, rate, samples);
-    return samples;
 }
 
 int Practice(const std::string& prefix, int seconds)

@@ -19,6 +19,7 @@
 #include "Exercise.h"
 #include "ExerciseFile.h"
 #include "ExerciseRenderer.h"
+#include "LiveCapture.h"
 #include "PlayerState.h"
 #include "ScalePlayer.h"
 #include "SdlSoundOutput.h"
@@ -83,28 +84,6 @@ bool ReadScheme(const std::string& file, Exercise& exercise)
         }
     }
     return true;
-}
-
-// The live audio: the 32-bit float frames of the disk driver, else the tap.
-std::vector<std::int16_t> ReadLive(const std::string& tap)
-{
-    const char* driver = std::getenv("SDL_AUDIODRIVER");
-    const char* disk = std::getenv("SDL_DISKAUDIOFILE");
-    std::vector<std::int16_t> samples;
-    if (driver && std::strcmp(driver, "disk") == 0 && disk) {
-        std::ifstream in(disk, std::ios::binary);
-        const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                      std::istreambuf_iterator<char>());
-        for (std::size_t i = 0; i + sizeof(float) <= bytes.size(); i += sizeof(float)) {
-            float value = 0;
-            std::memcpy(&value, &bytes[i], sizeof value);
-            samples.push_back(WavFile::FromMixed(value));
-        }
-        return samples;
-    }
-    int rate = 0;
-    WavFile::ReadMono16(tap, rate, samples);
-    return samples;
 }
 
 std::size_t FirstSound(const std::vector<std::int16_t>& samples)
